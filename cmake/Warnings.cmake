@@ -1,0 +1,11 @@
+# Warnings on everywhere, errors in CI; sanitizers for the test build.
+add_library(vornic_warnings INTERFACE)
+target_compile_options(vornic_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+                                                 -Wno-sign-conversion)
+if(VORNIC_WERROR)
+  target_compile_options(vornic_warnings INTERFACE -Werror)
+endif()
+if(VORNIC_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,41 @@
+#include "cli/Cli.h"
+
+#include "cli/CliSupport.h"
+#include "document/DocumentError.h"
+
+namespace vornic::cli {
+
+int RunCli(const std::vector<std::string>& Args, std::ostream& Out, std::ostream& Err) {
+  CliContext Context(Out, Err);
+  CLI::App App{"Vornic Pack: build, inspect and render word puzzles", "vornicpack-cli"};
+  App.require_subcommand(1);
+  AddWordSearchCommand(App, Context);
+  AddInfoCommand(App, Context);
+  AddTextCommand(App, Context);
+  AddDemoCommand(App, Context);
+
+  std::vector<std::string> Reversed(Args.rbegin(), Args.rend());
+  if (!Reversed.empty()) Reversed.pop_back();  // the program name
+  try {
+    App.parse(Reversed);
+  } catch (const CLI::CallForHelp&) {
+    Out << App.help();
+    return Done;
+  } catch (const CLI::CallForAllHelp&) {
+    Out << App.help("", CLI::AppFormatMode::All);
+    return Done;
+  } catch (const CLI::ParseError& Error) {
+    Err << Error.what() << '\n';
+    if (App.get_subcommands().empty()) Err << "Run with --help for the commands.\n";
+    return BadUsage;
+  } catch (const CliFailure& Failure) {
+    if (*Failure.what() != '\0') Err << Failure.what() << '\n';
+    return Failure.Code;
+  } catch (const DocumentError& Failure) {
+    Err << Failure.what() << '\n';
+    return BadUsage;
+  }
+  return Context.Status;
+}
+
+}  // namespace vornic::cli

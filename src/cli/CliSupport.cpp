@@ -1,0 +1,98 @@
+#include "cli/CliSupport.h"
+
+#include <charconv>
+
+#include "document/AtomicFile.h"
+#include "document/CodePage.h"
+#include "document/DocumentError.h"
+#include "document/GameFile.h"
+#include "document/RandomGenerator.h"
+#include "games/GameTable.h"
+
+namespace vornic::cli {
+
+void SeedGenerator(const std::optional<std::uint64_t>& Seed) {
+  if (Seed)
+    RandomGenerator::Seed(*Seed);
+  else
+    RandomGenerator::SeedFromClock();
+}
+
+void OpenAnyGame(const std::string& Path, TVornicGame& Game, CliContext& Context) {
+  std::string Bytes;
+  try {
+    Bytes = ReadWholeFile(Path);
+  } catch (const DocumentError& Failure) {
+    throw CliFailure(BadUsage, Failure.what());
+  }
+  const auto TypeName = PeekTypeName(Bytes);
+  if (!TypeName || !FindGameByTypeName(*TypeName))
+    throw CliFailure(BadUsage, "Cannot open file " + Path + ".\nFile format is incorrect");
+  Game.Init(*TypeName, nullptr);
+  Game.Ui = &Context.Ui;
+  try {
+    Game.LoadFromFile(Path);
+  } catch (const DocumentError& Failure) {
+    throw CliFailure(BadUsage, Failure.what());
+  }
+}
+
+void SaveGame(TVornicGame& Game, const std::string& Path) {
+  Game.FileName = Path;
+  try {
+    Game.SaveToFile();
+  } catch (const DocumentError& Failure) {
+    throw CliFailure(NotBuilt, Failure.what());
+  }
+}
+
+std::pair<int, int> ParseSize(const std::string& Text, int Min, int Max) {
+  const auto Cross = Text.find_first_of("xX");
+  int Cols = 0, Rows = 0;
+  bool Ok = Cross != std::string::npos;
+  if (Ok) {
+    const char* Begin = Text.data();
+    auto [ColsEnd, ColsError] = std::from_chars(Begin, Begin + Cross, Cols);
+    auto [RowsEnd, RowsError] = std::from_chars(Begin + Cross + 1, Begin + Text.size(), Rows);
+    Ok = ColsError == std::errc() && RowsError == std::errc() && ColsEnd == Begin + Cross &&
+         RowsEnd == Begin + Text.size();
+  }
+  if (!Ok)
+    throw CliFailure(BadUsage, "The size \"" + Text + "\" is not of the form COLSxROWS (e.g. 15x10).");
+  if (Cols < Min || Cols > Max || Rows < Min || Rows > Max)
+    throw CliFailure(BadUsage, "The size " + Text + " is out of range: columns and rows must each be " +
+                                   std::to_string(Min) + " to " + std::to_string(Max) + ".");
+  return {Cols, Rows};
+}
+
+std::vector<std::string> ReadWordsFile(const std::string& Path) {
+  std::string Text;
+  try {
+    Text = ReadWholeFile(Path);
+  } catch (const DocumentError& Failure) {
+    throw CliFailure(BadUsage, Failure.what());
+  }
+  if (Text.starts_with("\xEF\xBB\xBF")) Text.erase(0, 3);
+  if (!IsValidUtf8(Text)) Text = Windows1252ToUtf8(Text);
+  std::vector<std::string> Words;
+  for (std::string& Line : SplitLines(Text)) {
+    const auto First = Line.find_first_not_of(" \t");
+    if (First == std::string::npos) continue;
+    const auto Last = Line.find_last_not_of(" \t");
+    Words.push_back(Line.substr(First, Last - First + 1));
+  }
+  return Words;
+}
+
+std::vector<std::string> SplitCommas(const std::string& Text) {
+  std::vector<std::string> Items;
+  std::size_t Start = 0;
+  while (Start <= Text.size()) {
+    const auto End = std::min(Text.find(',', Start), Text.size());
+    if (End > Start) Items.push_back(Text.substr(Start, End - Start));
+    Start = End + 1;
+  }
+  return Items;
+}
+
+}  // namespace vornic::cli

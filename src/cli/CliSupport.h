@@ -1,0 +1,77 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "document/TVornicGame.h"
+#include "document/UserInterface.h"
+
+namespace vornic::cli {
+
+enum ExitStatus { Done = 0, NotBuilt = 1, BadUsage = 2 };
+
+// Ends a command with an exit status and a message for standard error.
+class CliFailure : public std::runtime_error {
+ public:
+  CliFailure(int Status, const std::string& Message) : std::runtime_error(Message), Code(Status) {}
+  int Code;
+};
+
+// The core's user interface for the command-line tool: messages go to standard error and are
+// counted, questions are answered No, dialogs are cancelled.
+class CliUserInterface : public UserInterface {
+ public:
+  explicit CliUserInterface(std::ostream& ErrorStream) : Err(ErrorStream) {}
+  Answer Ask(const std::string&, const std::string&, Buttons, Icon) override { return Answer::No; }
+  void Tell(const std::string&, const std::string& Text, Icon) override {
+    Err << Text << '\n';
+    ++Told;
+  }
+  std::optional<std::string> ChooseOpenFile(const FileDialogRequest&) override { return {}; }
+  std::optional<std::string> ChooseSaveFile(const FileDialogRequest&) override { return {}; }
+  void SetCaption(const std::string&) override {}
+  void SetClipboard(const ClipboardContent&) override {}
+  int Told = 0;
+
+ private:
+  std::ostream& Err;
+};
+
+// What every command gets: the output streams and the user interface.
+struct CliContext {
+  std::ostream& Out;
+  std::ostream& Err;
+  CliUserInterface Ui;
+  int Status = Done;
+  CliContext(std::ostream& O, std::ostream& E) : Out(O), Err(E), Ui(E) {}
+};
+
+// Seeds the program's generator from --seed, or from the clock when none was given.
+void SeedGenerator(const std::optional<std::uint64_t>& Seed);
+// Opens a game file of any game into Game (initialised with the file's type name). Throws
+// CliFailure(BadUsage) with the system's message for an unreadable or damaged file.
+void OpenAnyGame(const std::string& Path, TVornicGame& Game, CliContext& Context);
+// Writes Game to Path; throws CliFailure(NotBuilt) with the message when it cannot.
+void SaveGame(TVornicGame& Game, const std::string& Path);
+// Parses "COLSxROWS" within Min..Max; throws CliFailure(BadUsage).
+std::pair<int, int> ParseSize(const std::string& Text, int Min, int Max);
+// Reads a word file: one word per line, UTF-8 (Windows-1252 when not valid UTF-8), blank lines
+// skipped. Throws CliFailure(BadUsage) when it cannot be read.
+std::vector<std::string> ReadWordsFile(const std::string& Path);
+// Splits a comma list, dropping empty items.
+std::vector<std::string> SplitCommas(const std::string& Text);
+
+// Each command adds itself to the tool.
+void AddWordSearchCommand(CLI::App& App, CliContext& Context);
+void AddInfoCommand(CLI::App& App, CliContext& Context);
+void AddTextCommand(CLI::App& App, CliContext& Context);
+void AddDemoCommand(CLI::App& App, CliContext& Context);
+
+}  // namespace vornic::cli

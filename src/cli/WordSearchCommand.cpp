@@ -1,0 +1,108 @@
+#include <map>
+
+#include "cli/CliSupport.h"
+#include "document/SettingsFile.h"
+#include "games/wordsearch/WordSearchPlacer.h"
+
+namespace vornic::cli {
+namespace {
+
+struct WordSearchOptions {
+  std::string Output;
+  std::string Size = "15x10";
+  std::string Words;
+  std::string WordsFile;
+  std::string Directions = "all";
+  bool NoIntersections = false;
+  bool Fill = false;
+  std::string Charset = SettingsFile::DefaultName;
+  int FontCharset = 1;
+  std::optional<std::uint64_t> Seed;
+};
+
+void ApplyDirections(const std::string& Text, WordSearchPlacer& Placer) {
+  if (Text == "all" || Text == "ALL") return;
+  static const std::map<std::string, int> TagOf{{"N", 1}, {"S", 2},  {"W", 3},  {"E", 4},
+                                                {"NE", 5}, {"NW", 6}, {"SE", 7}, {"SW", 8}};
+  if (SplitCommas(Text).empty())
+    throw CliFailure(BadUsage, "No directions given: use all, or a comma list of N,S,E,W,NE,NW,SE,SW.");
+  for (int Tag = 1; Tag <= 8; ++Tag) Placer.SetEnabled(WordSearchPlacer::DirectionOfTag(Tag), false);
+  for (std::string Item : SplitCommas(Text)) {
+    for (char& C : Item) C = static_cast<char>(std::toupper(static_cast<unsigned char>(C)));
+    auto Found = TagOf.find(Item);
+    if (Found == TagOf.end())
+      throw CliFailure(BadUsage, "Unknown direction \"" + Item +
+                                     "\": use all, or a comma list of N,S,E,W,NE,NW,SE,SW.");
+    Placer.SetEnabled(WordSearchPlacer::DirectionOfTag(Found->second), true);
+  }
+}
+
+void SetCharacterSet(TVornicGame& Game, const std::string& Name) {
+  const SettingsFile Settings = SettingsFile::Default();
+  std::vector<std::string> Known = Settings.ListCharsets();
+  bool Found = false;
+  for (const std::string& Key : Known) Found = Found || Key == Name;
+  if (!Found)
+    throw CliFailure(BadUsage, "The character set \"" + Name + "\" is not in " +
+                                   Settings.Path().string() + ".");
+  const CodePage::EncodeResult Encoded = Game.Codes().Encode(Name);
+  if (!Encoded.Ok() || !Game.Settings.SetLanguageName(Encoded.Bytes))
+    throw CliFailure(BadUsage, "The character set name \"" + Name +
+                                   "\" cannot be stored in a puzzle (at most 10 characters).");
+  Game.LoadCharset();
+}
+
+void RunWordSearch(const WordSearchOptions& Options, CliContext& Context) {
+  const auto [Cols, Rows] = ParseSize(Options.Size, 3, 50);
+  std::vector<std::string> Words = SplitCommas(Options.Words);
+  if (!Options.WordsFile.empty()) {
+    std::vector<std::string> FromFile = ReadWordsFile(Options.WordsFile);
+    Words.insert(Words.end(), FromFile.begin(), FromFile.end());
+  }
+  SeedGenerator(Options.Seed);
+
+  TVornicGame Game;
+  Game.Init("VornicGame", nullptr);
+  Game.Ui = &Context.Ui;
+  Game.SetSize(Cols, Rows);
+  Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
+  Game.New();
+  SetCharacterSet(Game, Options.Charset);
+
+  WordSearchPlacer Placer(Game);
+  ApplyDirections(Options.Directions, Placer);
+  Placer.Intersect = !Options.NoIntersections;
+  const int ToldBefore = Context.Ui.Told;
+  Placer.PlaceEditedList(Words);
+  if (Options.Fill) Placer.FillBlanks();
+  SaveGame(Game, Options.Output);
+  Context.Out << "Wrote " << Options.Output << ": " << Cols << " x " << Rows << ", "
+              << Placer.ListBox1.size() << " of " << Words.size() << " words placed.\n";
+  if (Context.Ui.Told > ToldBefore) Context.Status = NotBuilt;
+}
+
+}  // namespace
+
+void AddWordSearchCommand(CLI::App& App, CliContext& Context) {
+  auto Options = std::make_shared<WordSearchOptions>();
+  CLI::App* Command = App.add_subcommand("wordsearch", "Build a word search puzzle");
+  Command->add_option("-o,--output", Options->Output, "Game file to write (.gm)")->required();
+  Command->add_option("--size", Options->Size, "COLSxROWS, 3..50 each (default 15x10)");
+  Command->add_option("--words", Options->Words, "Comma-separated words, placed in order");
+  Command->add_option("--words-file", Options->WordsFile, "File with one word per line (UTF-8)");
+  Command->add_option("--directions", Options->Directions,
+                      "all, or a comma list of N,S,E,W,NE,NW,SE,SW (default all)");
+  Command->add_flag("--no-intersections", Options->NoIntersections,
+                    "Words may not share cells");
+  Command->add_flag("--fill", Options->Fill, "Fill empty cells from the character set");
+  Command->add_option("--charset", Options->Charset,
+                      "Character set of the settings file used by --fill (default English)");
+  Command->add_option("--font-charset", Options->FontCharset,
+                      "Font character-set code stored in the file; chooses the code page "
+                      "(default 1)")
+      ->check(CLI::Range(0, 255));
+  Command->add_option("--seed", Options->Seed, "Seed for a reproducible puzzle");
+  Command->callback([Options, &Context] { RunWordSearch(*Options, Context); });
+}
+
+}  // namespace vornic::cli

@@ -1,0 +1,132 @@
+#include "document/TVornicGame.h"
+
+#include <filesystem>
+
+#include "document/AppPaths.h"
+#include "document/DocumentError.h"
+#include "document/RandomGenerator.h"
+#include "document/SettingsFile.h"
+
+namespace vornic {
+
+TVornicGame::TVornicGame() { Words.SetOnChange([this] { Modified = true; }); }
+
+void TVornicGame::Init(const std::string& NewGameName, UserInterface* NewForm) {
+  LastDir = AppPaths::DialogFolder().string();
+  Form = NewForm;
+  Ui = NewForm;
+  GameName = NewGameName;
+  Settings.Cols = 5;
+  Settings.Rows = 5;
+  SetDefaults();
+  ClearGrid();
+  ResizeImage();
+  Modified = false;
+  try {
+    SettingsFile::Default().EnsureDefaultCharset();
+  } catch (const DocumentError& Failure) {
+    if (Ui) Ui->Tell(ApplicationTitle, Failure.what(), Icon::Warning);
+  }
+}
+
+void TVornicGame::ClearGrid() {
+  Grid.assign(std::size_t{Settings.Cols} * Settings.Rows, EmptyChar);
+  Words.Clear();
+}
+
+bool TVornicGame::InGrid(int X, int Y) const {
+  return X >= 1 && Y >= 1 && X <= Settings.Cols && Y <= Settings.Rows &&
+         static_cast<std::size_t>(X + Settings.Cols * (Y - 1)) <= Grid.size();
+}
+
+char TVornicGame::GetCell(int X, int Y) const {
+  if (!InGrid(X, Y)) return EmptyChar;
+  return Grid[static_cast<std::size_t>(X - 1 + Settings.Cols * (Y - 1))];
+}
+
+void TVornicGame::SetCell(int X, int Y, char C) {
+  if (!InGrid(X, Y)) return;
+  Grid[static_cast<std::size_t>(X - 1 + Settings.Cols * (Y - 1))] = C;
+}
+
+void TVornicGame::SetGrid(const std::string& Text) {
+  if (Text == Grid) return;
+  Grid = Text;
+  Modified = true;
+}
+
+void TVornicGame::AddWord(const std::string& Word, const std::string& Path) {
+  Words.Add(Word + EmptyChar + Path);
+}
+
+void TVornicGame::ListWords(std::vector<std::string>& Strings) const {
+  Strings.clear();
+  for (const std::string& Entry : Words) {
+    const auto Separator = Entry.find(EmptyChar);
+    Strings.push_back(Separator == std::string::npos ? std::string() : Entry.substr(0, Separator));
+  }
+}
+
+std::string TVornicGame::WordCells(int Index) const {
+  if (Index < 0 || static_cast<std::size_t>(Index) >= Words.size()) return {};
+  std::string Result(std::size_t{Settings.Cols} * Settings.Rows, EmptyChar);
+  const std::string& Entry = Words[static_cast<std::size_t>(Index)];
+  const auto Separator = Entry.find(EmptyChar);
+  if (Separator == std::string::npos) return Result;
+  const std::string_view Path = std::string_view(Entry).substr(Separator + 1, 5000);
+  for (std::size_t i = 0; i < Separator && 2 * i + 1 < Path.size(); ++i) {
+    const int X = static_cast<std::uint8_t>(Path[2 * i]) - PathOffset;
+    const int Y = static_cast<std::uint8_t>(Path[2 * i + 1]) - PathOffset;
+    if (!InGrid(X, Y)) continue;  // a damaged path is skipped cell by cell
+    const auto Cell = static_cast<std::size_t>(X - 1 + Settings.Cols * (Y - 1));
+    Result[Cell] = Grid[Cell];
+  }
+  return Result;
+}
+
+void TVornicGame::FillBlanks() {
+  if (Letters.empty()) return;
+  const int Count = static_cast<int>(Letters.size());
+  for (char& Cell : Grid)
+    if (Cell == EmptyChar) Cell = Letters[static_cast<std::size_t>(RandomGenerator::Uniform(Count))];
+}
+
+std::string TVornicGame::BlanksToSpaces(std::string Text) {
+  for (char& C : Text)
+    if (C == EmptyChar) C = ' ';
+  return Text;
+}
+
+void TVornicGame::SetDefaults() { Settings.SetDefaults(); }
+
+void TVornicGame::LoadCharset() {
+  const CodePage& Page = Codes();
+  const std::string Name = Page.Decode(Settings.LanguageName());
+  const std::string Characters = SettingsFile::Default().ReadCharset(Name, "?");
+  std::string Bytes = Page.Upper(Page.EncodeDroppingUnencodable(Characters));
+  // Control characters would read as empty cells or line breaks: they are no fill letters.
+  std::erase_if(Bytes, [](char C) { return static_cast<std::uint8_t>(C) < 0x20; });
+  Letters = Bytes;
+}
+
+bool TVornicGame::SetSize(long long Cols, long long Rows) { return Settings.SetSize(Cols, Rows); }
+
+std::string TVornicGame::DisplayName() const {
+  if (FileName.empty()) return "Untitled";
+  return std::filesystem::path(FileName).filename().string();
+}
+
+void TVornicGame::SetCaption(const std::string& Caption) {
+  if (Form) Form->SetCaption(Caption);
+}
+
+void TVornicGame::Report(const std::exception& Failure) {
+  if (!Ui) throw;
+  Ui->Tell(ApplicationTitle, Failure.what(), Icon::Error);
+}
+
+std::string PathBytes(int X, int Y) {
+  return {static_cast<char>(X + PathOffset), static_cast<char>(Y + PathOffset)};
+}
+
+}  // namespace vornic

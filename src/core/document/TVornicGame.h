@@ -1,0 +1,93 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "document/CodePage.h"
+#include "document/EmptyChar.h"
+#include "document/TGridSettings.h"
+#include "document/UserInterface.h"
+#include "document/WordList.h"
+
+namespace vornic {
+
+// The document of one puzzle: cells, word list, grid settings, character set, file name and
+// modified state. Runs the New, Open, Save, Save As and save-changes flows through the
+// UserInterface it is given. Cells and word entries are bytes of the code page that
+// Settings.Charset chooses.
+class TVornicGame {
+ public:
+  // Called when a file being opened belongs to another game (file name, type name read).
+  using WrongTypeHandler = std::function<void(const std::string& FileName, const std::string& GameType)>;
+
+  TVornicGame();
+  TVornicGame(const TVornicGame&) = delete;
+  TVornicGame& operator=(const TVornicGame&) = delete;
+
+  std::string Grid;
+  std::string FileName;
+  std::string Letters;
+  TGridSettings Settings;
+  WordList Words;
+  bool Modified = false;
+  // The window whose caption shows the file name; null for a document without a window.
+  UserInterface* Form = nullptr;
+  // Where dialogs and messages go: the window's, or for a windowless document the caller's.
+  UserInterface* Ui = nullptr;
+  std::string LastDir;
+  std::string GameName;
+  WrongTypeHandler OnWrongType;
+
+  // Set-up: remembers the game and its window, default settings on a 5 x 5 grid, makes sure
+  // the settings file holds the default character set (a failure there is told, not fatal).
+  void Init(const std::string& NewGameName, UserInterface* NewForm);
+
+  // Flows. Each returns false when the user cancelled or the step failed (the failure was told).
+  bool New();
+  bool Open(const std::string& Name = {});
+  bool Save();
+  bool SaveAs();
+  bool CloseQuery();
+  // Throws DocumentError for an unreadable or damaged file (the document is unchanged); returns
+  // false after handing a file of another game to OnWrongType.
+  bool LoadFromFile(const std::string& Name);
+  // Throws DocumentError when the file cannot be written; the previous file stays intact and
+  // Modified stays as it was.
+  void SaveToFile();
+
+  // Cells and words. Coordinates count from 1; a cell outside the grid reads as EmptyChar and
+  // is never written.
+  void ClearGrid();
+  char GetCell(int X, int Y) const;
+  void SetCell(int X, int Y, char C);
+  void SetGrid(const std::string& Text);
+  void AddWord(const std::string& Word, const std::string& Path);
+  void ListWords(std::vector<std::string>& Strings) const;
+  std::string WordCells(int Index) const;
+  void FillBlanks();
+  static std::string BlanksToSpaces(std::string Text);
+  void SetDefaults();
+  void LoadCharset();
+
+  // Grid size; false (nothing changed) when a value does not fit its 16-bit field.
+  bool SetSize(long long Cols, long long Rows);
+  bool InGrid(int X, int Y) const;
+  // The code page of the document's cells and words.
+  const CodePage& Codes() const { return CodePage::ForCharset(Settings.Charset); }
+  // The file name without its folder, or "Untitled" for an untitled document.
+  std::string DisplayName() const;
+
+  // Picture sizing: follows Cols and Rows.
+  void ResizeImage();
+
+ private:
+  void SetCaption(const std::string& Caption);
+  // Tells a failure to the user when there is someone to tell; otherwise rethrows it.
+  void Report(const std::exception& Failure);
+};
+
+// Path bytes of a word entry for a cell: column + 100, then row + 100.
+std::string PathBytes(int X, int Y);
+
+}  // namespace vornic

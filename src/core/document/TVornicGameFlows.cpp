@@ -1,0 +1,138 @@
+// The document's file flows: New, Open, Save, Save As, the save-changes question, and the
+// reading and writing of game files.
+#include <filesystem>
+
+#include "document/AppPaths.h"
+#include "document/AtomicFile.h"
+#include "document/DocumentError.h"
+#include "document/GameFile.h"
+#include "document/TVornicGame.h"
+
+namespace vornic {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr const char* GameFilter = "Vornic Game (*.gm)|*.gm";
+
+std::string FormatError(const std::string& Name) {
+  return "Cannot open file " + Name + ".\nFile format is incorrect";
+}
+
+}  // namespace
+
+bool TVornicGame::New() {
+  if (!CloseQuery()) return false;
+  ClearGrid();
+  ResizeImage();
+  Settings.SetLanguageName("English");
+  Modified = false;
+  FileName.clear();
+  SetCaption(GameName + " - Untitled.gm");
+  LoadCharset();
+  return true;
+}
+
+bool TVornicGame::Open(const std::string& Name) {
+  if (!CloseQuery()) return false;
+  std::string Chosen = Name;
+  if (Chosen.empty()) {
+    if (!Ui) return false;
+    FileDialogRequest Request;
+    Request.Filter = GameFilter;
+    Request.DefaultExt = "*.gm";
+    Request.InitialDir = LastDir;
+    Request.MustExist = true;
+    auto Picked = Ui->ChooseOpenFile(Request);
+    if (!Picked) return false;
+    Chosen = *Picked;
+    LastDir = fs::path(Chosen).parent_path().string();
+  }
+  bool Result = false;
+  try {
+    Result = LoadFromFile(Chosen);
+  } catch (const DocumentError& Failure) {
+    Report(Failure);
+    return false;
+  }
+  if (Result) {
+    SetCaption(GameName + " - " + DisplayName());
+    LoadCharset();
+  }
+  return Result;
+}
+
+bool TVornicGame::Save() {
+  if (FileName.empty()) return SaveAs();
+  try {
+    SaveToFile();
+  } catch (const DocumentError& Failure) {
+    Report(Failure);
+    return false;
+  }
+  return true;
+}
+
+bool TVornicGame::SaveAs() {
+  if (!Ui) return false;
+  FileDialogRequest Request;
+  Request.Filter = GameFilter;
+  Request.DefaultExt = "*.gm";
+  Request.InitialDir = AppPaths::DialogFolder().string();
+  Request.ProposedName = FileName.empty() ? "Untitled.gm" : DisplayName();
+  Request.OverwritePrompt = true;
+  auto Picked = Ui->ChooseSaveFile(Request);
+  if (!Picked) return false;
+  const std::string Previous = FileName;
+  FileName = *Picked;
+  try {
+    SaveToFile();
+  } catch (const DocumentError& Failure) {
+    FileName = Previous;  // the document stays bound to the file it came from
+    Report(Failure);
+    return false;
+  }
+  SetCaption(GameName + " - " + DisplayName());
+  return true;
+}
+
+bool TVornicGame::CloseQuery() {
+  if (!Modified || !Ui) return true;
+  const Answer Reply = Ui->Ask(GameName, "Do you want to save changes to '" + DisplayName() + "'?",
+                               Buttons::YesNoCancel, Icon::Warning);
+  switch (Reply) {
+    case Answer::Yes:
+      // A save that is cancelled or fails keeps the changes: the asking flow stops.
+      return Save();
+    case Answer::No:
+      Modified = false;
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TVornicGame::LoadFromFile(const std::string& Name) {
+  const std::string Bytes = ReadWholeFile(Name);
+  ParsedGameFile Parsed = ParseGameFile(Bytes, GameName);
+  if (Parsed.Status == GameFileStatus::OtherType) {
+    if (!OnWrongType) throw DocumentError(FormatError(Name));
+    OnWrongType(Name, Parsed.Content.TypeName);
+    return false;
+  }
+  if (Parsed.Status != GameFileStatus::Ok) throw DocumentError(FormatError(Name));
+  Settings = Parsed.Content.Settings;
+  Grid = std::move(Parsed.Content.Grid);
+  Words.Assign(std::move(Parsed.Content.Words));
+  FileName = Name;
+  Modified = false;
+  ResizeImage();
+  return true;
+}
+
+void TVornicGame::SaveToFile() {
+  GameFileContent Content{GameName, Settings, Grid, Words.Items()};
+  WriteFileAtomically(FileName, SerializeGameFile(Content));
+  Modified = false;
+}
+
+}  // namespace vornic
