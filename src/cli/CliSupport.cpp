@@ -58,9 +58,11 @@ std::pair<int, int> ParseSize(const std::string& Text, int Min, int Max) {
          RowsEnd == Begin + Text.size();
   }
   if (!Ok)
-    throw CliFailure(BadUsage, "The size \"" + Text + "\" is not of the form COLSxROWS (e.g. 15x10).");
+    throw CliFailure(BadUsage,
+                     "The size \"" + Text + "\" is not of the form COLSxROWS (e.g. 15x10).");
   if (Cols < Min || Cols > Max || Rows < Min || Rows > Max)
-    throw CliFailure(BadUsage, "The size " + Text + " is out of range: columns and rows must each be " +
+    throw CliFailure(BadUsage, "The size " + Text +
+                                   " is out of range: columns and rows must each be " +
                                    std::to_string(Min) + " to " + std::to_string(Max) + ".");
   return {Cols, Rows};
 }

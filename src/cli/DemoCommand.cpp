@@ -32,20 +32,27 @@ void WriteWordSearch(const fs::path& Folder, const WordSearchSample& Sample, Cli
 
 void AddDemoCommand(CLI::App& App, CliContext& Context) {
   auto Folder = std::make_shared<std::string>("vornicpack-demo");
-  CLI::App* Command = App.add_subcommand("demo", "Write sample puzzles of every game into a folder");
+  CLI::App* Command =
+      App.add_subcommand("demo", "Write sample puzzles of every game into a folder");
   Command->add_option("folder", *Folder, "Folder to write into (default vornicpack-demo)");
   Command->callback([Folder, &Context] {
     std::error_code Error;
     fs::create_directories(*Folder, Error);
-    if (Error) throw CliFailure(NotBuilt, "Cannot create folder " + *Folder + ": " + Error.message());
+    if (Error)
+      throw CliFailure(NotBuilt, "Cannot create folder " + *Folder + ": " + Error.message());
     RandomGenerator::Seed(2001);
     Context.Out << "Writing sample puzzles to " << fs::absolute(*Folder).string() << ":\n";
     WriteWordSearch(*Folder,
-                    {"wordsearch-animals.gm", 15, 10,
-                     {"CAT", "DOG", "HORSE", "RABBIT", "TIGER", "ZEBRA", "MOUSE", "EAGLE"}, true},
+                    {"wordsearch-animals.gm",
+                     15,
+                     10,
+                     {"CAT", "DOG", "HORSE", "RABBIT", "TIGER", "ZEBRA", "MOUSE", "EAGLE"},
+                     true},
                     Context);
     WriteWordSearch(*Folder,
-                    {"wordsearch-fruit-answers.gm", 12, 12,
+                    {"wordsearch-fruit-answers.gm",
+                     12,
+                     12,
                      {"APPLE", "BANANA", "CHERRY", "GRAPE", "LEMON", "MANGO", "PEACH", "PLUM"},
                      false},
                     Context);

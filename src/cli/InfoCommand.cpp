@@ -34,14 +34,19 @@ std::vector<std::string> GridRows(const TVornicGame& Game) {
 
 void PrintJson(const TVornicGame& Game, std::ostream& Out) {
   const TGridSettings& S = Game.Settings;
-  nlohmann::ordered_json Settings = {
-      {"BackColor", S.BackColor},   {"LineColor", S.LineColor},
-      {"FontColor", S.FontColor},   {"MarkFontColor", S.MarkFontColor},
-      {"MarkBackColor", S.MarkBackColor}, {"Bold", S.Bold},
-      {"Reserved", S.Reserved},     {"GridLines", S.GridLines},
-      {"Shadow", S.Shadow},         {"Cols", S.Cols},
-      {"Rows", S.Rows},             {"Charset", S.Charset},
-      {"Language", Game.Codes().Decode(S.LanguageName())}};
+  nlohmann::ordered_json Settings = {{"BackColor", S.BackColor},
+                                     {"LineColor", S.LineColor},
+                                     {"FontColor", S.FontColor},
+                                     {"MarkFontColor", S.MarkFontColor},
+                                     {"MarkBackColor", S.MarkBackColor},
+                                     {"Bold", S.Bold},
+                                     {"Reserved", S.Reserved},
+                                     {"GridLines", S.GridLines},
+                                     {"Shadow", S.Shadow},
+                                     {"Cols", S.Cols},
+                                     {"Rows", S.Rows},
+                                     {"Charset", S.Charset},
+                                     {"Language", Game.Codes().Decode(S.LanguageName())}};
   nlohmann::ordered_json Words = nlohmann::ordered_json::array();
   for (const std::string& Entry : Game.Words) {
     const SplitEntry Parts = Split(Entry);
@@ -79,8 +84,8 @@ void PrintPlain(const std::string& Path, const TVornicGame& Game, std::ostream& 
       << "Character set: " << Game.Codes().Decode(S.LanguageName()) << " (font character set "
       << int{S.Charset} << ", code page " << Game.Codes().Number() << ")\n"
       << std::hex << std::uppercase << std::setfill('0') << "Colours: back #" << std::setw(6)
-      << S.BackColor << ", lines #" << std::setw(6) << S.LineColor << ", letters #"
-      << std::setw(6) << S.FontColor << ", marked letters #" << std::setw(6) << S.MarkFontColor
+      << S.BackColor << ", lines #" << std::setw(6) << S.LineColor << ", letters #" << std::setw(6)
+      << S.FontColor << ", marked letters #" << std::setw(6) << S.MarkFontColor
       << ", marked cells #" << std::setw(6) << S.MarkBackColor << std::dec << std::nouppercase
       << std::setfill(' ') << " (0xBBGGRR)\n"
       << "Bold: " << (S.Bold ? "yes" : "no") << ", grid lines: " << (S.GridLines ? "yes" : "no")

@@ -22,11 +22,13 @@ struct WordSearchOptions {
 
 void ApplyDirections(const std::string& Text, WordSearchPlacer& Placer) {
   if (Text == "all" || Text == "ALL") return;
-  static const std::map<std::string, int> TagOf{{"N", 1}, {"S", 2},  {"W", 3},  {"E", 4},
+  static const std::map<std::string, int> TagOf{{"N", 1},  {"S", 2},  {"W", 3},  {"E", 4},
                                                 {"NE", 5}, {"NW", 6}, {"SE", 7}, {"SW", 8}};
   if (SplitCommas(Text).empty())
-    throw CliFailure(BadUsage, "No directions given: use all, or a comma list of N,S,E,W,NE,NW,SE,SW.");
-  for (int Tag = 1; Tag <= 8; ++Tag) Placer.SetEnabled(WordSearchPlacer::DirectionOfTag(Tag), false);
+    throw CliFailure(BadUsage,
+                     "No directions given: use all, or a comma list of N,S,E,W,NE,NW,SE,SW.");
+  for (int Tag = 1; Tag <= 8; ++Tag)
+    Placer.SetEnabled(WordSearchPlacer::DirectionOfTag(Tag), false);
   for (std::string Item : SplitCommas(Text)) {
     for (char& C : Item) C = static_cast<char>(std::toupper(static_cast<unsigned char>(C)));
     auto Found = TagOf.find(Item);
@@ -43,8 +45,8 @@ void SetCharacterSet(TVornicGame& Game, const std::string& Name) {
   bool Found = false;
   for (const std::string& Key : Known) Found = Found || Key == Name;
   if (!Found)
-    throw CliFailure(BadUsage, "The character set \"" + Name + "\" is not in " +
-                                   Settings.Path().string() + ".");
+    throw CliFailure(
+        BadUsage, "The character set \"" + Name + "\" is not in " + Settings.Path().string() + ".");
   const CodePage::EncodeResult Encoded = Game.Codes().Encode(Name);
   if (!Encoded.Ok() || !Game.Settings.SetLanguageName(Encoded.Bytes))
     throw CliFailure(BadUsage, "The character set name \"" + Name +
@@ -92,14 +94,14 @@ void AddWordSearchCommand(CLI::App& App, CliContext& Context) {
   Command->add_option("--words-file", Options->WordsFile, "File with one word per line (UTF-8)");
   Command->add_option("--directions", Options->Directions,
                       "all, or a comma list of N,S,E,W,NE,NW,SE,SW (default all)");
-  Command->add_flag("--no-intersections", Options->NoIntersections,
-                    "Words may not share cells");
+  Command->add_flag("--no-intersections", Options->NoIntersections, "Words may not share cells");
   Command->add_flag("--fill", Options->Fill, "Fill empty cells from the character set");
   Command->add_option("--charset", Options->Charset,
                       "Character set of the settings file used by --fill (default English)");
-  Command->add_option("--font-charset", Options->FontCharset,
-                      "Font character-set code stored in the file; chooses the code page "
-                      "(default 1)")
+  Command
+      ->add_option("--font-charset", Options->FontCharset,
+                   "Font character-set code stored in the file; chooses the code page "
+                   "(default 1)")
       ->check(CLI::Range(0, 255));
   Command->add_option("--seed", Options->Seed, "Seed for a reproducible puzzle");
   Command->callback([Options, &Context] { RunWordSearch(*Options, Context); });

@@ -4,8 +4,8 @@
 
 namespace vornic::test {
 
-Answer ScriptedUserInterface::Ask(const std::string& Title, const std::string& Text,
-                                  Buttons Choice, Icon Kind) {
+Answer ScriptedUserInterface::Ask(const std::string& Title, const std::string& Text, Buttons Choice,
+                                  Icon Kind) {
   Questions.push_back({Title, Text, Choice, Kind});
   if (Answers.empty()) {
     ADD_FAILURE() << "unscripted question: " << Text;

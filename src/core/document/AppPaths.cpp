@@ -20,7 +20,9 @@ fs::path HomeFolder() {
   return Home.empty() ? fs::temp_directory_path() : Home;
 }
 
-bool ProgramFolderWritable() { return ::access(AppPaths::ProgramFolder().c_str(), W_OK) == 0; }
+bool ProgramFolderWritable() {
+  return ::access(AppPaths::ProgramFolder().c_str(), W_OK) == 0;
+}
 
 }  // namespace
 

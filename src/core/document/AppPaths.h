@@ -10,7 +10,7 @@ namespace vornic {
 class AppPaths {
  public:
   static std::filesystem::path ProgramFolder();
-  static std::filesystem::path SettingsFile();    // .../vornicpack.ini
+  static std::filesystem::path SettingsFile();     // .../vornicpack.ini
   static std::filesystem::path WordListsFolder();  // .../WordLists
   // Where Open and Save dialogs start when nothing else is known: the program's folder, or the
   // user's documents folder when the program's folder is read-only.

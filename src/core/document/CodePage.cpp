@@ -15,15 +15,24 @@ constexpr char32_t NoCharacter = 0xFFFFFFFF;
 
 const char* IcuName(int Number) {
   switch (Number) {
-    case 437: return "ibm-437";
-    case 874: return "windows-874";
-    case 932: return "windows-932";
-    case 936: return "windows-936";
-    case 949: return "windows-949";
-    case 950: return "windows-950";
-    case 1361: return "ibm-1361";
-    case 10000: return "macintosh";
-    default: break;
+    case 437:
+      return "ibm-437";
+    case 874:
+      return "windows-874";
+    case 932:
+      return "windows-932";
+    case 936:
+      return "windows-936";
+    case 949:
+      return "windows-949";
+    case 950:
+      return "windows-950";
+    case 1361:
+      return "ibm-1361";
+    case 10000:
+      return "macintosh";
+    default:
+      break;
   }
   static thread_local std::string Name;
   Name = "windows-" + std::to_string(Number);
@@ -49,23 +58,40 @@ char32_t DecodeSingleByte(UConverter* Converter, std::uint8_t Byte) {
 
 int CodePage::CodePageNumber(int Charset) {
   switch (Charset) {
-    case 238: return 1250;
-    case 204: return 1251;
-    case 161: return 1253;
-    case 162: return 1254;
-    case 177: return 1255;
-    case 178: return 1256;
-    case 186: return 1257;
-    case 163: return 1258;
-    case 222: return 874;
-    case 77: return 10000;
-    case 255: return 437;
-    case 128: return 932;
-    case 129: return 949;
-    case 130: return 1361;
-    case 134: return 936;
-    case 136: return 950;
-    default: return 1252;  // 0 ANSI, 1 Default and anything unknown
+    case 238:
+      return 1250;
+    case 204:
+      return 1251;
+    case 161:
+      return 1253;
+    case 162:
+      return 1254;
+    case 177:
+      return 1255;
+    case 178:
+      return 1256;
+    case 186:
+      return 1257;
+    case 163:
+      return 1258;
+    case 222:
+      return 874;
+    case 77:
+      return 10000;
+    case 255:
+      return 437;
+    case 128:
+      return 932;
+    case 129:
+      return 949;
+    case 130:
+      return 1361;
+    case 134:
+      return 936;
+    case 136:
+      return 950;
+    default:
+      return 1252;  // 0 ANSI, 1 Default and anything unknown
   }
 }
 
@@ -202,6 +228,8 @@ bool IsValidUtf8(std::string_view Utf8) {
   return true;
 }
 
-std::string Windows1252ToUtf8(std::string_view Bytes) { return CodePage::ForCharset(0).Decode(Bytes); }
+std::string Windows1252ToUtf8(std::string_view Bytes) {
+  return CodePage::ForCharset(0).Decode(Bytes);
+}
 
 }  // namespace vornic

@@ -67,7 +67,8 @@ ParsedGameFile ParseGameFile(std::string_view Bytes, std::string_view ExpectedTy
 }
 
 std::vector<std::string> SplitLines(std::string_view Text) {
-  if (const auto Zero = Text.find('\0'); Zero != std::string_view::npos) Text = Text.substr(0, Zero);
+  if (const auto Zero = Text.find('\0'); Zero != std::string_view::npos)
+    Text = Text.substr(0, Zero);
   std::vector<std::string> Lines;
   std::size_t Start = 0;
   while (Start < Text.size()) {

@@ -15,7 +15,9 @@ std::mt19937_64& Engine() {
 
 }  // namespace
 
-void RandomGenerator::Seed(std::uint64_t Value) { Engine().seed(Value); }
+void RandomGenerator::Seed(std::uint64_t Value) {
+  Engine().seed(Value);
+}
 
 void RandomGenerator::SeedFromClock() {
   Engine().seed(static_cast<std::uint64_t>(

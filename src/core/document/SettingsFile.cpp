@@ -44,7 +44,9 @@ void Store(const fs::path& Path, const CSimpleIniA& Ini) {
 
 SettingsFile::SettingsFile(fs::path Path) : FilePath(std::move(Path)) {}
 
-SettingsFile SettingsFile::Default() { return SettingsFile(AppPaths::SettingsFile()); }
+SettingsFile SettingsFile::Default() {
+  return SettingsFile(AppPaths::SettingsFile());
+}
 
 void SettingsFile::EnsureDefaultCharset() const {
   CSimpleIniA Ini;

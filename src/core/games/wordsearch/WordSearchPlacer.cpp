@@ -4,7 +4,9 @@
 
 namespace vornic {
 
-WordSearchPlacer::WordSearchPlacer(TVornicGame& Document) : Game(Document) { EnableAll(); }
+WordSearchPlacer::WordSearchPlacer(TVornicGame& Document) : Game(Document) {
+  EnableAll();
+}
 
 Direction WordSearchPlacer::DirectionOfTag(int Tag) {
   static constexpr std::array<Direction, 8> ByTag{
@@ -99,7 +101,9 @@ bool WordSearchPlacer::EnterWordBytes(const std::string& Word, bool AddToList) {
   return false;
 }
 
-void WordSearchPlacer::FillBlanks() { Game.FillBlanks(); }
+void WordSearchPlacer::FillBlanks() {
+  Game.FillBlanks();
+}
 
 void WordSearchPlacer::Reord() {
   Game.ClearGrid();

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "document/DocumentError.h"
+#include "document/GameFile.h"
+#include "document/TVornicGame.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TempHome.h"
+
+namespace vornic {
+namespace {
+
+using test::ReadFile;
+using test::TempHome;
+using test::WriteFile;
+
+std::string Bytes(std::initializer_list<int> Values) {
+  std::string Out;
+  for (int V : Values) Out.push_back(static_cast<char>(V));
+  return Out;
+}
+
+// The 3 x 3 word search with CAT written rightwards along the first row.
+const std::string CatFile = Bytes({0x0A, 0, 0, 0}) + "VornicGame" +
+                            Bytes({0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                   0,    0xFF, 0xFF, 0, 0, 0, 0, 1, 1, 3, 0, 3, 0, 1}) +
+                            "English" + Bytes({0, 0, 0, 0, 9, 0, 0, 0}) + "CAT" +
+                            std::string(6, '\x19') + "CAT\x19" +
+                            Bytes({0x65, 0x65, 0x66, 0x65, 0x67, 0x65, 0x0D, 0x0A});
+
+class GameFileTest : public ::testing::Test {
+ protected:
+  TempHome Home;
+  test::ScriptedUserInterface Ui;
+  TVornicGame Game;
+  void SetUp() override { Game.Init("VornicGame", &Ui); }
+};
+
+TEST_F(GameFileTest, CatExampleIsWrittenByteForByte) {
+  ASSERT_EQ(CatFile.size(), 79u);
+  Game.SetSize(3, 3);
+  Game.ClearGrid();
+  Game.SetCell(1, 1, 'C');
+  Game.SetCell(2, 1, 'A');
+  Game.SetCell(3, 1, 'T');
+  Game.AddWord("CAT", PathBytes(1, 1) + PathBytes(2, 1) + PathBytes(3, 1));
+  Game.FileName = (Home / "cat.gm").string();
+  Game.SaveToFile();
+  EXPECT_EQ(ReadFile(Home / "cat.gm"), CatFile);
+  EXPECT_FALSE(Game.Modified);
+}
+
+TEST_F(GameFileTest, EveryFieldRoundTripsIncludingReserved) {
+  WriteFile(Home / "cat.gm", CatFile);
+  ASSERT_TRUE(Game.LoadFromFile((Home / "cat.gm").string()));
+  EXPECT_EQ(Game.Grid, "CAT" + std::string(6, '\x19'));
+  ASSERT_EQ(Game.Words.size(), 1u);
+  EXPECT_EQ(Game.Words[0], "CAT\x19\x65\x65\x66\x65\x67\x65");
+
+  Game.Settings.Reserved = 0xA5;
+  Game.Settings.BackColor = 0x123456;
+  Game.Settings.Bold = 7;
+  ASSERT_TRUE(Game.Settings.SetLanguageName("Tenletters"));
+  Game.Words.Add("SECOND\x19xyz");
+  Game.FileName = (Home / "copy.gm").string();
+  Game.SaveToFile();
+
+  TVornicGame Copy;
+  Copy.Init("VornicGame", &Ui);
+  ASSERT_TRUE(Copy.LoadFromFile((Home / "copy.gm").string()));
+  EXPECT_EQ(Copy.Settings.ToBytes(), Game.Settings.ToBytes());
+  EXPECT_EQ(Copy.Settings.Language.back(), '\0');  // ten letters keep one zero byte
+  EXPECT_EQ(Copy.Grid, Game.Grid);
+  EXPECT_EQ(Copy.Words.Items(), Game.Words.Items());
+  EXPECT_EQ(ReadFile(Home / "copy.gm"),
+            SerializeGameFile({"VornicGame", Copy.Settings, Copy.Grid, Copy.Words.Items()}));
+}
+
+TEST_F(GameFileTest, EmptyWordListEndsRightAfterTheGrid) {
+  Game.FileName = (Home / "empty.gm").string();
+  Game.SaveToFile();
+  const std::string File = ReadFile(Home / "empty.gm");
+  EXPECT_EQ(File.size(), 4 + 10 + 40 + 4 + 25u);
+  Game.Words.Add("stale");
+  ASSERT_TRUE(Game.LoadFromFile(Game.FileName));
+  EXPECT_TRUE(Game.Words.empty());
+}
+
+TEST(SplitLinesTest, SplitsAtEveryKindOfLineBreakAndStopsAtZero) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(SplitLines(""), V{});
+  EXPECT_EQ(SplitLines("A\r\n"), V{"A"});
+  EXPECT_EQ(SplitLines("A\r\nB\rC\nD"), (V{"A", "B", "C", "D"}));
+  EXPECT_EQ(SplitLines("A\n\nB\r\n"), (V{"A", "", "B"}));
+  EXPECT_EQ(SplitLines(std::string("A\r\nB\0C\r\n", 8)), (V{"A", "B"}));
+}
+
+TEST_F(GameFileTest, FileOfAnotherGameGoesToOnWrongTypeAndChangesNothing) {
+  std::string MazeFile = CatFile;
+  MazeFile.replace(0, 14, Bytes({8, 0, 0, 0}) + "WordMaze");
+  WriteFile(Home / "maze.gm", MazeFile);
+  Game.SetCell(1, 1, 'Q');
+  Game.AddWord("Q", PathBytes(1, 1));
+  const std::string GridBefore = Game.Grid;
+  std::string SeenName, SeenType;
+  Game.OnWrongType = [&](const std::string& Name, const std::string& Type) {
+    SeenName = Name;
+    SeenType = Type;
+  };
+  EXPECT_FALSE(Game.LoadFromFile((Home / "maze.gm").string()));
+  EXPECT_EQ(SeenName, (Home / "maze.gm").string());
+  EXPECT_EQ(SeenType, "WordMaze");
+  EXPECT_EQ(Game.Grid, GridBefore);
+  EXPECT_EQ(Game.Words.size(), 1u);
+  EXPECT_TRUE(Game.FileName.empty());
+}
+
+TEST_F(GameFileTest, TypeNamesCompareExactlyAndEmptyNamesMatchNoGame) {
+  EXPECT_EQ(ParseGameFile(Bytes({8, 0, 0, 0}) + "wordmaze", "WordMaze").Status,
+            GameFileStatus::OtherType);
+  EXPECT_EQ(ParseGameFile(Bytes({0, 0, 0, 0}), "VornicGame").Status, GameFileStatus::OtherType);
+  // Without a handler another game's file is the format message.
+  WriteFile(Home / "other.gm", Bytes({0, 0, 0, 0}));
+  try {
+    Game.LoadFromFile((Home / "other.gm").string());
+    FAIL() << "expected the format message";
+  } catch (const DocumentError& Failure) {
+    EXPECT_EQ(std::string(Failure.what()),
+              "Cannot open file " + (Home / "other.gm").string() + ".\nFile format is incorrect");
+  }
+}
+
+// Damaged files: every one is refused with the format message and the document stays as it was.
+TEST_F(GameFileTest, DamagedFilesAreRefusedAndLeaveTheDocumentAlone) {
+  std::vector<std::string> Corpus;
+  const std::size_t WordListStart = CatFile.size() - 12;
+  for (std::size_t Cut = 0; Cut < WordListStart; ++Cut) Corpus.push_back(CatFile.substr(0, Cut));
+  auto WithLength = [](std::string File, std::size_t Offset, std::uint32_t Value) {
+    for (int i = 0; i < 4; ++i)
+      File[Offset + static_cast<std::size_t>(i)] = static_cast<char>(Value >> (8 * i));
+    return File;
+  };
+  for (std::uint32_t Value : {0xFFFFFFFFu, 0x7FFFFFFFu, 80u, 0x80000000u}) {
+    Corpus.push_back(WithLength(CatFile, 0, Value));   // type name length
+    Corpus.push_back(WithLength(CatFile, 54, Value));  // grid length
+  }
+  Corpus.push_back(WithLength(CatFile, 54, 8));  // grid shorter than Cols x Rows
+  std::string Wide = CatFile;
+  Wide[38] = 4;  // Cols 4 with a 9-byte grid
+  Corpus.push_back(Wide);
+
+  Game.SetCell(2, 2, 'Z');
+  Game.Words.Add("KEEP");
+  Game.Modified = true;
+  const auto SettingsBefore = Game.Settings.ToBytes();
+  const std::string GridBefore = Game.Grid;
+  int Index = 0;
+  for (const std::string& File : Corpus) {
+    SCOPED_TRACE("damaged file " + std::to_string(Index++));
+    WriteFile(Home / "bad.gm", File);
+    EXPECT_THROW(Game.LoadFromFile((Home / "bad.gm").string()), DocumentError);
+    EXPECT_EQ(Game.Settings.ToBytes(), SettingsBefore);
+    EXPECT_EQ(Game.Grid, GridBefore);
+    ASSERT_EQ(Game.Words.size(), 1u);
+    EXPECT_TRUE(Game.Modified);
+    EXPECT_TRUE(Game.FileName.empty());
+  }
+}
+
+TEST_F(GameFileTest, OpenReportsDamageWithTheFormatMessageAndKeepsTheCaption) {
+  WriteFile(Home / "bad.gm", CatFile.substr(0, 30));
+  EXPECT_FALSE(Game.Open((Home / "bad.gm").string()));
+  ASSERT_EQ(Ui.Messages.size(), 1u);
+  EXPECT_EQ(Ui.Messages[0].Text,
+            "Cannot open file " + (Home / "bad.gm").string() + ".\nFile format is incorrect");
+  EXPECT_TRUE(Ui.Captions.empty());
+}
+
+TEST_F(GameFileTest, MissingFileIsToldAndChangesNothing) {
+  EXPECT_FALSE(Game.Open((Home / "nowhere.gm").string()));
+  ASSERT_EQ(Ui.Messages.size(), 1u);
+  EXPECT_NE(Ui.Messages[0].Text.find("Cannot open file"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vornic
