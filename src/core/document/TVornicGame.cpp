@@ -9,13 +9,16 @@
 
 namespace vornic {
 
-TVornicGame::TVornicGame() { Words.SetOnChange([this] { Modified = true; }); }
+TVornicGame::TVornicGame() {
+  Words.SetOnChange([this] { Modified = true; });
+}
 
 void TVornicGame::Init(const std::string& NewGameName, UserInterface* NewForm) {
   LastDir = AppPaths::DialogFolder().string();
   Form = NewForm;
   Ui = NewForm;
   GameName = NewGameName;
+  MetaFile.Create(PictureCreator, GameName);
   Settings.Cols = 5;
   Settings.Rows = 5;
   SetDefaults();
@@ -88,7 +91,8 @@ void TVornicGame::FillBlanks() {
   if (Letters.empty()) return;
   const int Count = static_cast<int>(Letters.size());
   for (char& Cell : Grid)
-    if (Cell == EmptyChar) Cell = Letters[static_cast<std::size_t>(RandomGenerator::Uniform(Count))];
+    if (Cell == EmptyChar)
+      Cell = Letters[static_cast<std::size_t>(RandomGenerator::Uniform(Count))];
 }
 
 std::string TVornicGame::BlanksToSpaces(std::string Text) {
@@ -97,7 +101,9 @@ std::string TVornicGame::BlanksToSpaces(std::string Text) {
   return Text;
 }
 
-void TVornicGame::SetDefaults() { Settings.SetDefaults(); }
+void TVornicGame::SetDefaults() {
+  Settings.SetDefaults();
+}
 
 void TVornicGame::LoadCharset() {
   const CodePage& Page = Codes();
@@ -109,7 +115,9 @@ void TVornicGame::LoadCharset() {
   Letters = Bytes;
 }
 
-bool TVornicGame::SetSize(long long Cols, long long Rows) { return Settings.SetSize(Cols, Rows); }
+bool TVornicGame::SetSize(long long Cols, long long Rows) {
+  return Settings.SetSize(Cols, Rows);
+}
 
 std::string TVornicGame::DisplayName() const {
   if (FileName.empty()) return "Untitled";

@@ -9,6 +9,7 @@
 #include "document/TGridSettings.h"
 #include "document/UserInterface.h"
 #include "document/WordList.h"
+#include "picture/TDrawMetaFile.h"
 
 namespace vornic {
 
@@ -19,7 +20,8 @@ namespace vornic {
 class TVornicGame {
  public:
   // Called when a file being opened belongs to another game (file name, type name read).
-  using WrongTypeHandler = std::function<void(const std::string& FileName, const std::string& GameType)>;
+  using WrongTypeHandler =
+      std::function<void(const std::string& FileName, const std::string& GameType)>;
 
   TVornicGame();
   TVornicGame(const TVornicGame&) = delete;
@@ -31,6 +33,8 @@ class TVornicGame {
   TGridSettings Settings;
   WordList Words;
   bool Modified = false;
+  // The puzzle picture; its description is GameName (set by Init).
+  TDrawMetaFile MetaFile;
   // The window whose caption shows the file name; null for a document without a window.
   UserInterface* Form = nullptr;
   // Where dialogs and messages go: the window's, or for a windowless document the caller's.
@@ -78,8 +82,23 @@ class TVornicGame {
   // The file name without its folder, or "Untitled" for an untitled document.
   std::string DisplayName() const;
 
-  // Picture sizing: follows Cols and Rows.
+  // Picture (TVornicGamePicture.cpp). Picture size := Cols x 16 + 5 by Rows x 16 + 5.
   void ResizeImage();
+  // The whole standard grid picture; with Commit it opens and closes the recording itself,
+  // without it the caller has called MetaFile.BeginDraw and will call EndDraw.
+  void DrawGrid(bool Commit);
+  // Shadow, frame and grid lines on the open canvas.
+  void DrawBackground();
+  // The standard picture with entry Index highlighted; false (nothing drawn) for a negative
+  // Index. Cells of a damaged path are skipped.
+  bool ShowWord(int Index);
+  // A 2-unit line in Color through the centres of the cells of entry Index, on the open canvas;
+  // the pen keeps that colour and width. Stops at the first cell outside the grid.
+  void DrawWordLine(int Index, TColor Color);
+  // Save dialog, then MetaFile.SaveToFile; a failure is told and leaves any file as it was.
+  void SaveImage();
+  // Grid as a TAB / CR LF table on the clipboard (empty cells kept as 0x19).
+  void CopyAsText();
 
  private:
   void SetCaption(const std::string& Caption);

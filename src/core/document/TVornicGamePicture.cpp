@@ -1,10 +1,132 @@
-// The document's picture operations.
+// The document's picture operations: the standard grid drawing and the picture exports.
+#include <exception>
+#include <filesystem>
+
+#include "document/AppPaths.h"
 #include "document/TVornicGame.h"
+#include "picture/TextExport.h"
 
 namespace vornic {
 
+namespace {
+constexpr TColor ShadowColor = clGray;
+constexpr int Cell = TDrawMetaFile::CellSize;
+
+// Centre of a cell along one axis from its path byte.
+int CellCentre(char PathByte) {
+  return (static_cast<std::uint8_t>(PathByte) - PathOffset) * Cell - 7;
+}
+}  // namespace
+
 void TVornicGame::ResizeImage() {
-  // The picture follows Cols and Rows; it is recorded by the drawing code.
+  MetaFile.SetSize(Settings.Cols * Cell + 5, Settings.Rows * Cell + 5);
+}
+
+void TVornicGame::DrawBackground() {
+  TMetaCanvas* Canvas = MetaFile.Canvas();
+  if (!Canvas) return;
+  const int W = MetaFile.Width();
+  const int H = MetaFile.Height();
+  if (Settings.Shadow) {
+    Canvas->Pen.Color = ShadowColor;
+    Canvas->Brush.Color = ShadowColor;
+    Canvas->Rectangle(4, 4, W, H);
+  }
+  Canvas->Pen.Color = Settings.LineColor;
+  Canvas->Brush.Color = Settings.BackColor;
+  Canvas->Rectangle(1, 1, W - 3, H - 3);
+  if (Settings.GridLines) {
+    for (int i = 1; i < Settings.Cols; ++i) {
+      Canvas->MoveTo(Cell * i + 1, 1);
+      Canvas->LineTo(Cell * i + 1, H - 4);
+    }
+    for (int j = 1; j < Settings.Rows; ++j) {
+      Canvas->MoveTo(1, Cell * j + 1);
+      Canvas->LineTo(W - 4, Cell * j + 1);
+    }
+  }
+}
+
+void TVornicGame::DrawGrid(bool Commit) {
+  if (Commit) MetaFile.BeginDraw();
+  MetaFile.Restart();
+  TMetaCanvas& Canvas = *MetaFile.Canvas();
+  Canvas.Font.Charset = Settings.Charset;
+  Canvas.Font.Bold = Settings.Bold != 0;
+  DrawBackground();
+  Canvas.Font.Color = Settings.FontColor;
+  MetaFile.DrawLetters(BlanksToSpaces(Grid));
+  if (Commit) MetaFile.EndDraw();
+}
+
+bool TVornicGame::ShowWord(int Index) {
+  if (Index < 0) return false;
+  const std::string Kept = Grid;
+  const std::string Mask = WordCells(Index);
+  for (std::size_t i = 0; i < Mask.size() && i < Grid.size(); ++i) {
+    if (Mask[i] != EmptyChar) Grid[i] = EmptyChar;
+  }
+  MetaFile.BeginDraw();
+  DrawGrid(false);
+  Grid = Kept;
+  TMetaCanvas& Canvas = *MetaFile.Canvas();
+  Canvas.Font.Color = Settings.FontColor == clRed ? clBlue : clRed;
+  Canvas.Font.Bold = true;
+  Canvas.Font.Italic = false;
+  Canvas.Font.Underline = false;
+  Canvas.Font.StrikeOut = false;
+  MetaFile.DrawLetters(BlanksToSpaces(Mask));
+  MetaFile.EndDraw();
+  return true;
+}
+
+void TVornicGame::DrawWordLine(int Index, TColor Color) {
+  TMetaCanvas* Canvas = MetaFile.Canvas();
+  if (!Canvas || Index < 0 || static_cast<std::size_t>(Index) >= Words.size()) return;
+  const std::string& Entry = Words[static_cast<std::size_t>(Index)];
+  const auto Length = Entry.find(EmptyChar);
+  if (Length == std::string::npos) return;
+  const std::string_view Path = std::string_view(Entry).substr(Length + 1, 5000);
+  Canvas->Pen.Color = Color;
+  Canvas->Pen.Width = 2;
+  // A path shorter than its word, or one that leaves the grid, ends the line at the last valid
+  // cell rather than reading past the entry or drawing outside the picture.
+  std::vector<TPoint> Points;
+  for (std::size_t i = 0; i < Length && 2 * i + 1 < Path.size(); ++i) {
+    const int X = static_cast<std::uint8_t>(Path[2 * i]) - PathOffset;
+    const int Y = static_cast<std::uint8_t>(Path[2 * i + 1]) - PathOffset;
+    if (!InGrid(X, Y)) break;
+    Points.push_back({CellCentre(Path[2 * i]), CellCentre(Path[2 * i + 1])});
+  }
+  if (Points.empty()) return;
+  Canvas->MoveTo(Points.front().X, Points.front().Y);
+  for (std::size_t i = 1; i < Points.size(); ++i) Canvas->LineTo(Points[i].X, Points[i].Y);
+}
+
+void TVornicGame::SaveImage() {
+  if (!Ui) return;
+  FileDialogRequest Request;
+  Request.Filter = "Enhanced Windows Meta File (*.emf)|*.emf";
+  Request.DefaultExt = "*.emf";
+  Request.InitialDir = AppPaths::DialogFolder().string();
+  Request.ProposedName = FileName.empty()
+                             ? std::string("Untitled.emf")
+                             : std::filesystem::path(FileName).replace_extension(".emf").string();
+  Request.OverwritePrompt = true;
+  const std::optional<std::string> Chosen = Ui->ChooseSaveFile(Request);
+  if (!Chosen) return;
+  try {
+    MetaFile.SaveToFile(*Chosen);
+  } catch (const std::exception& Failure) {
+    Report(Failure);
+  }
+}
+
+void TVornicGame::CopyAsText() {
+  if (!Ui) return;
+  ClipboardContent Content;
+  Content.Text = Codes().Decode(GridAsText(*this));
+  Ui->SetClipboard(Content);
 }
 
 }  // namespace vornic
