@@ -13,6 +13,7 @@ int RunCli(const std::vector<std::string>& Args, std::ostream& Out, std::ostream
   AddInfoCommand(App, Context);
   AddTextCommand(App, Context);
   AddDemoCommand(App, Context);
+  AddRenderCommand(App, Context);
 
   std::vector<std::string> Reversed(Args.rbegin(), Args.rend());
   if (!Reversed.empty()) Reversed.pop_back();  // the program name

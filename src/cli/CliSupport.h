@@ -73,5 +73,6 @@ void AddWordSearchCommand(CLI::App& App, CliContext& Context);
 void AddInfoCommand(CLI::App& App, CliContext& Context);
 void AddTextCommand(CLI::App& App, CliContext& Context);
 void AddDemoCommand(CLI::App& App, CliContext& Context);
+void AddRenderCommand(CLI::App& App, CliContext& Context);
 
 }  // namespace vornic::cli

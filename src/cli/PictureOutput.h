@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "picture/TDrawMetaFile.h"
+
+namespace vornic::cli {
+
+// Writes a picture in the format its file name ends with (".emf", ".wmf", ".svg", ".pdf",
+// ".png", any letter case); Scale enlarges PNG output for print quality. Throws
+// CliFailure(BadUsage) for an unknown extension or a format this build cannot write, and
+// CliFailure(NotBuilt) when the file cannot be written (an existing file stays as it was).
+void WritePictureFile(const TDrawMetaFile& Picture, const std::string& Path, double Scale = 1.0);
+
+// Whether this build writes SVG, PDF and PNG (it does when built with the Qt renderer).
+bool CanWriteRasterAndVector();
+
+}  // namespace vornic::cli

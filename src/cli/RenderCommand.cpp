@@ -1,0 +1,37 @@
+#include "cli/CliSupport.h"
+#include "cli/PictureOutput.h"
+#include "cli/RenderDrawing.h"
+
+namespace vornic::cli {
+namespace {
+
+struct RenderCommandOptions {
+  std::string File;
+  std::string Output;
+  double Scale = 1.0;
+  RenderOptions Drawing;
+};
+
+}  // namespace
+
+void AddRenderCommand(CLI::App& App, CliContext& Context) {
+  auto Options = std::make_shared<RenderCommandOptions>();
+  CLI::App* Command = App.add_subcommand(
+      "render",
+      "Draw a puzzle as its window shows it, into an .emf, .wmf, .svg, .pdf or .png file");
+  Command->add_option("file", Options->File, "Game file (.gm)")->required();
+  Command
+      ->add_option("-o,--output", Options->Output, "Picture file; its extension picks the format")
+      ->required();
+  Command->add_option("--scale", Options->Scale, "PNG enlargement for print quality (default 1)")
+      ->check(CLI::Range(0.1, 16.0));
+  AddRenderOptions(*Command, Options->Drawing);
+  Command->callback([Options, &Context] {
+    TVornicGame Game;
+    OpenAnyGame(Options->File, Game, Context);
+    RecordGamePicture(Game, Options->Drawing);
+    WritePictureFile(Game.MetaFile, Options->Output, Options->Scale);
+  });
+}
+
+}  // namespace vornic::cli
