@@ -5,6 +5,7 @@
 
 #include "document/RandomGenerator.h"
 #include "games/TypedText.h"
+#include "games/lostletters/LostLettersDrawing.h"
 
 namespace vornic {
 
@@ -28,7 +29,7 @@ bool LostLettersBuilder::Build(const std::string& Text, int Lines) {
 
   Game.ClearGrid();
   Game.SetSize(P, Lines);
-  // PICTURE-SIZE
+  LostLettersDrawing::ResizeImage(Game);
   std::string Padded = Text;
   Padded.append(static_cast<std::size_t>(P * Lines) - Text.size(), ' ');
   Game.Words.Add(Padded);
