@@ -1,0 +1,78 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "games/EntryPath.h"
+
+namespace vornic {
+
+class TVornicGame;
+
+// Turns one text into a letter labyrinth: the text runs along a main path of orthogonally
+// adjacent cells from a border cell to a border cell; trap branches then grow from cells of the
+// main path and of earlier traps, each repeating the text's continuation from its branching
+// cell, until no more fit. No trap carries the text's last letter, so the exit stays unique.
+// One builder serves one window and keeps its last build (grid, text, start cell).
+//
+// Entries written to the document: 0 the whole text with the main path, offset 0; then one per
+// trap in the order grown: the text's letters From..E, the path from the branching cell, and
+// the offset From - 1 (see LabyrinthEntry). Text is bytes of the document's code page.
+class LabyrinthBuilder {
+ public:
+  // Fills the working grid outside the W x H area: never free.
+  static constexpr char OutsideChar = '\x12';
+  static constexpr int MaxTries = 101;
+  static constexpr int MainPathTries = 501;
+  static constexpr int IdleTrapCalls = 501;
+  static constexpr int FailedStepsPerTrap = 50;
+  // Path bytes hold a coordinate + 100 in one byte.
+  static constexpr int MaxSide = 155;
+
+  enum class Result {
+    Full,           // every cell holds a letter
+    NotFull,        // the last try stands with free cells (drawn blank)
+    NoMainPath,     // no try laid the main path: empty grid, no entries
+    NothingToBuild  // empty text, a control character, or a size outside 1..MaxSide: the
+                    // document is untouched
+  };
+
+  // The window's build: upper-cases Text, takes W x H from the document's Cols and Rows and
+  // tries up to MaxTries times for a full grid; the last try stands. Writes the document's
+  // Words and Grid.
+  Result BuildLabyrinth(const std::string& Text, TVornicGame& Game);
+
+  // Lays Text (as given) along a main path from border to border on the document's Cols x Rows,
+  // in up to MainPathTries tries. On success adds entry 0, sets the start cell and writes the
+  // working grid into the document; on failure leaves the working grid clear and the document
+  // as it was.
+  bool LayMainPath(const std::string& Text, TVornicGame& Game);
+  // Tries to grow one trap from a random cell of a random entry; true when one was grown.
+  bool AddTrap(TVornicGame& Game);
+
+  bool GridIsFull() const;
+  // The W x H cells row by row, the form of the document's Grid.
+  std::string LabGridText() const;
+  // A cell of the working grid; OutsideChar outside the W x H area.
+  char Cell(int X, int Y) const;
+  // The first cell of the last main path laid.
+  GridCell StartCell() const { return Start; }
+  // The upper-cased text of the last build.
+  const std::string& Text() const { return Letters; }
+
+ private:
+  void Clear(int NewW, int NewH);
+  bool IsFree(int X, int Y) const;
+  void Put(GridCell At, char C);
+  bool TryMainPath();
+  bool GrowTrap(GridCell Branch, int From, int To, TVornicGame& Game);
+
+  int W = 0;
+  int H = 0;
+  std::vector<char> Cells;
+  std::string Letters;
+  GridCell Start;
+  std::vector<GridCell> MainPath;
+};
+
+}  // namespace vornic

@@ -1,0 +1,92 @@
+#include "games/maze/MazeGame.h"
+
+#include <unicode/coll.h>
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
+#include <algorithm>
+#include <memory>
+#include <string_view>
+
+#include "document/CodePage.h"
+#include "document/TVornicGame.h"
+
+namespace vornic {
+namespace {
+
+// Orders byte strings by the user's locale at secondary strength: letter case is ignored,
+// accents are not. Without a collator, by the upper-case bytes.
+class CaseInsensitiveOrder {
+ public:
+  explicit CaseInsensitiveOrder(const CodePage& PageIn) : Page(PageIn) {
+    UErrorCode Status = U_ZERO_ERROR;
+    // The C locale maps to en_US_POSIX, whose collation is plain code-point order with capitals
+    // first: no use for a case-insensitive order, so the root order stands in for it.
+    icu::Locale Where = icu::Locale::getDefault();
+    if (std::string_view(Where.getName()) == "en_US_POSIX") Where = icu::Locale::getRoot();
+    Collator.reset(icu::Collator::createInstance(Where, Status));
+    if (U_FAILURE(Status))
+      Collator.reset();
+    else
+      Collator->setStrength(icu::Collator::SECONDARY);
+  }
+
+  bool operator()(const std::string& A, const std::string& B) const {
+    if (!Collator) return Page.Upper(A) < Page.Upper(B);
+    UErrorCode Status = U_ZERO_ERROR;
+    const auto Order = Collator->compareUTF8(Page.Decode(A), Page.Decode(B), Status);
+    return U_SUCCESS(Status) ? Order == UCOL_LESS : Page.Upper(A) < Page.Upper(B);
+  }
+
+ private:
+  const CodePage& Page;
+  std::shared_ptr<icu::Collator> Collator;
+};
+
+}  // namespace
+
+std::optional<std::string> CheckMazeInput(const MazeInput& Input) {
+  if (auto Problem = RefuseControlCharacters(Input.Phrase, "The title phrase")) return Problem;
+  for (std::size_t i = 0; i < Input.Words.size(); ++i)
+    if (auto Problem = RefuseControlCharacters(Input.Words[i],
+                                               "Word " + std::to_string(i + 1) + " of the list"))
+      return Problem;
+  return std::nullopt;
+}
+
+bool BuildMazeGame(TVornicGame& Game, MazeBuilder& Builder, const MazeInput& Input, MazeSize Size) {
+  if (Size.W < 1 || Size.H < 1 || Size.W > MazeBuilder::MaxSide || Size.H > MazeBuilder::MaxSide) {
+    Game.ClearGrid();
+    return false;
+  }
+  Game.Settings.Cols = static_cast<std::uint16_t>(Size.W);
+  Game.Settings.Rows = static_cast<std::uint16_t>(Size.H);
+  Game.ResizeImage();
+  if (Builder.BuildMaze(Input.Words, Input.Phrase, Size.W, Size.H, Game)) {
+    Game.SetGrid(Builder.MazeGridText());
+    return true;
+  }
+  Game.ClearGrid();
+  return false;
+}
+
+MazeInput MazeInputFromDocument(const TVornicGame& Game) {
+  MazeInput Input;
+  Game.ListWords(Input.Words);
+  if (!Input.Words.empty()) {
+    Input.Phrase = Input.Words.front();
+    Input.Words.erase(Input.Words.begin());
+  }
+  return Input;
+}
+
+std::string MazeWordsText(const MazeInput& Input, int CharsetCode) {
+  std::vector<std::string> Sorted = Input.Words;
+  std::stable_sort(Sorted.begin(), Sorted.end(),
+                   CaseInsensitiveOrder(CodePage::ForCharset(CharsetCode)));
+  std::string Text = Input.Phrase + "\r\n\r\n";
+  for (const std::string& Word : Sorted) Text += Word + "\r\n";
+  return Text;
+}
+
+}  // namespace vornic

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "games/EntryPath.h"
+
+namespace vornic {
+
+// The maze builder's working grid of W x H cells. A free cell holds EmptyChar, any other byte is
+// a letter. A position outside the grid is never free, so it counts as occupied in every test.
+class MazeGrid {
+ public:
+  // W x H free cells. Both must be at least 1.
+  void Reset(int W, int H);
+
+  int Width() const { return W; }
+  int Height() const { return H; }
+  bool Inside(int X, int Y) const { return X >= 1 && Y >= 1 && X <= W && Y <= H; }
+  bool IsFree(int X, int Y) const;
+  char Get(int X, int Y) const;
+  // Writes a cell inside the grid; a position outside is ignored.
+  void Set(int X, int Y, char C);
+
+  // Where the next word starts: scanning X = 1..W and within each X, Y = 1..H, the first free
+  // cell with exactly three occupied neighbours (a dead end); when there is none, the last free
+  // cell of the scan; nothing when no cell is free. Starting in dead ends keeps the free area
+  // from being cut into pockets that no word can fill.
+  std::optional<GridCell> FindStartCell() const;
+
+  // The number of free cells orthogonally reachable from the first free cell of the scan
+  // (0 when none is free). Uses an explicit stack: a 2500-cell region would be too deep for
+  // recursion.
+  int CountFirstFreeRegion() const;
+  // True when the free cells form a single region, given that Placed letters fill the rest.
+  bool FreeCellsConnected(int Placed) const { return W * H - Placed == CountFirstFreeRegion(); }
+
+  // The cells row by row (Y = 1..H, X = 1..W within a row): the form of a document's Grid.
+  std::string Text() const;
+
+ private:
+  std::size_t Index(int X, int Y) const { return static_cast<std::size_t>((Y - 1) * W + (X - 1)); }
+
+  int W = 0;
+  int H = 0;
+  std::vector<char> Cells;
+  // Scratch space of the region count, kept to spare an allocation per count.
+  mutable std::vector<bool> Counted;
+  mutable std::vector<GridCell> Pending;
+};
+
+}  // namespace vornic

@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "document/RandomGenerator.h"
+#include "document/TVornicGame.h"
+#include "games/labyrinth/LabyrinthBuilder.h"
+#include "games/labyrinth/LabyrinthEntry.h"
+#include "support/TempHome.h"
+
+namespace vornic {
+namespace {
+
+using Result = LabyrinthBuilder::Result;
+
+bool OnBorder(GridCell Cell, int W, int H) {
+  return Cell.X == 1 || Cell.Y == 1 || Cell.X == W || Cell.Y == H;
+}
+bool Adjacent(GridCell A, GridCell B) {
+  return std::abs(A.X - B.X) + std::abs(A.Y - B.Y) == 1;
+}
+
+class LabyrinthBuilderTest : public ::testing::Test {
+ protected:
+  test::TempHome Home;
+  TVornicGame Game;
+  LabyrinthBuilder Builder;
+
+  void SetUp() override { Game.Init("WordLabirint", nullptr); }
+
+  Result Build(const std::string& Text, int W, int H) {
+    Game.SetSize(W, H);
+    Game.ClearGrid();
+    return Builder.BuildLabyrinth(Text, Game);
+  }
+  std::vector<LabyrinthEntry> Entries() const {
+    std::vector<LabyrinthEntry> All;
+    for (const std::string& Entry : Game.Words) All.push_back(LabyrinthEntry::Parse(Entry));
+    return All;
+  }
+
+  // Every promise of a build whose main path was laid, checked on the document.
+  void ExpectSound(const std::string& Text) {
+    const int W = Game.Settings.Cols, H = Game.Settings.Rows;
+    const std::vector<LabyrinthEntry> All = Entries();
+    ASSERT_FALSE(All.empty());
+    const LabyrinthEntry& Main = All[0];
+    const int Len = static_cast<int>(Text.size());
+    EXPECT_EQ(Main.Item, Text);
+    EXPECT_EQ(Main.Offset, 0);
+    ASSERT_EQ(Main.Cells.size(), Text.size());
+    EXPECT_TRUE(OnBorder(Main.Cells.front(), W, H));
+    EXPECT_TRUE(OnBorder(Main.Cells.back(), W, H));
+    EXPECT_EQ(Main.Cells.front(), Builder.StartCell());
+    EXPECT_EQ(Game.Grid, Builder.LabGridText());
+
+    // Every cell is owned by exactly one entry; a trap's first cell is its parent's.
+    std::map<std::pair<int, int>, std::pair<std::size_t, int>> Owner;  // cell -> entry, k
+    for (std::size_t i = 0; i < All.size(); ++i) {
+      const LabyrinthEntry& Entry = All[i];
+      ASSERT_TRUE(Entry.Offset.has_value());
+      const int Offset = *Entry.Offset;
+      ASSERT_EQ(Entry.Cells.size(), Entry.Item.size()) << "entry " << i;
+      EXPECT_EQ(Entry.Item, Text.substr(static_cast<std::size_t>(Offset), Entry.Item.size()));
+      for (std::size_t k = 0; k < Entry.Cells.size(); ++k) {
+        const GridCell Cell = Entry.Cells[k];
+        ASSERT_TRUE(Game.InGrid(Cell.X, Cell.Y));
+        EXPECT_EQ(Game.GetCell(Cell.X, Cell.Y), Text[static_cast<std::size_t>(Offset) + k]);
+        if (k > 0) {
+          EXPECT_TRUE(Adjacent(Cell, Entry.Cells[k - 1])) << "entry " << i;
+        }
+        if (i > 0 && k == 0) continue;
+        EXPECT_TRUE(Owner.insert({{Cell.X, Cell.Y}, {i, static_cast<int>(k) + 1}}).second)
+            << "cell " << Cell.X << "," << Cell.Y << " laid twice";
+      }
+      if (i == 0) continue;
+      // Traps: at least two cells, never the text's last letter.
+      EXPECT_GE(Entry.Item.size(), 2u);
+      EXPECT_LE(Offset + static_cast<int>(Entry.Item.size()), Len - 1);
+      const auto Parent = Owner.find({Entry.Cells[0].X, Entry.Cells[0].Y});
+      ASSERT_NE(Parent, Owner.end()) << "trap " << i << " starts on no earlier cell";
+      const auto [ParentIndex, K] = Parent->second;
+      EXPECT_LT(ParentIndex, i);
+      EXPECT_EQ(Offset, *All[ParentIndex].Offset + K - 1) << "trap " << i;
+      if (ParentIndex > 0) {
+        EXPECT_GE(K, 2) << "a trap never branches from a trap's first cell";
+      }
+      // A cell holding letter m + 1 never touches the main path's cell of letter m + 2.
+      for (std::size_t k = 1; k < Entry.Cells.size(); ++k) {
+        const std::size_t Letter = static_cast<std::size_t>(Offset) + k + 1;  // 1-based
+        EXPECT_FALSE(Adjacent(Entry.Cells[k], Main.Cells[Letter]))
+            << "trap " << i << " rejoins the text at letter " << Letter + 1;
+      }
+    }
+    std::size_t Letters = 0;
+    for (char C : Game.Grid) Letters += C != EmptyChar;
+    EXPECT_EQ(Owner.size(), Letters) << "a letter in the grid belongs to no entry";
+  }
+};
+
+TEST_F(LabyrinthBuilderTest, ManySeededBuildsKeepEveryPromiseOfMainPathAndTraps) {
+  const std::vector<std::pair<std::string, std::pair<int, int>>> Cases{
+      {"THE QUICK BROWN FOX JUMPS", {15, 10}},
+      {"LABYRINTH", {5, 5}},
+      {"A LONGER TEXT THAT WINDS THROUGH A WIDER GRID OF LETTERS", {20, 12}}};
+  int Full = 0;
+  for (const auto& [Text, Size] : Cases)
+    for (std::uint64_t Seed = 1; Seed <= 25; ++Seed) {
+      RandomGenerator::Seed(Seed);
+      const Result Outcome = Build(Text, Size.first, Size.second);
+      ASSERT_NE(Outcome, Result::NoMainPath) << Text;
+      SCOPED_TRACE(Text + ", seed " + std::to_string(Seed));
+      ExpectSound(Text);
+      if (HasFatalFailure()) return;
+      if (Outcome == Result::Full) {
+        ++Full;
+        EXPECT_EQ(Game.Grid.find(EmptyChar), std::string::npos);
+      }
+    }
+  // Full grids are the common outcome; a generous bound only guards against traps that no
+  // longer grow.
+  EXPECT_GT(Full, 75 / 3);
+}
+
+TEST_F(LabyrinthBuilderTest, TheTextIsUpperCasedInTheDocumentsCodePage) {
+  RandomGenerator::Seed(2);
+  Game.Settings.Charset = 204;  // Windows-1251: 0xE0 а, 0xC0 А
+  ASSERT_NE(Build("ab\xE0", 4, 4), Result::NothingToBuild);
+  EXPECT_EQ(Builder.Text(), "AB\xC0");
+  EXPECT_EQ(LabyrinthEntry::Parse(Game.Words[0]).Item, "AB\xC0");
+}
+
+TEST_F(LabyrinthBuilderTest, AOneLetterTextIsItsStartCellAndCannotFillTheGrid) {
+  RandomGenerator::Seed(4);
+  EXPECT_EQ(Build("Q", 3, 3), Result::NotFull);
+  ASSERT_EQ(Game.Words.size(), 1u);
+  const GridCell Start = Builder.StartCell();
+  EXPECT_EQ(Game.Words[0],
+            std::string("Q") + EmptyChar + PathBytes(Start.X, Start.Y) + "\x05" + "0");
+  EXPECT_TRUE(OnBorder(Start, 3, 3));
+  EXPECT_EQ(std::count(Game.Grid.begin(), Game.Grid.end(), EmptyChar), 8);
+}
+
+TEST_F(LabyrinthBuilderTest, ATextLongerThanTheGridLeavesAnEmptyGridAndNoEntries) {
+  RandomGenerator::Seed(6);
+  EXPECT_EQ(Build(std::string(10, 'X'), 3, 3), Result::NoMainPath);
+  EXPECT_TRUE(Game.Words.empty());
+  EXPECT_EQ(Game.Grid, std::string(9, EmptyChar));
+}
+
+TEST_F(LabyrinthBuilderTest, ATextOfMoreThanAHundredAndFiftyLettersIsBuiltLikeAnyOther) {
+  std::string Text;
+  for (int i = 0; i < 200; ++i) Text += static_cast<char>('A' + i % 26);
+  RandomGenerator::Seed(8);
+  ASSERT_NE(Build(Text, 40, 40), Result::NoMainPath);
+  ExpectSound(Text);
+}
+
+TEST_F(LabyrinthBuilderTest, NothingIsBuiltFromAnEmptyTextOrOneWithAControlCharacter) {
+  Game.SetSize(5, 5);
+  Game.ClearGrid();
+  Game.AddWord("KEEP", "");
+  EXPECT_EQ(Builder.BuildLabyrinth("", Game), Result::NothingToBuild);
+  EXPECT_EQ(Builder.BuildLabyrinth(std::string("AB") + EmptyChar, Game), Result::NothingToBuild);
+  EXPECT_EQ(Builder.BuildLabyrinth("A\x05"
+                                   "1",
+                                   Game),
+            Result::NothingToBuild);
+  ASSERT_EQ(Game.Words.size(), 1u);
+  EXPECT_EQ(Game.Words[0], std::string("KEEP") + EmptyChar);
+}
+
+TEST_F(LabyrinthBuilderTest, TheWorkingGridIsOutsideBeyondItsEdges) {
+  RandomGenerator::Seed(1);
+  Build("WALLS", 6, 4);
+  EXPECT_EQ(Builder.Cell(0, 1), LabyrinthBuilder::OutsideChar);
+  EXPECT_EQ(Builder.Cell(7, 4), LabyrinthBuilder::OutsideChar);
+  EXPECT_EQ(Builder.Cell(1, 5), LabyrinthBuilder::OutsideChar);
+  EXPECT_NE(Builder.Cell(6, 4), LabyrinthBuilder::OutsideChar);
+}
+
+TEST_F(LabyrinthBuilderTest, TrapsAreNotGrownBeforeAMainPathExists) {
+  Game.SetSize(5, 5);
+  Game.ClearGrid();
+  EXPECT_FALSE(Builder.AddTrap(Game));
+  RandomGenerator::Seed(3);
+  ASSERT_TRUE(Builder.LayMainPath("AB", Game));
+  // With two letters nothing can follow a branching cell: the last letter is never repeated.
+  for (int i = 0; i < 50; ++i) EXPECT_FALSE(Builder.AddTrap(Game));
+  EXPECT_EQ(Game.Words.size(), 1u);
+}
+
+TEST(LabyrinthEntry, ReadsWhatItWritesAndToleratesDamage) {
+  const std::string Bytes = LabyrinthEntry::Encode({{1, 2}, {2, 2}, {2, 3}}, 17);
+  const LabyrinthEntry Entry = LabyrinthEntry::Parse(std::string("ABC") + EmptyChar + Bytes);
+  EXPECT_EQ(Entry.Item, "ABC");
+  EXPECT_EQ(Entry.Cells, (std::vector<GridCell>{{1, 2}, {2, 2}, {2, 3}}));
+  EXPECT_EQ(Entry.Offset, 17);
+  // Too few pairs, no marker, no number: shorter fields.
+  const LabyrinthEntry Short = LabyrinthEntry::Parse(std::string("ABC") + EmptyChar + "ef");
+  EXPECT_EQ(Short.Cells.size(), 1u);
+  EXPECT_FALSE(Short.Offset.has_value());
+  EXPECT_FALSE(
+      LabyrinthEntry::Parse(std::string("AB") + EmptyChar + "efeg\x05").Offset.has_value());
+  EXPECT_TRUE(LabyrinthEntry::Parse("NOSEPARATOR").Cells.empty());
+}
+
+}  // namespace
+}  // namespace vornic

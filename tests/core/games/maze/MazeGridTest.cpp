@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "document/EmptyChar.h"
+#include "games/maze/MazeGrid.h"
+
+namespace vornic {
+namespace {
+
+// A grid from rows of '.' (free) and any other character (a letter).
+MazeGrid GridOf(const std::vector<std::string>& Rows) {
+  MazeGrid Grid;
+  Grid.Reset(static_cast<int>(Rows[0].size()), static_cast<int>(Rows.size()));
+  for (std::size_t Y = 0; Y < Rows.size(); ++Y)
+    for (std::size_t X = 0; X < Rows[Y].size(); ++X)
+      if (Rows[Y][X] != '.') Grid.Set(static_cast<int>(X + 1), static_cast<int>(Y + 1), Rows[Y][X]);
+  return Grid;
+}
+
+TEST(MazeGridStartCell, AnEmptyGridHasNoDeadEndSoTheLastFreeCellOfTheScanIsTaken) {
+  // Corners have only two outside neighbours: no cell of an empty grid is a dead end.
+  const MazeGrid Grid = GridOf({"....", "....", "...."});
+  EXPECT_EQ(Grid.FindStartCell(), (GridCell{4, 3}));
+}
+
+TEST(MazeGridStartCell, ACornerBesideALetterIsADeadEnd) {
+  const MazeGrid Grid = GridOf({".#..", "....", "...."});
+  EXPECT_EQ(Grid.FindStartCell(), (GridCell{1, 1}));
+}
+
+TEST(MazeGridStartCell, ScansColumnsFirstThenRows) {
+  // Dead ends at (4, 1) and (1, 5): row order would find (4, 1) first, column order (1, 5).
+  const MazeGrid Grid = GridOf({"..#.#", ".....", ".....", ".....", ".#..."});
+  EXPECT_EQ(Grid.FindStartCell(), (GridCell{1, 5}));
+}
+
+TEST(MazeGridStartCell, AnEnclosedCellIsNoDeadEndButCanStillBeTheLastFreeCell) {
+  // Four occupied neighbours are not three: the only free cell is taken as the last one.
+  const MazeGrid Grid = GridOf({"###", "#.#", "###"});
+  EXPECT_EQ(Grid.FindStartCell(), (GridCell{2, 2}));
+}
+
+TEST(MazeGridStartCell, AFullGridHasNone) {
+  EXPECT_FALSE(GridOf({"ABC", "DEF", "GHI"}).FindStartCell().has_value());
+}
+
+TEST(MazeGridStartCell, APassageEndIsADeadEnd) {
+  const MazeGrid Grid = GridOf({"#####", "#...#", "#####", "#...."});
+  // (2, 2) has letters left, above and below.
+  EXPECT_EQ(Grid.FindStartCell(), (GridCell{2, 2}));
+}
+
+TEST(MazeGridRegion, OneWholeRegionIsConnected) {
+  const MazeGrid Grid = GridOf({"A....", ".B...", "....C"});
+  EXPECT_EQ(Grid.CountFirstFreeRegion(), 12);
+  EXPECT_TRUE(Grid.FreeCellsConnected(3));
+}
+
+TEST(MazeGridRegion, AWallSplitsTheFreeCells) {
+  const MazeGrid Grid = GridOf({"..#..", "..#..", "..#.."});
+  EXPECT_EQ(Grid.CountFirstFreeRegion(), 6);
+  EXPECT_FALSE(Grid.FreeCellsConnected(3));
+}
+
+TEST(MazeGridRegion, DiagonalNeighboursDoNotJoinRegions) {
+  const MazeGrid Grid = GridOf({".#", "#."});
+  EXPECT_EQ(Grid.CountFirstFreeRegion(), 1);
+  EXPECT_FALSE(Grid.FreeCellsConnected(2));
+}
+
+TEST(MazeGridRegion, NoFreeCellCountsZeroAndPasses) {
+  const MazeGrid Grid = GridOf({"AB", "CD"});
+  EXPECT_EQ(Grid.CountFirstFreeRegion(), 0);
+  EXPECT_TRUE(Grid.FreeCellsConnected(4));
+}
+
+TEST(MazeGridRegion, ALongWindingRegionOfTheLargestGridIsCountedWhole) {
+  // A serpentine through 50 x 50 cells: far too deep for a recursive count on a small stack.
+  std::vector<std::string> Rows;
+  for (int Y = 0; Y < 50; ++Y) {
+    if (Y % 2 == 0)
+      Rows.push_back(std::string(50, '.'));
+    else
+      Rows.push_back(Y % 4 == 1 ? std::string(49, '#') + "." : "." + std::string(49, '#'));
+  }
+  const MazeGrid Grid = GridOf(Rows);
+  EXPECT_EQ(Grid.CountFirstFreeRegion(), 25 * 50 + 25);
+  EXPECT_TRUE(Grid.FreeCellsConnected(25 * 49));
+}
+
+TEST(MazeGrid, OutsideIsNeverFreeAndTextIsRowByRow) {
+  MazeGrid Grid = GridOf({"AB.", "..C"});
+  EXPECT_FALSE(Grid.IsFree(0, 1));
+  EXPECT_FALSE(Grid.IsFree(4, 2));
+  EXPECT_FALSE(Grid.IsFree(1, 3));
+  Grid.Set(9, 9, 'Z');  // ignored
+  EXPECT_EQ(Grid.Text(), std::string("AB") + EmptyChar + EmptyChar + EmptyChar + "C");
+}
+
+}  // namespace
+}  // namespace vornic
