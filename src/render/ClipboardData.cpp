@@ -1,0 +1,36 @@
+#include "render/ClipboardData.h"
+
+#include "picture/TDrawMetaFile.h"
+#include "render/PictureExport.h"
+
+namespace vornic::render {
+namespace {
+
+QByteArray ToBytes(const std::vector<std::uint8_t>& Bytes) {
+  return QByteArray(reinterpret_cast<const char*>(Bytes.data()),
+                    static_cast<qsizetype>(Bytes.size()));
+}
+
+QByteArray ToBytes(const std::string& Bytes) {
+  return QByteArray(Bytes.data(), static_cast<qsizetype>(Bytes.size()));
+}
+
+}  // namespace
+
+std::unique_ptr<QMimeData> BuildClipboardData(const ClipboardContent& Content) {
+  auto Data = std::make_unique<QMimeData>();
+  if (Content.Picture) {
+    const TDrawMetaFile& Picture = *Content.Picture;
+    const QByteArray Emf = ToBytes(Picture.EmfBytes());
+    Data->setData(MimeOfficeEmf, Emf);
+    Data->setData(MimeEmf, Emf);
+    Data->setData(MimeEmfPlain, Emf);
+    Data->setData(MimeOfficeWmf, ToBytes(Picture.WmfBytes()));
+    Data->setData(MimeSvg, ToBytes(SvgBytes(Picture)));
+    Data->setData(MimePng, ToBytes(PngBytes(Picture)));
+  }
+  if (Content.Text) Data->setText(QString::fromStdString(*Content.Text));
+  return Data;
+}
+
+}  // namespace vornic::render
