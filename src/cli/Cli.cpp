@@ -14,6 +14,8 @@ int RunCli(const std::vector<std::string>& Args, std::ostream& Out, std::ostream
   AddTextCommand(App, Context);
   AddDemoCommand(App, Context);
   AddRenderCommand(App, Context);
+  AddJumbleCommand(App, Context);
+  AddLostLettersCommand(App, Context);
 
   std::vector<std::string> Reversed(Args.rbegin(), Args.rend());
   if (!Reversed.empty()) Reversed.pop_back();  // the program name

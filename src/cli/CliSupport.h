@@ -74,5 +74,7 @@ void AddInfoCommand(CLI::App& App, CliContext& Context);
 void AddTextCommand(CLI::App& App, CliContext& Context);
 void AddDemoCommand(CLI::App& App, CliContext& Context);
 void AddRenderCommand(CLI::App& App, CliContext& Context);
+void AddJumbleCommand(CLI::App& App, CliContext& Context);
+void AddLostLettersCommand(CLI::App& App, CliContext& Context);
 
 }  // namespace vornic::cli

@@ -1,17 +1,19 @@
 #include "cli/CliSupport.h"
-#include "picture/TextExport.h"
+#include "games/GameText.h"
 
 namespace vornic::cli {
 
 void AddTextCommand(CLI::App& App, CliContext& Context) {
   auto File = std::make_shared<std::string>();
   CLI::App* Command = App.add_subcommand(
-      "text", "Write the puzzle's \"Copy as Text\" table to standard output, bytes unchanged");
+      "text",
+      "Write the puzzle's \"Copy as Text\" (the grid table, or the jumble's mixed words) to "
+      "standard output, bytes unchanged");
   Command->add_option("file", *File, "Game file (.gm)")->required();
   Command->callback([File, &Context] {
     TVornicGame Game;
     OpenAnyGame(*File, Game, Context);
-    Context.Out << GridAsText(Game);
+    Context.Out << GameAsText(Game);
   });
 }
 

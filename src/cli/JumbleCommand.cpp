@@ -1,0 +1,54 @@
+#include "cli/CliSupport.h"
+#include "games/TypedText.h"
+#include "games/jumble/JumbleBuilder.h"
+
+namespace vornic::cli {
+namespace {
+
+struct JumbleOptions {
+  std::string Output;
+  std::string Text;
+  bool NoMix = false;
+  int FontCharset = 1;
+  std::optional<std::uint64_t> Seed;
+};
+
+void RunJumble(const JumbleOptions& Options, CliContext& Context) {
+  SeedGenerator(Options.Seed);
+  TVornicGame Game;
+  Game.Init("JumbledUp", nullptr);
+  Game.Ui = &Context.Ui;
+  Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
+  Game.New();
+  const TypedText Typed = ReadTypedText(Game.Codes(), Options.Text);
+  if (!Typed.Ok()) throw CliFailure(NotBuilt, Typed.Refusal);
+
+  JumbleBuilder Builder(Game);
+  Builder.Mix = !Options.NoMix;
+  // A refusal has been told through the document's user interface.
+  if (!Builder.Build(Typed.Bytes)) throw CliFailure(NotBuilt, "");
+  SaveGame(Game, Options.Output);
+  Context.Out << "Wrote " << Options.Output << ": " << Game.Settings.Cols << " x "
+              << Game.Settings.Rows << ", " << Game.Words.size() - 1 << " words.\n";
+}
+
+}  // namespace
+
+void AddJumbleCommand(CLI::App& App, CliContext& Context) {
+  auto Options = std::make_shared<JumbleOptions>();
+  CLI::App* Command = App.add_subcommand(
+      "jumble", "Build a jumbled-text puzzle: every word of a text with its letters mixed");
+  Command->add_option("-o,--output", Options->Output, "Game file to write (.gm)")->required();
+  Command->add_option("--text", Options->Text, "The text; upper-cased, words split at spaces")
+      ->required();
+  Command->add_flag("--no-mix", Options->NoMix, "Keep the words in the order of the text");
+  Command
+      ->add_option("--font-charset", Options->FontCharset,
+                   "Font character-set code stored in the file; chooses the code page "
+                   "(default 1)")
+      ->check(CLI::Range(0, 255));
+  Command->add_option("--seed", Options->Seed, "Seed for a reproducible puzzle");
+  Command->callback([Options, &Context] { RunJumble(*Options, Context); });
+}
+
+}  // namespace vornic::cli

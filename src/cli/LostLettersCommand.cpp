@@ -1,0 +1,58 @@
+#include "cli/CliSupport.h"
+#include "games/TypedText.h"
+#include "games/lostletters/LostLettersBuilder.h"
+
+namespace vornic::cli {
+namespace {
+
+struct LostLettersOptions {
+  std::string Output;
+  std::string Text;
+  int Lines = LostLettersBuilder::DefaultLines;
+  int FontCharset = 1;
+  std::optional<std::uint64_t> Seed;
+};
+
+void RunLostLetters(const LostLettersOptions& Options, CliContext& Context) {
+  if (Options.Lines < LostLettersBuilder::MinLines || Options.Lines > LostLettersBuilder::MaxLines)
+    throw CliFailure(BadUsage, "--lines " + std::to_string(Options.Lines) +
+                                   ": the number of lines must be 2 to 40.");
+  SeedGenerator(Options.Seed);
+  TVornicGame Game;
+  Game.Init("LostLetters", nullptr);
+  Game.Ui = &Context.Ui;
+  Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
+  Game.New();
+  const TypedText Typed = ReadTypedText(Game.Codes(), Options.Text);
+  if (!Typed.Ok()) throw CliFailure(NotBuilt, Typed.Refusal);
+  if (Typed.Bytes.empty())
+    throw CliFailure(NotBuilt, "The text is empty: there is nothing to build.");
+
+  LostLettersBuilder Builder(Game);
+  // A refusal has been told through the document's user interface.
+  if (!Builder.Build(Typed.Bytes, Options.Lines)) throw CliFailure(NotBuilt, "");
+  SaveGame(Game, Options.Output);
+  Context.Out << "Wrote " << Options.Output << ": " << Game.Settings.Cols << " x "
+              << Game.Settings.Rows << ".\n";
+}
+
+}  // namespace
+
+void AddLostLettersCommand(CLI::App& App, CliContext& Context) {
+  auto Options = std::make_shared<LostLettersOptions>();
+  CLI::App* Command = App.add_subcommand(
+      "lostletters", "Build a lost-letters puzzle: a text in rows whose columns are mixed");
+  Command->add_option("-o,--output", Options->Output, "Game file to write (.gm)")->required();
+  Command->add_option("--text", Options->Text, "The text; upper-cased, spaces at the ends kept")
+      ->required();
+  Command->add_option("--lines", Options->Lines, "Number of rows, 2 to 40 (default 2)");
+  Command
+      ->add_option("--font-charset", Options->FontCharset,
+                   "Font character-set code stored in the file; chooses the code page "
+                   "(default 1)")
+      ->check(CLI::Range(0, 255));
+  Command->add_option("--seed", Options->Seed, "Seed for a reproducible puzzle");
+  Command->callback([Options, &Context] { RunLostLetters(*Options, Context); });
+}
+
+}  // namespace vornic::cli
