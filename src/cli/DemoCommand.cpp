@@ -2,6 +2,8 @@
 
 #include "cli/CliSupport.h"
 #include "document/RandomGenerator.h"
+#include "games/jumble/JumbleBuilder.h"
+#include "games/lostletters/LostLettersBuilder.h"
 #include "games/wordsearch/WordSearchPlacer.h"
 
 namespace vornic::cli {
@@ -26,6 +28,31 @@ void WriteWordSearch(const fs::path& Folder, const WordSearchSample& Sample, Cli
   if (Sample.Fill) Placer.FillBlanks();
   SaveGame(Game, (Folder / Sample.File).string());
   Context.Out << "  " << Sample.File << '\n';
+}
+
+// Jumbled text and lost letters from an ASCII text, in the default code page.
+void WriteJumble(const fs::path& Folder, const char* File, const std::string& Text,
+                 CliContext& Context) {
+  TVornicGame Game;
+  Game.Init("JumbledUp", nullptr);
+  Game.Ui = &Context.Ui;
+  Game.New();
+  JumbleBuilder Builder(Game);
+  Builder.Build(Text);
+  SaveGame(Game, (Folder / File).string());
+  Context.Out << "  " << File << '\n';
+}
+
+void WriteLostLetters(const fs::path& Folder, const char* File, const std::string& Text, int Lines,
+                      CliContext& Context) {
+  TVornicGame Game;
+  Game.Init("LostLetters", nullptr);
+  Game.Ui = &Context.Ui;
+  Game.New();
+  LostLettersBuilder Builder(Game);
+  Builder.Build(Text, Lines);
+  SaveGame(Game, (Folder / File).string());
+  Context.Out << "  " << File << '\n';
 }
 
 }  // namespace
@@ -56,6 +83,10 @@ void AddDemoCommand(CLI::App& App, CliContext& Context) {
                      {"APPLE", "BANANA", "CHERRY", "GRAPE", "LEMON", "MANGO", "PEACH", "PLUM"},
                      false},
                     Context);
+    WriteJumble(*Folder, "jumble-proverb.gm", "A JOURNEY OF A THOUSAND MILES BEGINS WITH ONE STEP",
+                Context);
+    WriteLostLetters(*Folder, "lostletters-proverb.gm", "WHERE THERE IS A WILL THERE IS A WAY", 3,
+                     Context);
     Context.Out << "Open them with the window program, or inspect them with "
                    "\"vornicpack-cli info FILE\".\n";
   });
