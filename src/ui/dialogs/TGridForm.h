@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+
+namespace vornic {
+class TVornicGame;
+struct TGridSettings;
+}  // namespace vornic
+
+namespace vornic::ui {
+
+class ColorComboBox;
+class DialogPrompts;
+class SpinEdit;
+
+// "Grid Settings": edits a document's settings record and manages the random character sets
+// of the settings file. Calling order: construct (lists the character sets), hide the groups
+// the game does not use, optionally lower SpinEdit1's minimum, SetProps, exec, on OK GetProps.
+// Character sets created or deleted here are written to the settings file at once, whatever
+// button closes the dialog.
+class TGridForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Prompts carry the confirmation and failure messages; null uses the standard message boxes.
+  explicit TGridForm(QWidget* Parent = nullptr, DialogPrompts* Prompts = nullptr);
+
+  // " Grid Color "
+  QGroupBox* ColorGroup;
+  QCheckBox* CheckBox1;           // Shadow
+  QCheckBox* CheckBox2;           // GridLines
+  ColorComboBox* ColorComboBox1;  // LineColor
+  ColorComboBox* ColorComboBox2;  // BackColor
+  // " Grid Size "
+  QGroupBox* SizeGroup;
+  SpinEdit* SpinEdit2;  // Cols
+  SpinEdit* SpinEdit1;  // Rows
+  // " Grid Font "
+  QGroupBox* FontGroup;
+  ColorComboBox* ColorComboBox3;  // FontColor
+  QComboBox* Combo2;              // Charset, through CharsetNames
+  QCheckBox* CheckBox3;           // Bold
+  // " Colored Cells "
+  QGroupBox* CellsGroup;
+  ColorComboBox* ColorComboBox5;  // MarkFontColor
+  ColorComboBox* ColorComboBox6;  // MarkBackColor
+  // " Random characters set "
+  QGroupBox* LanguageGroup;
+  QComboBox* Combo1;          // Language
+  QPushButton* SpeedButton4;  // "&Create"
+  QPushButton* SpeedButton2;  // "&Delete"
+  // The bottom panel
+  QWidget* ButtonPanel;
+  QPushButton* CancelButton;
+  QPushButton* OkButton;
+
+  // Fills the controls from a settings record.
+  void SetProps(const TGridSettings& Settings);
+  // Writes the controls back into the document, marks it modified and reloads its letters.
+  // Columns and Rows count only while " Grid Size " is shown; when they differ from the
+  // document's, the grid is cleared and the picture resized. Returns whether the size changed.
+  bool GetProps(TVornicGame& Game);
+
+  // Lists the character sets of the settings file in Combo1, in file order, none selected.
+  void FormCreate();
+  // Fits the dialog's height to the groups that are shown, so hidden groups leave no gap.
+  void FormShow();
+  // "&Create": asks for a new character set and stores it in the settings file.
+  void SpeedButton4Click();
+  // "&Delete": after confirmation, removes the selected character set from the settings file.
+  void SpeedButton2Click();
+
+  // "Ok": refuses a character set whose name the puzzle cannot keep.
+  void accept() override;
+
+ protected:
+  void showEvent(QShowEvent* Event) override;
+
+ private:
+  void BuildColorGroup();
+  void BuildSizeGroup();
+  void BuildFontGroup();
+  void BuildCellsGroup();
+  void BuildLanguageGroup();
+  void BuildButtonPanel();
+
+  // Combo1's selection changed: a name the puzzle cannot keep is told and the selection goes
+  // back to the last usable one.
+  void Combo1Change(int Index);
+  // Selects Index in Combo1 without the check of Combo1Change.
+  void SelectLanguage(int Index);
+  // Why the character set at Index cannot be a puzzle's Language with the given font character
+  // set (too long, or not writable in its code page); empty when it can.
+  QString LanguageProblem(int Index, int Charset) const;
+  // The index of Name in Combo1, compared without regard to case as the settings file does.
+  int FindLanguage(const QString& Name) const;
+
+  DialogPrompts& Prompts;
+  int UsableLanguage = -1;
+  bool Selecting = false;
+};
+
+}  // namespace vornic::ui

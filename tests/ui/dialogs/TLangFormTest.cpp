@@ -1,0 +1,117 @@
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "support/ModalAnswer.h"
+#include "support/ScriptedPrompts.h"
+#include "support/Typing.h"
+#include "ui/dialogs/TLangForm.h"
+
+using namespace vornic;
+using ui::TLangForm;
+
+class TLangFormTest : public QObject {
+  Q_OBJECT
+
+  test::ScriptedPrompts Prompts;
+
+ private slots:
+  void init() { Prompts = test::ScriptedPrompts(); }
+  void cleanup() {
+    QCOMPARE(Prompts.Unscripted, 0);
+    QVERIFY(test::NoWindowLeft());
+  }
+
+  void showsItsTextsAndButtons() {
+    TLangForm Form(nullptr, &Prompts);
+    QCOMPARE(Form.windowTitle(), QString("New Character set"));
+    QCOMPARE(Form.Button1->text(), QString("Ok"));
+    QCOMPARE(Form.Button2->text(), QString("Cancel"));
+    QVERIFY(Form.Button1->isDefault());
+    QVERIFY(Form.Button1->font().bold() && Form.Button2->font().bold());
+    QVERIFY(Form.findChild<QLineEdit*>("Edit1") == Form.Edit1);
+    QVERIFY(Form.findChild<QLineEdit*>("Edit2") == Form.Edit2);
+  }
+
+  void okStaysOpenSilentlyUntilBothLinesAreFilled_data() {
+    QTest::addColumn<QString>("Name");
+    QTest::addColumn<QString>("Characters");
+    QTest::newRow("nothing") << ""
+                             << "";
+    QTest::newRow("no characters") << "Polski"
+                                   << "";
+    QTest::newRow("no name") << ""
+                             << "ąę";
+  }
+  void okStaysOpenSilentlyUntilBothLinesAreFilled() {
+    QFETCH(QString, Name);
+    QFETCH(QString, Characters);
+    TLangForm Form(nullptr, &Prompts);
+    Form.show();
+    test::TypeText(Form.Edit1, Name);
+    test::TypeText(Form.Edit2, Characters);
+    QTest::mouseClick(Form.Button1, Qt::LeftButton);
+    QVERIFY(Form.isVisible());
+    QVERIFY(Prompts.Messages.empty());
+  }
+
+  void okWithBothLinesClosesWithOk() {
+    TLangForm Form(nullptr, &Prompts);
+    test::ModalAnswer Typist([](QWidget* Window) {
+      auto* Lang = qobject_cast<TLangForm*>(Window);
+      QVERIFY(Lang);
+      test::TypeText(Lang->Edit1, " Polski ");
+      test::TypeText(Lang->Edit2, "ąę ");
+      QTest::keyClick(Lang->Edit2, Qt::Key_Return);  // Enter is the default button
+    });
+    QCOMPARE(Form.exec(), int(QDialog::Accepted));
+    QVERIFY(Typist.Done());
+    QCOMPARE(Form.SetName(), QString("Polski"));
+    QCOMPARE(Form.Characters(), QString("ąę "));
+  }
+
+  void cancelAndClosingReturnCancel() {
+    for (bool UseButton : {true, false}) {
+      TLangForm Form(nullptr, &Prompts);
+      test::ModalAnswer User([UseButton](QWidget* Window) {
+        auto* Lang = qobject_cast<TLangForm*>(Window);
+        QVERIFY(Lang);
+        test::TypeText(Lang->Edit1, "Polski");
+        test::TypeText(Lang->Edit2, "ąę");
+        if (UseButton)
+          Lang->Button2->click();
+        else
+          Lang->close();
+      });
+      QCOMPARE(Form.exec(), int(QDialog::Rejected));
+      QVERIFY(User.Done());
+    }
+  }
+
+  void theNameTakesAtMostTenCharacters() {
+    TLangForm Form(nullptr, &Prompts);
+    test::TypeText(Form.Edit1, "ABCDEFGHIJKLMN");
+    QCOMPARE(Form.Edit1->text(), QString("ABCDEFGHIJ"));
+  }
+
+  void aNameTheSettingsFileCannotHoldIsRefusedWithAMessage_data() {
+    QTest::addColumn<QString>("Name");
+    QTest::newRow("blank") << "   ";
+    QTest::newRow("equals sign") << "a=b";
+    QTest::newRow("brackets") << "[x]";
+  }
+  void aNameTheSettingsFileCannotHoldIsRefusedWithAMessage() {
+    QFETCH(QString, Name);
+    TLangForm Form(nullptr, &Prompts);
+    Form.show();
+    test::TypeText(Form.Edit1, Name);
+    test::TypeText(Form.Edit2, "xyz");
+    Form.Button1->click();
+    QVERIFY(Form.isVisible());
+    QCOMPARE(Prompts.Messages.size(), std::size_t{1});
+    QVERIFY(!Prompts.LastMessage().isEmpty());
+  }
+};
+
+QTEST_MAIN(TLangFormTest)
+#include "TLangFormTest.moc"
