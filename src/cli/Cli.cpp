@@ -16,6 +16,9 @@ int RunCli(const std::vector<std::string>& Args, std::ostream& Out, std::ostream
   AddRenderCommand(App, Context);
   AddJumbleCommand(App, Context);
   AddLostLettersCommand(App, Context);
+  AddMazeCommand(App, Context);
+  AddLabyrinthCommand(App, Context);
+  AddWordsCommand(App, Context);
 
   std::vector<std::string> Reversed(Args.rbegin(), Args.rend());
   if (!Reversed.empty()) Reversed.pop_back();  // the program name

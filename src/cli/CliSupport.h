@@ -76,5 +76,8 @@ void AddDemoCommand(CLI::App& App, CliContext& Context);
 void AddRenderCommand(CLI::App& App, CliContext& Context);
 void AddJumbleCommand(CLI::App& App, CliContext& Context);
 void AddLostLettersCommand(CLI::App& App, CliContext& Context);
+void AddMazeCommand(CLI::App& App, CliContext& Context);
+void AddLabyrinthCommand(CLI::App& App, CliContext& Context);
+void AddWordsCommand(CLI::App& App, CliContext& Context);
 
 }  // namespace vornic::cli

@@ -1,61 +1,67 @@
 #include "games/maze/MazeGrid.h"
 
+#include <algorithm>
+
 #include "document/EmptyChar.h"
 
 namespace vornic {
 
+static_assert(EmptyChar == '\x19', "the maze grid marks free cells with EmptyChar");
+
 void MazeGrid::Reset(int NewW, int NewH) {
   W = NewW;
   H = NewH;
-  Cells.assign(static_cast<std::size_t>(W) * static_cast<std::size_t>(H), EmptyChar);
-}
-
-bool MazeGrid::IsFree(int X, int Y) const {
-  return Inside(X, Y) && Cells[Index(X, Y)] == EmptyChar;
-}
-
-char MazeGrid::Get(int X, int Y) const {
-  return Inside(X, Y) ? Cells[Index(X, Y)] : '\0';
-}
-
-void MazeGrid::Set(int X, int Y, char C) {
-  if (Inside(X, Y)) Cells[Index(X, Y)] = C;
+  Stride = static_cast<std::size_t>(H) + 2;
+  Cells.assign(Stride * (static_cast<std::size_t>(W) + 2), Frame);
+  for (int X = 1; X <= W; ++X)
+    for (int Y = 1; Y <= H; ++Y) Cells[Index(X, Y)] = Free;
+  Marks.assign(Cells.size(), 0);
+  Round = 0;
 }
 
 std::optional<GridCell> MazeGrid::FindStartCell() const {
-  std::optional<GridCell> LastFree;
-  for (int X = 1; X <= W; ++X)
-    for (int Y = 1; Y <= H; ++Y) {
-      if (!IsFree(X, Y)) continue;
-      const int Occupied =
-          !IsFree(X - 1, Y) + !IsFree(X + 1, Y) + !IsFree(X, Y - 1) + !IsFree(X, Y + 1);
-      if (Occupied == 3) return GridCell{X, Y};
-      LastFree = GridCell{X, Y};
+  std::size_t LastFree = 0;
+  for (int X = 1; X <= W; ++X) {
+    const std::size_t Column = Index(X, 0);
+    for (std::size_t I = Column + 1; I <= Column + static_cast<std::size_t>(H); ++I) {
+      if (Cells[I] != Free) continue;
+      const int Occupied = (Cells[I - 1] != Free) + (Cells[I + 1] != Free) +
+                           (Cells[I - Stride] != Free) + (Cells[I + Stride] != Free);
+      if (Occupied == 3) return CellAt(I);
+      LastFree = I;
     }
-  return LastFree;
+  }
+  if (LastFree == 0) return std::nullopt;
+  return CellAt(LastFree);
+}
+
+std::size_t MazeGrid::FirstFree() const {
+  for (int X = 1; X <= W; ++X) {
+    const std::size_t Column = Index(X, 0);
+    for (std::size_t I = Column + 1; I <= Column + static_cast<std::size_t>(H); ++I)
+      if (Cells[I] == Free) return I;
+  }
+  return 0;
 }
 
 int MazeGrid::CountFirstFreeRegion() const {
-  std::optional<GridCell> First;
-  for (int X = 1; X <= W && !First; ++X)
-    for (int Y = 1; Y <= H && !First; ++Y)
-      if (IsFree(X, Y)) First = GridCell{X, Y};
-  if (!First) return 0;
-
-  Counted.assign(Cells.size(), false);
+  const std::size_t First = FirstFree();
+  if (First == 0) return 0;
+  if (++Round == 0) {  // the marks wrapped: start them afresh
+    std::fill(Marks.begin(), Marks.end(), 0);
+    Round = 1;
+  }
   Pending.clear();
-  Pending.push_back(*First);
-  Counted[Index(First->X, First->Y)] = true;
+  Pending.push_back(First);
+  Marks[First] = Round;
   int Count = 0;
   while (!Pending.empty()) {
-    const GridCell Cell = Pending.back();
+    const std::size_t I = Pending.back();
     Pending.pop_back();
     ++Count;
-    const GridCell Neighbours[4] = {
-        {Cell.X, Cell.Y - 1}, {Cell.X, Cell.Y + 1}, {Cell.X - 1, Cell.Y}, {Cell.X + 1, Cell.Y}};
-    for (const GridCell& Next : Neighbours) {
-      if (!IsFree(Next.X, Next.Y) || Counted[Index(Next.X, Next.Y)]) continue;
-      Counted[Index(Next.X, Next.Y)] = true;
+    for (const std::size_t Next : {I - 1, I + 1, I - Stride, I + Stride}) {
+      if (Cells[Next] != Free || Marks[Next] == Round) continue;
+      Marks[Next] = Round;
       Pending.push_back(Next);
     }
   }
@@ -63,7 +69,11 @@ int MazeGrid::CountFirstFreeRegion() const {
 }
 
 std::string MazeGrid::Text() const {
-  return std::string(Cells.begin(), Cells.end());
+  std::string Rows;
+  Rows.reserve(static_cast<std::size_t>(W) * static_cast<std::size_t>(H));
+  for (int Y = 1; Y <= H; ++Y)
+    for (int X = 1; X <= W; ++X) Rows += Cells[Index(X, Y)];
+  return Rows;
 }
 
 }  // namespace vornic

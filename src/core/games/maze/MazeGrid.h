@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,10 @@ namespace vornic {
 
 // The maze builder's working grid of W x H cells. A free cell holds EmptyChar, any other byte is
 // a letter. A position outside the grid is never free, so it counts as occupied in every test.
+//
+// The builder scans the grid column by column several times per word, so the cells are kept
+// column by column with a frame of occupied cells around them: scans run through memory in
+// order and neighbour tests need no range checks.
 class MazeGrid {
  public:
   // W x H free cells. Both must be at least 1.
@@ -18,10 +23,12 @@ class MazeGrid {
   int Width() const { return W; }
   int Height() const { return H; }
   bool Inside(int X, int Y) const { return X >= 1 && Y >= 1 && X <= W && Y <= H; }
-  bool IsFree(int X, int Y) const;
-  char Get(int X, int Y) const;
+  bool IsFree(int X, int Y) const { return Inside(X, Y) && Cells[Index(X, Y)] == Free; }
+  char Get(int X, int Y) const { return Inside(X, Y) ? Cells[Index(X, Y)] : Frame; }
   // Writes a cell inside the grid; a position outside is ignored.
-  void Set(int X, int Y, char C);
+  void Set(int X, int Y, char C) {
+    if (Inside(X, Y)) Cells[Index(X, Y)] = C;
+  }
 
   // Where the next word starts: scanning X = 1..W and within each X, Y = 1..H, the first free
   // cell with exactly three occupied neighbours (a dead end); when there is none, the last free
@@ -40,14 +47,27 @@ class MazeGrid {
   std::string Text() const;
 
  private:
-  std::size_t Index(int X, int Y) const { return static_cast<std::size_t>((Y - 1) * W + (X - 1)); }
+  static constexpr char Free = '\x19';  // EmptyChar
+  static constexpr char Frame = '\0';
+
+  std::size_t Index(int X, int Y) const {
+    return static_cast<std::size_t>(X) * Stride + static_cast<std::size_t>(Y);
+  }
+  GridCell CellAt(std::size_t I) const {
+    return {static_cast<int>(I / Stride), static_cast<int>(I % Stride)};
+  }
+  // The first free cell of the scan, or 0 when none is free (index 0 is a frame cell).
+  std::size_t FirstFree() const;
 
   int W = 0;
   int H = 0;
+  std::size_t Stride = 0;  // H + 2: one column with its two frame cells
   std::vector<char> Cells;
-  // Scratch space of the region count, kept to spare an allocation per count.
-  mutable std::vector<bool> Counted;
-  mutable std::vector<GridCell> Pending;
+  // Scratch space of the region count, kept to spare an allocation per count: a cell is
+  // counted when its mark equals the current round.
+  mutable std::vector<std::uint32_t> Marks;
+  mutable std::uint32_t Round = 0;
+  mutable std::vector<std::size_t> Pending;
 };
 
 }  // namespace vornic

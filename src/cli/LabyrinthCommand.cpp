@@ -1,0 +1,66 @@
+#include <algorithm>
+
+#include "cli/CliSupport.h"
+#include "games/TypedText.h"
+#include "games/labyrinth/LabyrinthBuilder.h"
+
+namespace vornic::cli {
+namespace {
+
+struct LabyrinthOptions {
+  std::string Output;
+  std::string Text;
+  std::string Size = "15x10";
+  int FontCharset = 1;
+  std::optional<std::uint64_t> Seed;
+};
+
+void RunLabyrinth(const LabyrinthOptions& Options, CliContext& Context) {
+  const auto [Cols, Rows] = ParseSize(Options.Size, 3, 50);
+  const TypedText Text = ReadTypedText(CodePage::ForCharset(Options.FontCharset), Options.Text);
+  if (!Text.Ok()) throw CliFailure(BadUsage, Text.Refusal);
+  if (Text.Bytes.empty())
+    throw CliFailure(BadUsage, "The text is empty: there is nothing to build a labyrinth from.");
+  SeedGenerator(Options.Seed);
+
+  TVornicGame Game;
+  Game.Init("WordLabirint", nullptr);
+  Game.Ui = &Context.Ui;
+  Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
+  Game.SetSize(Cols, Rows);
+  Game.New();
+  LabyrinthBuilder Builder;
+  const LabyrinthBuilder::Result Outcome = Builder.BuildLabyrinth(Text.Bytes, Game);
+  const std::string Size = std::to_string(Cols) + " x " + std::to_string(Rows);
+  if (Outcome == LabyrinthBuilder::Result::NoMainPath)
+    throw CliFailure(NotBuilt, "The text of " + std::to_string(Text.Bytes.size()) +
+                                   " letters found no path from border to border in the " + Size +
+                                   " grid. Use a shorter text or a larger grid.");
+  SaveGame(Game, Options.Output);
+  Context.Out << "Wrote " << Options.Output << ": " << Size << ", the text and "
+              << Game.Words.size() - 1 << " traps.\n";
+  if (Outcome == LabyrinthBuilder::Result::NotFull) {
+    const auto Blank = std::count(Game.Grid.begin(), Game.Grid.end(), EmptyChar);
+    Context.Err << "The grid is not full: " << Blank << " of " << Cols * Rows
+                << " cells are left blank, as the window would show them.\n";
+  }
+}
+
+}  // namespace
+
+void AddLabyrinthCommand(CLI::App& App, CliContext& Context) {
+  auto Options = std::make_shared<LabyrinthOptions>();
+  CLI::App* Command = App.add_subcommand(
+      "labyrinth", "Build a word labyrinth: a text from border to border with trap branches");
+  Command->add_option("-o,--output", Options->Output, "Game file to write (.gm)")->required();
+  Command->add_option("--text", Options->Text, "The text to follow through the grid")->required();
+  Command->add_option("--size", Options->Size, "COLSxROWS, 3..50 each (default 15x10)");
+  Command
+      ->add_option("--font-charset", Options->FontCharset,
+                   "Font character-set code stored in the file; chooses the code page (default 1)")
+      ->check(CLI::Range(0, 255));
+  Command->add_option("--seed", Options->Seed, "Seed for a reproducible puzzle");
+  Command->callback([Options, &Context] { RunLabyrinth(*Options, Context); });
+}
+
+}  // namespace vornic::cli

@@ -1,0 +1,109 @@
+#include <algorithm>
+
+#include "cli/CliSupport.h"
+#include "games/TypedText.h"
+#include "games/maze/MazeGame.h"
+
+namespace vornic::cli {
+namespace {
+
+struct MazeOptions {
+  std::string Output;
+  std::string Phrase;
+  std::optional<std::string> Words;
+  std::optional<std::string> WordsFile;
+  std::optional<std::string> Size;
+  int FontCharset = 1;
+  std::optional<std::uint64_t> Seed;
+};
+
+// Typed text as the window's upper-casing edits hold it; what cannot be held is bad input.
+std::string Typed(const CodePage& Page, const std::string& Utf8, const std::string& What) {
+  TypedText Text = ReadTypedText(Page, Utf8);
+  if (!Text.Ok()) throw CliFailure(BadUsage, What + ": " + Text.Refusal);
+  return Text.Bytes;
+}
+
+std::string SizeList(const std::vector<MazeSize>& Sizes) {
+  std::string List;
+  for (const MazeSize& Size : Sizes)
+    List += (List.empty() ? "" : ", ") + std::to_string(Size.W) + "x" + std::to_string(Size.H);
+  return List;
+}
+
+MazeSize ChooseSize(const std::optional<std::string>& Asked, long long Total) {
+  const std::vector<MazeSize> Sizes = OfferedSizes(Total);
+  if (Sizes.empty())
+    throw CliFailure(NotBuilt, "No grid size fits " + std::to_string(Total) +
+                                   " letters: the phrase and the words must fill a grid of 3 to "
+                                   "50 columns and rows exactly. Add or remove letters.");
+  if (!Asked) return *NearestToSquare(Sizes);
+  std::string Compact = *Asked;
+  std::erase(Compact, ' ');
+  const auto [W, H] = ParseSize(Compact, 3, 50);
+  if (std::find(Sizes.begin(), Sizes.end(), MazeSize{W, H}) == Sizes.end())
+    throw CliFailure(BadUsage, "The size " + *Asked + " is not offered for " +
+                                   std::to_string(Total) +
+                                   " letters. Offered sizes: " + SizeList(Sizes) + ".");
+  return {W, H};
+}
+
+void RunMaze(const MazeOptions& Options, CliContext& Context) {
+  if (!Options.Words && !Options.WordsFile)
+    throw CliFailure(BadUsage, "Give the words with --words or --words-file.");
+  const CodePage& Page = CodePage::ForCharset(Options.FontCharset);
+  MazeInput Input;
+  Input.Phrase = Typed(Page, Options.Phrase, "The title phrase");
+  const std::vector<std::string> Lines =
+      Options.Words ? SplitCommas(*Options.Words) : ReadWordsFile(*Options.WordsFile);
+  for (const std::string& Line : Lines)
+    Input.Words.push_back(Typed(Page, Line, "The word " + Line));
+  const long long Total = LetterTotal(Input.Phrase, Input.Words);
+  const MazeSize Size = ChooseSize(Options.Size, Total);
+  SeedGenerator(Options.Seed);
+
+  TVornicGame Game;
+  Game.Init("WordMaze", nullptr);
+  Game.Ui = &Context.Ui;
+  Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
+  Game.SetSize(Size.W, Size.H);
+  Game.New();
+  MazeBuilder Builder;
+  if (!BuildMazeGame(Game, Builder, Input, Size))
+    throw CliFailure(NotBuilt, "The maze could not be built in " + FormatSize(Size) +
+                                   ": no way to lay every word was found in " +
+                                   std::to_string(MazeBuilder::MaxAttempts) +
+                                   " attempts. Try another size or other words.");
+  SaveGame(Game, Options.Output);
+  Context.Out << "Wrote " << Options.Output << ": " << FormatSize(Size) << ", the phrase and "
+              << Input.Words.size() << " words, " << Total << " letters.\n";
+}
+
+}  // namespace
+
+void AddMazeCommand(CLI::App& App, CliContext& Context) {
+  auto Options = std::make_shared<MazeOptions>();
+  CLI::App* Command = App.add_subcommand(
+      "maze", "Build a word maze: a phrase and words filling a grid along right-angled paths");
+  Command->add_option("-o,--output", Options->Output, "Game file to write (.gm)")->required();
+  Command
+      ->add_option("--phrase", Options->Phrase,
+                   "Title phrase; its letters fill the cells no word takes")
+      ->required();
+  CLI::Option* Words =
+      Command->add_option("--words", Options->Words, "Comma-separated words, laid in order");
+  CLI::Option* WordsFile = Command->add_option("--words-file", Options->WordsFile,
+                                               "File with one word per line (UTF-8)");
+  Words->excludes(WordsFile);
+  Command->add_option("--size", Options->Size,
+                      "WxH, one of the sizes whose cells equal the letters (default: the one "
+                      "nearest to square)");
+  Command
+      ->add_option("--font-charset", Options->FontCharset,
+                   "Font character-set code stored in the file; chooses the code page (default 1)")
+      ->check(CLI::Range(0, 255));
+  Command->add_option("--seed", Options->Seed, "Seed for a reproducible puzzle");
+  Command->callback([Options, &Context] { RunMaze(*Options, Context); });
+}
+
+}  // namespace vornic::cli

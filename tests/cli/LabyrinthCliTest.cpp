@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+
+#include "cli/CliRunner.h"
+#include "support/TempHome.h"
+
+namespace vornic {
+namespace {
+
+using test::RunTool;
+
+class LabyrinthCliTest : public ::testing::Test {
+ protected:
+  test::TempHome Home;
+  std::string Path(const std::string& Name) { return (Home / Name).string(); }
+  nlohmann::json Info(const std::string& File) {
+    auto Run = RunTool({"info", File, "--json"});
+    EXPECT_EQ(Run.Status, 0) << Run.Err;
+    return nlohmann::json::parse(Run.Out);
+  }
+};
+
+TEST_F(LabyrinthCliTest, BuildsTheDefaultSizeReproduciblyWithTheUpperCasedText) {
+  auto Build = [&](const std::string& Name) {
+    return RunTool({"labyrinth", "-o", Path(Name), "--text", "follow me home", "--seed", "9"});
+  };
+  const auto First = Build("a.gm");
+  ASSERT_EQ(First.Status, 0) << First.Err;
+  ASSERT_EQ(Build("b.gm").Status, 0);
+  EXPECT_EQ(test::ReadFile(Home / "a.gm"), test::ReadFile(Home / "b.gm"));
+  const nlohmann::json Doc = Info(Path("a.gm"));
+  EXPECT_EQ(Doc["type"], "WordLabirint");
+  EXPECT_EQ(Doc["settings"]["Cols"], 15);
+  EXPECT_EQ(Doc["settings"]["Rows"], 10);
+  ASSERT_GE(Doc["words"].size(), 1u);
+  EXPECT_EQ(Doc["words"][0]["text"], "FOLLOW ME HOME");
+  // Path, offset marker, "0".
+  const auto After = Doc["words"][0]["after"].get<std::vector<int>>();
+  ASSERT_EQ(After.size(), 2 * 14 + 2);
+  EXPECT_EQ(After[28], 5);
+  EXPECT_EQ(After[29], '0');
+}
+
+TEST_F(LabyrinthCliTest, AGridLeftWithBlanksIsWrittenAndSaidSo) {
+  // One letter cannot grow traps: every other cell stays blank.
+  const auto Run =
+      RunTool({"labyrinth", "-o", Path("q.gm"), "--text", "q", "--size", "3x3", "--seed", "1"});
+  EXPECT_EQ(Run.Status, 0);
+  EXPECT_NE(Run.Err.find("8 of 9 cells are left blank"), std::string::npos) << Run.Err;
+  EXPECT_TRUE(std::filesystem::exists(Home / "q.gm"));
+}
+
+TEST_F(LabyrinthCliTest, ATextThatCannotFitIsRefusedAndNothingWritten) {
+  const auto TooLong = RunTool({"labyrinth", "-o", Path("l.gm"), "--text", std::string(10, 'x'),
+                                "--size", "3x3", "--seed", "1"});
+  EXPECT_EQ(TooLong.Status, 1);
+  EXPECT_NE(TooLong.Err.find("no path from border to border"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(Home / "l.gm"));
+
+  EXPECT_EQ(RunTool({"labyrinth", "-o", Path("l.gm"), "--text", ""}).Status, 2);
+  EXPECT_EQ(RunTool({"labyrinth", "-o", Path("l.gm"), "--text", "a\x01b"}).Status, 2);
+  EXPECT_EQ(RunTool({"labyrinth", "-o", Path("l.gm"), "--text", "ab", "--size", "2x9"}).Status, 2);
+  EXPECT_FALSE(std::filesystem::exists(Home / "l.gm"));
+}
+
+}  // namespace
+}  // namespace vornic
