@@ -10,7 +10,6 @@
 #include <cctype>
 #include <filesystem>
 
-#include "document/AtomicFile.h"
 #include "document/DocumentError.h"
 #include "picture/TDrawMetaFile.h"
 #include "render/GuiApplication.h"
@@ -100,7 +99,7 @@ void ExportPicture(const TDrawMetaFile& Picture, const std::string& FileName, do
     throw DocumentError("Cannot tell the picture type of " + FileName +
                         ": name it .emf, .wmf, .svg, .pdf or .png");
   }
-  WriteFileAtomically(FileName, Bytes);
+  TDrawMetaFile::WritePictureBytes(FileName, Bytes);
 }
 
 }  // namespace vornic::render

@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 
 #include "document/AtomicFile.h"
 #include "document/CodePage.h"
+#include "document/DocumentError.h"
 #include "picture/EmfWriter.h"
 #include "picture/WmfWriter.h"
 
@@ -116,10 +120,21 @@ bool TDrawMetaFile::IsWmfName(std::string_view FileName) {
   return Tail == ".wmf";
 }
 
+void TDrawMetaFile::WritePictureBytes(const std::string& FileName, std::string_view Bytes) {
+  namespace fs = std::filesystem;
+  std::error_code Error;
+  const fs::file_status Status = fs::status(FileName, Error);
+  constexpr fs::perms Writable =
+      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  if (!Error && fs::is_regular_file(Status) && (Status.permissions() & Writable) == fs::perms::none)
+    throw DocumentError("Cannot create file \"" + FileName + "\". " + std::strerror(EACCES));
+  WriteFileAtomically(FileName, Bytes);
+}
+
 void TDrawMetaFile::SaveToFile(const std::string& FileName) const {
   const std::vector<std::uint8_t> Bytes = IsWmfName(FileName) ? WmfBytes() : EmfBytes();
-  WriteFileAtomically(FileName,
-                      std::string_view(reinterpret_cast<const char*>(Bytes.data()), Bytes.size()));
+  WritePictureBytes(FileName,
+                    std::string_view(reinterpret_cast<const char*>(Bytes.data()), Bytes.size()));
 }
 
 }  // namespace vornic

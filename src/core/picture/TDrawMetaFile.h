@@ -78,6 +78,10 @@ class TDrawMetaFile {
   // stays as it was.
   void SaveToFile(const std::string& FileName) const;
   static bool IsWmfName(std::string_view FileName);
+  // Writes an exported picture file: refuses a read-only file (by its permission bits, so also
+  // for a privileged user) and otherwise replaces the file atomically. Throws DocumentError
+  // "Cannot create file ..." and leaves any existing file as it was.
+  static void WritePictureBytes(const std::string& FileName, std::string_view Bytes);
 
  private:
   void CloseCanvas();
