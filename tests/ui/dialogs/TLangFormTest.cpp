@@ -22,17 +22,6 @@ class TLangFormTest : public QObject {
     QVERIFY(test::NoWindowLeft());
   }
 
-  void showsItsTextsAndButtons() {
-    TLangForm Form(nullptr, &Prompts);
-    QCOMPARE(Form.windowTitle(), QString("New Character set"));
-    QCOMPARE(Form.Button1->text(), QString("Ok"));
-    QCOMPARE(Form.Button2->text(), QString("Cancel"));
-    QVERIFY(Form.Button1->isDefault());
-    QVERIFY(Form.Button1->font().bold() && Form.Button2->font().bold());
-    QVERIFY(Form.findChild<QLineEdit*>("Edit1") == Form.Edit1);
-    QVERIFY(Form.findChild<QLineEdit*>("Edit2") == Form.Edit2);
-  }
-
   void okStaysOpenSilentlyUntilBothLinesAreFilled_data() {
     QTest::addColumn<QString>("Name");
     QTest::addColumn<QString>("Characters");
