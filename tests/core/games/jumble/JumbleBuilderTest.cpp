@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <set>
 
 #include "document/RandomGenerator.h"
@@ -85,19 +84,6 @@ TEST_F(JumbleBuilderTest, WorkedExampleWithoutMixLaysOutTwoWordColumns) {
   EXPECT_TRUE(Game.Modified);
 }
 
-TEST_F(JumbleBuilderTest, HintRecordBytesFollowTheMixedOrder) {
-  Builder.Mix = false;
-  ASSERT_TRUE(Builder.Build("THE"));
-  const Record The = Parse(Game.Words[1]);
-  // Each mixed letter is followed (in the same order) by the answer cell that holds it.
-  std::string Data;
-  for (char Letter : The.Letters) {
-    const int X = 1 + static_cast<int>(std::string("THE").find(Letter)) + 2;
-    Data += PathBytes(X, 1);
-  }
-  EXPECT_EQ(Game.Words[1], The.Letters + EmptyChar + Data + "\x65\x67");
-}
-
 TEST_F(JumbleBuilderTest, OneLetterWordHasATwoCellSegment) {
   ASSERT_TRUE(Builder.Build("A"));
   EXPECT_EQ(Game.Settings.Cols, 2);
@@ -126,18 +112,6 @@ TEST_F(JumbleBuilderTest, ShorterWordsInAColumnGetWiderHintBoxes) {
   EXPECT_EQ(Parse(Game.Words[2]).A, 1);
   EXPECT_EQ(Parse(Game.Words[2]).B, 8);
   EXPECT_EQ(Parse(Game.Words[3]).B, 7);
-}
-
-TEST_F(JumbleBuilderTest, RepeatedLettersKeepTheirOwnAnswerCells) {
-  for (int Seed = 1; Seed <= 20; ++Seed) {
-    RandomGenerator::Seed(static_cast<std::uint64_t>(Seed));
-    ASSERT_TRUE(Builder.Build("BOOK"));
-    const Record Book = Parse(Game.Words[1]);
-    std::set<std::pair<int, int>> Distinct(Book.Cells.begin(), Book.Cells.end());
-    EXPECT_EQ(Distinct.size(), 4u);
-    for (std::size_t i = 0; i < Book.Letters.size(); ++i)
-      EXPECT_EQ(Game.GetCell(Book.Cells[i].first, Book.Cells[i].second), Book.Letters[i]);
-  }
 }
 
 TEST_F(JumbleBuilderTest, SpacesSeparateAndEndsAreTrimmedButTheTextIsKept) {
@@ -294,15 +268,6 @@ TEST(JumbleLayoutTest, SplitsOnSpacesOnlyAndTrimsBlanksAtTheEnds) {
   EXPECT_TRUE(SplitJumbleWords("").empty());
   EXPECT_TRUE(SplitJumbleWords("   ").empty());
   EXPECT_EQ(SplitJumbleWords("\t A  B\tC "), (std::vector<std::string>{"A", "B\tC"}));
-}
-
-TEST(JumbleLayoutTest, PicksTheFirstLayoutAtLeastAsWideAsTall) {
-  const auto Layout = FindJumbleLayout({"THE", "CAT", "SAT", "ON", "THE", "MAT"});
-  ASSERT_TRUE(Layout);
-  EXPECT_EQ(Layout->C, 2);
-  EXPECT_EQ(Layout->R, 3);
-  EXPECT_EQ(Layout->Widths, (std::vector<int>{5, 5}));
-  EXPECT_EQ(Layout->ColumnStart(1), 5);
 }
 
 }  // namespace

@@ -48,14 +48,10 @@ class JumbleDrawingTest : public ::testing::Test {
   }
 };
 
-TEST_F(JumbleDrawingTest, PictureHasTheGridSize) {
-  DrawExample(false);
-  EXPECT_EQ(Game.MetaFile.Width(), 165);
-  EXPECT_EQ(Game.MetaFile.Height(), 53);
-}
-
 TEST_F(JumbleDrawingTest, ShadowBackgroundAndFrame) {
   const PictureRaster Picture = DrawExample(false);
+  EXPECT_EQ(Game.MetaFile.Width(), 165);
+  EXPECT_EQ(Game.MetaFile.Height(), 53);
   EXPECT_EQ(Picture.At(163, 30), clGray);  // shadow band right of the frame
   EXPECT_EQ(Picture.At(80, 51), clGray);   // and below it
   EXPECT_EQ(Picture.At(2, 51), PictureRaster::Unpainted);
@@ -111,11 +107,6 @@ TEST_F(JumbleDrawingTest, SolutionLettersComeInTheirAnswerCellsBelowFrameAndLine
   // The frame and the horizontal lines are drawn after every letter.
   EXPECT_GT(Picture.Layer(1, 20), static_cast<long>(Picture.Texts.back().Order));
   EXPECT_GT(Picture.Layer(60, 17), static_cast<long>(Picture.Texts.back().Order));
-}
-
-TEST_F(JumbleDrawingTest, SolutionTextIsRegularWhenBoldIsOff) {
-  const PictureRaster Picture = DrawExample(true);
-  EXPECT_FALSE(Picture.Texts.back().Bold);
 }
 
 TEST_F(JumbleDrawingTest, WithoutGridLinesOnlyBoxEdgesAndFrameRemain) {

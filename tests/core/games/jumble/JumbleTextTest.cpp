@@ -5,7 +5,6 @@
 #include "games/GameText.h"
 #include "games/jumble/JumbleBuilder.h"
 #include "games/jumble/JumbleText.h"
-#include "games/lostletters/LostLettersBuilder.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempHome.h"
 
@@ -48,18 +47,6 @@ TEST_F(GameTextTest, JumbleTextKeepsTheCodePageBytesAndTheClipboardGetsUtf8) {
   CopyGameAsText(Game);
   ASSERT_EQ(Ui.Clipboard.size(), 1u);
   EXPECT_EQ(Ui.Clipboard[0].Text, "\xC3\x89\r\n");
-}
-
-TEST_F(GameTextTest, LostLettersTextIsTheMixedGridTable) {
-  Game.Init("LostLetters", &Ui);
-  LostLettersBuilder Builder(Game);
-  ASSERT_TRUE(Builder.Build("HELLO WORLD", 2));
-  std::string Expected;
-  for (int Y = 1; Y <= 2; ++Y)
-    for (int X = 1; X <= 6; ++X)
-      Expected += std::string(1, Game.GetCell(X, Y)) + (X < 6 ? "\t" : "\r\n");
-  EXPECT_EQ(GameAsText(Game), Expected);
-  EXPECT_EQ(Expected.size(), 2u * (6 + 5 + 2));
 }
 
 }  // namespace

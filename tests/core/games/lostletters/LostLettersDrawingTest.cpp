@@ -80,7 +80,6 @@ TEST_F(LostLettersDrawingTest, MixedCharactersInTheTopBlockInThePictureFont) {
   Game.Settings.MarkFontColor = 0x00FF00;
   const PictureRaster Picture = DrawExample(false);
   ASSERT_FALSE(Picture.Texts.empty());
-  std::u32string Shown;
   for (const auto& Text : Picture.Texts) {
     EXPECT_LT(Text.At.Y, 37) << "no solution in the answer block";
     EXPECT_EQ(Text.Color, clBlack);
