@@ -86,6 +86,7 @@ void MazeBuilder::ScatterPhrase(const std::string& Phrase, TVornicGame& Game) {
   }
   Game.AddWord(Phrase, EncodePath(Cells));
   Placed += static_cast<int>(Phrase.size());
+  FreeConnected = Grid.FreeCellsConnected(Placed);
 }
 
 bool MazeBuilder::PlaceWord(const std::string& Word, TVornicGame& Game) {
@@ -102,8 +103,11 @@ bool MazeBuilder::PlaceWord(const std::string& Word, TVornicGame& Game) {
     const std::optional<GridCell> Start = Grid.FindStartCell();
     if (!Start) return false;
     Walk(Letters, *Start);
-    if (static_cast<int>(Path.size()) == Length && Grid.FreeCellsConnected(Placed + Length)) {
+    if (static_cast<int>(Path.size()) == Length &&
+        (FreeConnected ? Grid.StaysConnectedWithout(Path)
+                       : Grid.FreeCellsConnected(Placed + Length))) {
       Placed += Length;
+      FreeConnected = true;
       // The path runs in laying order: for a reversed word, from the cell of its last letter.
       Game.AddWord(Word, EncodePath(Path));
       return true;

@@ -52,6 +52,9 @@ class MazeBuilder {
   MazeGrid Grid;
   std::vector<GridCell> Path;
   int Placed = 0;
+  // Whether the free cells are known to form one region: then a word's test only needs to look
+  // around its path. False after scattering a phrase until a full count says otherwise.
+  bool FreeConnected = false;
   int AttemptCount = 0;
 };
 

@@ -26,9 +26,7 @@ class MazeGrid {
   bool IsFree(int X, int Y) const { return Inside(X, Y) && Cells[Index(X, Y)] == Free; }
   char Get(int X, int Y) const { return Inside(X, Y) ? Cells[Index(X, Y)] : Frame; }
   // Writes a cell inside the grid; a position outside is ignored.
-  void Set(int X, int Y, char C) {
-    if (Inside(X, Y)) Cells[Index(X, Y)] = C;
-  }
+  void Set(int X, int Y, char C);
 
   // Where the next word starts: scanning X = 1..W and within each X, Y = 1..H, the first free
   // cell with exactly three occupied neighbours (a dead end); when there is none, the last free
@@ -42,6 +40,11 @@ class MazeGrid {
   int CountFirstFreeRegion() const;
   // True when the free cells form a single region, given that Placed letters fill the rest.
   bool FreeCellsConnected(int Placed) const { return W * H - Placed == CountFirstFreeRegion(); }
+  // The same answer, found faster, for free cells that formed one region before the cells of
+  // Path were filled: every piece the region could fall into borders the path, so it is enough
+  // to walk from one free neighbour of the path until all of them are met. The precondition is
+  // the caller's; without it the answer means nothing.
+  bool StaysConnectedWithout(const std::vector<GridCell>& Path) const;
 
   // The cells row by row (Y = 1..H, X = 1..W within a row): the form of a document's Grid.
   std::string Text() const;
@@ -58,16 +61,21 @@ class MazeGrid {
   }
   // The first free cell of the scan, or 0 when none is free (index 0 is a frame cell).
   std::size_t FirstFree() const;
+  // Starts a new round of marks.
+  void NextRound() const;
 
   int W = 0;
   int H = 0;
   std::size_t Stride = 0;  // H + 2: one column with its two frame cells
   std::vector<char> Cells;
+  // Free cells per column (index X): scans skip the columns that words have already filled.
+  std::vector<int> FreeInColumn;
   // Scratch space of the region count, kept to spare an allocation per count: a cell is
   // counted when its mark equals the current round.
   mutable std::vector<std::uint32_t> Marks;
   mutable std::uint32_t Round = 0;
   mutable std::vector<std::size_t> Pending;
+  mutable std::vector<std::size_t> Targets;
 };
 
 }  // namespace vornic
