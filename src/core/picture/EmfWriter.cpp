@@ -127,8 +127,10 @@ class EmfSink : public MetafileSink {
                     Font.Charset, U_OUT_DEFAULT_PRECIS, U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY,
                     U_FIXED_PITCH | U_FF_MODERN, reinterpret_cast<std::uint16_t*>(Face.data()));
     std::uint32_t Object = 0;
-    Append(extcreatefontindirectw_set(&Object, Handles, nullptr,
-                                      reinterpret_cast<const char*>(&Logical)));
+    // A plain LOGFONT (the first argument); the second would be read as the larger
+    // LOGFONT_PANOSE.
+    Append(extcreatefontindirectw_set(&Object, Handles, reinterpret_cast<const char*>(&Logical),
+                                      nullptr));
     return Object;
   }
   void Select(Handle Object) override { Append(selectobject_set(Object, Handles)); }

@@ -152,6 +152,15 @@ TEST_F(EmfWriterTest, FontIsCourierNewWithTheDocumentsCharacterSet) {
   EXPECT_EQ(Face, "Courier New");
 }
 
+TEST_F(EmfWriterTest, SamePictureGivesTheSameBytes) {
+  // Catches record fields left uninitialised (a font record read past its LOGFONT did).
+  EXPECT_EQ(WriteEmf(Game.MetaFile), WriteEmf(Game.MetaFile));
+  for (const Record& R : Records(WriteEmf(Game.MetaFile)))
+    if (R.Type == EmrExtCreateFont) {
+      EXPECT_EQ(R.Size, 12u + 92u);
+    }
+}
+
 TEST_F(EmfWriterTest, WidePensAreGeometric) {
   Game.MetaFile.BeginDraw();
   Game.DrawWordLine(0, clRed);

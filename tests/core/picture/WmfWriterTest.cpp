@@ -69,6 +69,10 @@ TEST_F(WmfWriterTest, HeaderCountsTheFileWithoutThePlaceableRecord) {
   EXPECT_EQ(U32(Data, Placeable + 12), Largest);
 }
 
+TEST_F(WmfWriterTest, SamePictureGivesTheSameBytes) {
+  EXPECT_EQ(WriteWmf(Game.MetaFile), WriteWmf(Game.MetaFile));
+}
+
 TEST_F(WmfWriterTest, TextIsInTheFontsCodePage) {
   Game.Settings.Charset = 204;
   Game.SetCell(1, 1, '\xC6');

@@ -1,0 +1,85 @@
+#include "render/PictureExport.h"
+
+#include <QtGui/QPainter>
+#include <QtSvg/QSvgRenderer>
+
+#include <filesystem>
+
+#include "RenderFixture.h"
+#include "document/DocumentError.h"
+
+namespace vornic {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PictureExportTest : public test::RenderFixture {};
+
+TEST_F(PictureExportTest, SvgHasThePictureSizeAndDrawsLikeThePicture) {
+  const std::string Svg = render::SvgBytes(Game.MetaFile);
+  EXPECT_NE(Svg.find("viewBox=\"0 0 85 85\""), std::string::npos);
+  EXPECT_NE(Svg.find("<title>VornicGame</title>"), std::string::npos);
+  QSvgRenderer Renderer(QByteArray::fromStdString(Svg));
+  ASSERT_TRUE(Renderer.isValid());
+  QImage Image(85, 85, QImage::Format_ARGB32_Premultiplied);
+  Image.fill(Qt::transparent);
+  {
+    QPainter Painter(&Image);
+    Renderer.render(&Painter, QRectF(0, 0, 85, 85));
+  }
+  EXPECT_EQ(test::Pixel(Image, 17, 10), QColor(Qt::black));
+  EXPECT_EQ(test::Pixel(Image, 83, 40), QColor(0x80, 0x80, 0x80));
+  EXPECT_EQ(test::Pixel(Image, 57, 57), QColor(Qt::white));
+  EXPECT_TRUE(test::HasInk(Image, 18, 34, 32, 48));
+}
+
+TEST_F(PictureExportTest, PdfIsOnePageOfThePictureSize) {
+  const std::string Pdf = render::PdfBytes(Game.MetaFile);
+  EXPECT_EQ(Pdf.substr(0, 5), "%PDF-");
+  // 85 units are 63.75 points; Qt sizes pages in whole points.
+  EXPECT_NE(Pdf.find("/MediaBox [0 0 64.000000 64.000000]"), std::string::npos);
+  EXPECT_NE(Pdf.find(std::string("\0V\0o\0r\0n\0i\0c\0P\0a\0c\0k", 20)), std::string::npos)
+      << "the creator, in UTF-16";
+}
+
+TEST_F(PictureExportTest, PngDecodesToThePicture) {
+  const std::string Png = render::PngBytes(Game.MetaFile, 3.0);
+  QImage Image;
+  ASSERT_TRUE(Image.loadFromData(QByteArray::fromStdString(Png), "PNG"));
+  EXPECT_EQ(Image.size(), QSize(255, 255));
+  EXPECT_EQ(test::Pixel(Image, 17 * 3 + 1, 30), QColor(Qt::black));
+}
+
+TEST_F(PictureExportTest, ExportPicksTheFormatByTheExtensionInAnyCase) {
+  const struct {
+    const char* Name;
+    std::string Magic;
+  } Cases[] = {{"a.emf", std::string("\x01\0\0\0", 4)},
+               {"b.WMF", "\xD7\xCD\xC6\x9A"},
+               {"c.Svg", "<?xml"},
+               {"d.PDF", "%PDF-"},
+               {"e.png", "\x89PNG"}};
+  for (const auto& Case : Cases) {
+    const fs::path Target = Home / Case.Name;
+    render::ExportPicture(Game.MetaFile, Target.string());
+    EXPECT_EQ(test::ReadFile(Target).substr(0, Case.Magic.size()), Case.Magic) << Case.Name;
+  }
+}
+
+TEST_F(PictureExportTest, FailuresAreReportedAndLeaveFilesAlone) {
+  EXPECT_THROW(render::ExportPicture(Game.MetaFile, (Home / "x.gif").string()), DocumentError);
+  EXPECT_FALSE(fs::exists(Home / "x.gif"));
+  EXPECT_THROW(render::ExportPicture(Game.MetaFile, (Home / "none" / "x.png").string()),
+               DocumentError);
+  const fs::path Locked = Home / "locked.png";
+  test::WriteFile(Locked, "old");
+  fs::permissions(Locked, fs::perms::owner_read);
+  EXPECT_THROW(render::ExportPicture(Game.MetaFile, Locked.string()), DocumentError);
+  EXPECT_EQ(test::ReadFile(Locked), "old");
+  for (const auto& Entry : fs::directory_iterator(Home.Path()))
+    EXPECT_EQ(Entry.path().filename().string().find(".locked"), std::string::npos)
+        << "no temporary file is left behind";
+}
+
+}  // namespace
+}  // namespace vornic
