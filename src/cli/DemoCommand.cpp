@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "cli/CliSupport.h"
+#include "cli/DemoPictures.h"
 #include "document/RandomGenerator.h"
 #include "games/jumble/JumbleBuilder.h"
 #include "games/lostletters/LostLettersBuilder.h"
@@ -87,6 +88,7 @@ void AddDemoCommand(CLI::App& App, CliContext& Context) {
                 Context);
     WriteLostLetters(*Folder, "lostletters-proverb.gm", "WHERE THERE IS A WILL THERE IS A WAY", 3,
                      Context);
+    WriteDemoPictures(*Folder, Context);
     Context.Out << "Open them with the window program, or inspect them with "
                    "\"vornicpack-cli info FILE\".\n";
   });
