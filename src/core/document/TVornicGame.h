@@ -42,6 +42,12 @@ class TVornicGame {
   std::string LastDir;
   std::string GameName;
   WrongTypeHandler OnWrongType;
+  // How SaveImage writes the chosen file, and the filters its dialog offers after the EMF one
+  // ("|"-separated description and pattern pairs). Unset: MetaFile.SaveToFile (EMF, or WMF for
+  // a ".wmf" name). The window program sets a writer that also knows SVG, PDF and PNG; a writer
+  // throws DocumentError when it cannot write.
+  std::function<void(const TDrawMetaFile& Picture, const std::string& FileName)> ImageWriter;
+  std::string MoreImageFilters;
 
   // Set-up: remembers the game and its window, default settings on a 5 x 5 grid, makes sure
   // the settings file holds the default character set (a failure there is told, not fatal).

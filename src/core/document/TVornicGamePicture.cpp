@@ -107,6 +107,7 @@ void TVornicGame::SaveImage() {
   if (!Ui) return;
   FileDialogRequest Request;
   Request.Filter = "Enhanced Windows Meta File (*.emf)|*.emf";
+  if (!MoreImageFilters.empty()) Request.Filter += "|" + MoreImageFilters;
   Request.DefaultExt = "*.emf";
   Request.InitialDir = AppPaths::DialogFolder().string();
   Request.ProposedName = FileName.empty()
@@ -116,7 +117,10 @@ void TVornicGame::SaveImage() {
   const std::optional<std::string> Chosen = Ui->ChooseSaveFile(Request);
   if (!Chosen) return;
   try {
-    MetaFile.SaveToFile(*Chosen);
+    if (ImageWriter)
+      ImageWriter(MetaFile, *Chosen);
+    else
+      MetaFile.SaveToFile(*Chosen);
   } catch (const std::exception& Failure) {
     Report(Failure);
   }
