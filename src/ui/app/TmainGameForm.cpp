@@ -1,0 +1,183 @@
+#include "ui/app/TmainGameForm.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
+
+#include "document/DocumentError.h"
+#include "document/TVornicGame.h"
+#include "games/GameTable.h"
+#include "ui/app/AppIcon.h"
+#include "ui/app/FileAssociation.h"
+#include "ui/app/TAboutForm.h"
+#include "ui/games/GameWindows.h"
+#include "ui/games/TGameForm.h"
+
+namespace vornic::ui {
+
+TmainGameForm::TmainGameForm() : TmainGameForm(Options{}) {}
+
+TmainGameForm::TmainGameForm(const Options& Choices)
+    : Start(Choices), MainUi(this, Choices.Answer.Ui) {
+  setObjectName(QStringLiteral("mainGameForm"));
+  setWindowTitle(QStringLiteral("Vornic Pack"));
+  setWindowIcon(AppIcon::Icon());
+  resize(561, 437);
+  setMinimumSize(500, 400);
+
+  MdiArea = new QMdiArea(this);
+  MdiArea->setObjectName(QStringLiteral("MdiArea"));
+  MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(MdiArea);
+  // A window being added is announced before it shows; a deactivated program keeps the current
+  // window's menus.
+  connect(MdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* Frame) {
+    MergeMenus(Frame ? qobject_cast<TGameForm*>(Frame->widget()) : ActiveGame());
+  });
+
+  BuildMenus();
+  FormCreate();
+}
+
+TmainGameForm::~TmainGameForm() {
+  // The area emits activations while its windows are destroyed; this window is gone by then.
+  disconnect(MdiArea, nullptr, this, nullptr);
+}
+
+void TmainGameForm::FormCreate() {
+  if (!Start.Associate) return;
+  const FileAssociation Association(FileAssociation::UserDataFolder());
+  try {
+    if (Association.Ensure(QCoreApplication::applicationFilePath().toStdString()) &&
+        Start.RefreshDesktop)
+      Association.RefreshDesktopDatabases();
+  } catch (const DocumentError& Failure) {
+    MainUi.Tell(ApplicationTitle, Failure.what(), Icon::Error);
+  }
+}
+
+void TmainGameForm::FormShow() {
+  if (Shown) return;
+  Shown = true;
+  if (Start.StartFile.isEmpty()) return;
+  // After the window is on the screen, so that a message about the file has it as its owner.
+  QTimer::singleShot(0, this, [this] { OpenGameFile(Start.StartFile.toStdString()); });
+}
+
+TGameForm* TmainGameForm::GameStart(int Tag) {
+  const GameInfo* Info = FindGameByTag(Tag);
+  if (!Info) return nullptr;
+  TGameForm* Form = CreateGameWindow(Tag, Start.Answer);
+  if (!Form) return nullptr;
+  return AddGameWindow(Form);
+}
+
+TGameForm* TmainGameForm::AddGameWindow(TGameForm* Form) {
+  QMdiSubWindow* Frame = MdiArea->addSubWindow(Form);
+  Frame->setWindowIcon(AppIcon::Icon());
+  Form->Game.OnWrongType = [this](const std::string& FileName, const std::string& GameType) {
+    ConfirmOtherType(FileName, GameType);
+  };
+  Frame->showMaximized();
+  MdiArea->setActiveSubWindow(Frame);
+  MergeMenus(Form);
+  Form->setFocus();
+  return Form;
+}
+
+void TmainGameForm::Open1Click() {
+  OpenGameFile({});
+}
+
+void TmainGameForm::OpenGameFile(const std::string& FileName) {
+  // A document of no game: its type never matches, so every file it reads is handed on.
+  TVornicGame Probe;
+  Probe.Init("Test", nullptr);
+  Probe.Ui = &MainUi;
+  Probe.OnWrongType = [this](const std::string& Name, const std::string& GameType) {
+    OpenByType(Name, GameType);
+  };
+  Probe.Open(FileName);
+}
+
+void TmainGameForm::OpenByType(const std::string& FileName, const std::string& GameType) {
+  const GameInfo* Info = FindGameByTypeName(GameType);
+  if (!Info) return;
+  if (!HasGameWindow(Info->Tag)) {
+    // The game is known but this build has no window for it yet: say so rather than stay mute.
+    MainUi.Tell(ApplicationTitle,
+                "This version cannot open " + std::string(Info->TypeName) +
+                    " files in a window yet. The command-line tool vornicpack-cli can.",
+                Icon::Information);
+    return;
+  }
+  if (TGameForm* Form = GameStart(Info->Tag)) Form->OpenVornicG(FileName);
+}
+
+void TmainGameForm::P1(const std::string& FileName, const std::string& GameType) {
+  OpenByType(FileName, GameType);
+}
+
+void TmainGameForm::ConfirmOtherType(const std::string& FileName, const std::string& GameType) {
+  if (MainUi.Ask("Please confirm", "This file is another game type. Do you want to open it anyway?",
+                 Buttons::OkCancel, Icon::Question) == Answer::Ok)
+    P1(FileName, GameType);
+}
+
+void TmainGameForm::Maximazeall1Click() {
+  for (QMdiSubWindow* Frame : MdiArea->subWindowList(QMdiArea::CreationOrder))
+    Frame->showMaximized();
+}
+
+void TmainGameForm::Cascadew1Click() {
+  MdiArea->cascadeSubWindows();
+}
+
+void TmainGameForm::Closeall1Click() {
+  const QList<QMdiSubWindow*> Frames = MdiArea->subWindowList(QMdiArea::CreationOrder);
+  for (auto Frame = Frames.rbegin(); Frame != Frames.rend(); ++Frame) (*Frame)->close();
+}
+
+void TmainGameForm::ExitMain() {
+  close();
+}
+
+void TmainGameForm::About1Click() {
+  TAboutForm About;
+  About.exec();
+}
+
+QList<TGameForm*> TmainGameForm::GameWindows() const {
+  QList<TGameForm*> Forms;
+  for (QMdiSubWindow* Frame : MdiArea->subWindowList(QMdiArea::CreationOrder))
+    if (auto* Form = qobject_cast<TGameForm*>(Frame->widget()); Form && !Frame->isHidden())
+      Forms << Form;
+  return Forms;
+}
+
+TGameForm* TmainGameForm::ActiveGame() const {
+  QMdiSubWindow* Frame = MdiArea->currentSubWindow();
+  // A window being closed is hidden before it goes.
+  if (!Frame || Frame->isHidden()) return nullptr;
+  return qobject_cast<TGameForm*>(Frame->widget());
+}
+
+void TmainGameForm::closeEvent(QCloseEvent* Event) {
+  for (TGameForm* Form : GameWindows()) {
+    if (!Form->FormCloseQuery()) {
+      Event->ignore();
+      return;
+    }
+  }
+  Event->accept();
+}
+
+void TmainGameForm::showEvent(QShowEvent* Event) {
+  QMainWindow::showEvent(Event);
+  FormShow();
+}
+
+}  // namespace vornic::ui

@@ -1,0 +1,216 @@
+#include "ui/games/TGameForm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "render/PictureExport.h"
+#include "ui/app/TAboutForm.h"
+#include "ui/games/PreviewRoutines.h"
+#include "ui/games/TPreviewImage.h"
+#include "ui/games/ToolIcons.h"
+
+namespace vornic::ui {
+namespace {
+
+// Pictures beyond the metafile, played through Qt. PNG gets four pixels per picture unit so
+// that a printed page stays sharp.
+constexpr const char* MoreImageFilters =
+    "Windows Meta File (*.wmf)|*.wmf|Scalable Vector Graphics (*.svg)|*.svg|"
+    "PDF document (*.pdf)|*.pdf|PNG image (*.png)|*.png";
+constexpr double PngScale = 4.0;
+
+QAction* MakeAction(QObject* Owner, const char* Name, const char* Text, const char* Shortcut,
+                    const char* Hint) {
+  auto* Action = new QAction(QString::fromUtf8(Text), Owner);
+  Action->setObjectName(QString::fromLatin1(Name));
+  if (*Shortcut) Action->setShortcut(QKeySequence(QString::fromLatin1(Shortcut)));
+  // The tool bar shows the hint; a menu item shows only its text.
+  Action->setToolTip(*Hint ? QString::fromUtf8(Hint) : Action->text().remove(QLatin1Char('&')));
+  return Action;
+}
+
+}  // namespace
+
+TGameForm::TGameForm(const std::string& GameName, const Answerers& Answer, QWidget* Parent)
+    : QWidget(Parent), Answering(Answer), WindowUi(this, Answer.Ui) {
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  setWindowTitle(QStringLiteral("Vornic Game"));
+  setWindowIcon(QIcon());
+
+  auto* Left = new QVBoxLayout;
+  Left->setContentsMargins(0, 0, 0, 0);
+  Left->setSpacing(2);
+  ToolBar1 = new QToolBar(this);
+  ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+  ToolBar1->setIconSize(QSize(16, 16));
+  Left->addWidget(ToolBar1);
+  Preview = new QGroupBox(QStringLiteral(" Preview: "), this);
+  Preview->setObjectName(QStringLiteral("Preview"));
+  auto* PreviewLayout = new QVBoxLayout(Preview);
+  PreviewLayout->setContentsMargins(4, 4, 4, 4);
+  Image1 = new TPreviewImage(Preview);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  PreviewLayout->addWidget(Image1);
+  Left->addWidget(Preview, 1);
+
+  Body = new QHBoxLayout(this);
+  Body->setContentsMargins(4, 2, 4, 4);
+  Body->setSpacing(4);
+  Body->addLayout(Left, 1);
+
+  BuildActions();
+  BuildMenus();
+  BuildToolBar();
+
+  Game.Init(GameName, &WindowUi);
+  Game.ImageWriter = [](const TDrawMetaFile& Picture, const std::string& Name) {
+    render::ExportPicture(Picture, Name, PngScale);
+  };
+  Game.MoreImageFilters = MoreImageFilters;
+  // The game windows' previews show on the system's button face.
+  Image1->BrushColor = palette().color(QPalette::Button);
+  Image1->OnResize = [this] { FormResize(); };
+}
+
+TGameForm::~TGameForm() {
+  // The menus may sit in the main window's menu bar; they go with this window.
+  delete FileMenu;
+  delete ExportMenu;
+  delete GameMenu;
+  delete HelpMenu;
+}
+
+void TGameForm::BuildActions() {
+  New1 = MakeAction(this, "New1", "&New", "Ctrl+N", "New file");
+  Open1 = MakeAction(this, "Open1", "&Open...", "Ctrl+O", "Open file...");
+  Save1 = MakeAction(this, "Save1", "&Save", "Ctrl+S", "Save file");
+  Saveas1 = MakeAction(this, "Saveas1", "Save &as...", "", "Save as...");
+  Exit1 = MakeAction(this, "Exit1", "&Close", "Ctrl+F4", "");
+  Savetofile1 = MakeAction(this, "Savetofile1", "&Save image to file...", "Ctrl+F",
+                           "Save output image to file");
+  CopyImage1 = MakeAction(this, "CopyImage1", "&Copy image to Clipboard", "Ctrl+C",
+                          "Copy output image to Clipboard");
+  CopyasText1 =
+      MakeAction(this, "CopyasText1", "Copy as &Text", "Ctrl+T", "Copy text table to Clipboard");
+  Contents1 = MakeAction(this, "Contents1", "&Contents", "", "");
+  About1 = MakeAction(this, "About1", "&About", "", "About");
+
+  New1->setIcon(ToolIcon(ToolGlyph::New));
+  Open1->setIcon(ToolIcon(ToolGlyph::Open));
+  Save1->setIcon(ToolIcon(ToolGlyph::Save));
+  Saveas1->setIcon(ToolIcon(ToolGlyph::SaveAs));
+  Savetofile1->setIcon(ToolIcon(ToolGlyph::SaveImage));
+  CopyImage1->setIcon(ToolIcon(ToolGlyph::CopyImage));
+  CopyasText1->setIcon(ToolIcon(ToolGlyph::CopyText));
+  About1->setIcon(ToolIcon(ToolGlyph::About));
+
+  connect(New1, &QAction::triggered, this, [this] { NewFile(); });
+  connect(Open1, &QAction::triggered, this, &TGameForm::Open1Click);
+  connect(Save1, &QAction::triggered, this, &TGameForm::Save1Click);
+  connect(Saveas1, &QAction::triggered, this, &TGameForm::Saveas1Click);
+  connect(Exit1, &QAction::triggered, this, &TGameForm::Exit1Click);
+  connect(Savetofile1, &QAction::triggered, this, &TGameForm::Savetofile1Click);
+  connect(CopyImage1, &QAction::triggered, this, [this] { CopyText(); });
+  connect(CopyasText1, &QAction::triggered, this, [this] { SaveAsT(); });
+  connect(About1, &QAction::triggered, this, &TGameForm::About1Click);
+}
+
+void TGameForm::BuildMenus() {
+  // Parentless: the main window's menu bar shows them, and this window deletes them.
+  FileMenu = new QMenu(QStringLiteral("&File"));
+  FileMenu->setObjectName(QStringLiteral("File1"));
+  FileMenu->addActions({New1, Open1, Save1, Saveas1});
+  FileMenu->addSeparator();
+  FileMenu->addAction(Exit1);
+
+  ExportMenu = new QMenu(QStringLiteral("&Export"));
+  ExportMenu->setObjectName(QStringLiteral("Export1"));
+  ExportMenu->addActions({Savetofile1, CopyImage1, CopyasText1});
+
+  HelpMenu = new QMenu(QStringLiteral("&Help"));
+  HelpMenu->setObjectName(QStringLiteral("Help1"));
+  HelpMenu->addAction(Contents1);
+  HelpMenu->addSeparator();
+  HelpMenu->addAction(About1);
+}
+
+void TGameForm::BuildToolBar() {
+  ToolBar1->addActions({New1, Open1, Save1, Saveas1});
+  ToolBar1->addSeparator();
+  ToolBar1->addActions({Savetofile1, CopyImage1, CopyasText1});
+  ToolBar1->addSeparator();
+  ToolBar1->addAction(About1);
+}
+
+void TGameForm::Open1Click() {
+  OpenVornicG({});
+}
+
+void TGameForm::Save1Click() {
+  Game.Save();
+}
+
+void TGameForm::Saveas1Click() {
+  Game.SaveAs();
+}
+
+void TGameForm::Exit1Click() {
+  if (auto* Frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    Frame->close();
+  else
+    close();
+}
+
+void TGameForm::Savetofile1Click() {
+  Game.SaveImage();
+}
+
+void TGameForm::CopyText() {
+  ClipboardContent Content;
+  Content.Picture = &Game.MetaFile;
+  WindowUi.SetClipboard(Content);
+}
+
+void TGameForm::SaveAsT() {
+  Game.CopyAsText();
+}
+
+void TGameForm::About1Click() {
+  TAboutForm About;
+  About.exec();
+}
+
+bool TGameForm::FormCloseQuery() {
+  return Game.CloseQuery();
+}
+
+void TGameForm::FormClose() {
+  // Nothing to keep: the MDI frame around the window deletes it, and the document with it.
+}
+
+void TGameForm::FormResize() {
+  ResizePreview(*this, true, *Image1, Game);
+}
+
+void TGameForm::closeEvent(QCloseEvent* Event) {
+  if (!FormCloseQuery()) {
+    Event->ignore();
+    return;
+  }
+  FormClose();
+  Event->accept();
+}
+
+void TGameForm::showEvent(QShowEvent* Event) {
+  QWidget::showEvent(Event);
+  // Resizes that came while the window was hidden could not paint.
+  FormResize();
+}
+
+}  // namespace vornic::ui

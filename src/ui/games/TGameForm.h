@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+#include "document/TVornicGame.h"
+#include "ui/app/Answerers.h"
+#include "ui/app/QtUserInterface.h"
+
+class QAction;
+class QGroupBox;
+class QHBoxLayout;
+class QMenu;
+class QToolBar;
+
+namespace vornic::ui {
+
+class TPreviewImage;
+
+// The frame every game window shares: the document Game, the tool bar over the " Preview: "
+// group with Image1, and the "&File", "&Export" and "&Help" menus with their handlers. A game
+// adds its "&Game" menu, its own actions and the panel on the right, and implements NewFile and
+// OpenVornicG. The menus are not shown by the window itself: the main window merges them into
+// its menu bar while the window is active.
+//
+// Calling order for a game: construct (the frame builds its controls and calls Game.Init with
+// the game's type name and this window), build the game's controls, seed the generator, NewFile.
+class TGameForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  TGameForm(const std::string& GameName, const Answerers& Answer, QWidget* Parent = nullptr);
+  ~TGameForm() override;
+
+  TVornicGame Game;
+
+  QToolBar* ToolBar1;
+  QGroupBox* Preview;
+  TPreviewImage* Image1;
+
+  QMenu* FileMenu;            // "&File"
+  QMenu* ExportMenu;          // "&Export"
+  QMenu* GameMenu = nullptr;  // "&Game", when the game has one
+  QMenu* HelpMenu;            // "&Help"
+
+  QAction* New1;
+  QAction* Open1;
+  QAction* Save1;
+  QAction* Saveas1;
+  QAction* Exit1;
+  QAction* Savetofile1;
+  QAction* CopyImage1;
+  QAction* CopyasText1;
+  QAction* Contents1;
+  QAction* About1;
+
+  // The game's new-file routine: an untitled document of the game's starting size.
+  virtual void NewFile() = 0;
+  // Opens a game file in this window (an empty name lets the document ask for one) and shows
+  // it; false when nothing was opened.
+  virtual bool OpenVornicG(const std::string& FileName) = 0;
+
+  void Open1Click();
+  void Save1Click();
+  void Saveas1Click();
+  // Closes the window (its MDI frame inside the main window).
+  void Exit1Click();
+  void Savetofile1Click();
+  virtual void CopyText();
+  virtual void SaveAsT();
+  void About1Click();
+  // Whether the window may close: the document's save-changes question.
+  bool FormCloseQuery();
+  void FormClose();
+  // The preview follows the window's size.
+  virtual void FormResize();
+
+  UserInterface& Ui() { return WindowUi; }
+  const Answerers& Answer() const { return Answering; }
+
+ protected:
+  // Where the game puts its panel, to the right of the preview.
+  QHBoxLayout* Body;
+
+  void closeEvent(QCloseEvent* Event) override;
+  void showEvent(QShowEvent* Event) override;
+
+ private:
+  void BuildActions();
+  void BuildMenus();
+  void BuildToolBar();
+
+  Answerers Answering;
+  QtUserInterface WindowUi;
+};
+
+}  // namespace vornic::ui

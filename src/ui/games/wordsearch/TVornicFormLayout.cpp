@@ -1,0 +1,167 @@
+// The word search window's controls and its "&Game" menu.
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "ui/games/ToolIcons.h"
+#include "ui/games/wordsearch/TVornicForm.h"
+
+namespace vornic::ui {
+namespace {
+
+constexpr int GroupWidth = 107;
+
+// The direction check boxes in Tag order: up, down, left, right, up and right, up and left,
+// down and right, down and left.
+constexpr std::array<const char*, 8> Arrows{"↑", "↓", "←", "→", "↗", "↖", "↘", "↙"};
+
+QFont CourierNew(const QFont& Base) {
+  QFont Font = Base;
+  Font.setFamily(QStringLiteral("Courier New"));
+  Font.setStyleHint(QFont::TypeWriter);
+  return Font;
+}
+
+}  // namespace
+
+QPushButton* TVornicForm::AddPanelButton(const char* Name, const char* Text, bool TakesFocus) {
+  auto* Button = new QPushButton(QString::fromUtf8(Text), GameGroup);
+  Button->setObjectName(QString::fromLatin1(Name));
+  // Like speed buttons, the panel's command buttons leave the focus in the word input.
+  if (!TakesFocus) Button->setFocusPolicy(Qt::NoFocus);
+  return Button;
+}
+
+void TVornicForm::BuildGamePanel() {
+  GameGroup = new QGroupBox(QStringLiteral(" Game: "), this);
+  GameGroup->setObjectName(QStringLiteral("GameGroup"));
+  GameGroup->setFixedWidth(GroupWidth);
+  auto* Column = new QVBoxLayout(GameGroup);
+  Column->setContentsMargins(5, 5, 5, 5);
+  Column->setSpacing(3);
+
+  Edit1 = new QLineEdit(GameGroup);
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1->setFont(CourierNew(Edit1->font()));
+  Edit1->installEventFilter(this);
+  connect(Edit1, &QLineEdit::textEdited, this, &TVornicForm::Edit1Edited);
+  Column->addWidget(Edit1);
+
+  Button1 = AddPanelButton("Button1", "&Enter word", true);
+  SpeedButton8 = AddPanelButton("SpeedButton8", "&Fill Blanks", false);
+  SpeedButton7 = AddPanelButton("SpeedButton7", "&Clear all", false);
+  for (QPushButton* Button : {Button1, SpeedButton8, SpeedButton7}) Column->addWidget(Button);
+
+  ListBox1 = new QListWidget(GameGroup);
+  ListBox1->setObjectName(QStringLiteral("ListBox1"));
+  ListBox1->setFont(CourierNew(ListBox1->font()));
+  ListBox1->setMinimumHeight(40);
+  Column->addWidget(ListBox1, 1);
+
+  SpeedButton9 = AddPanelButton("SpeedButton9", "&Shuffle", false);
+  SpeedButton6 = AddPanelButton("SpeedButton6", "&Refresh", false);
+  for (QPushButton* Button : {SpeedButton9, SpeedButton6}) Column->addWidget(Button);
+
+  auto* Bevel = new QFrame(GameGroup);
+  Bevel->setObjectName(QStringLiteral("Bevel1"));
+  Bevel->setFrameShape(QFrame::HLine);
+  Bevel->setFrameShadow(QFrame::Sunken);
+  Column->addWidget(Bevel);
+
+  DirectionsLabel = new QLabel(QStringLiteral("Directions:"), GameGroup);
+  DirectionsLabel->setObjectName(QStringLiteral("Label1"));
+  Column->addWidget(DirectionsLabel);
+
+  // Left column up, down, left, right; right column the four diagonals.
+  auto* Directions = new QGridLayout;
+  Directions->setContentsMargins(2, 0, 0, 0);
+  Directions->setHorizontalSpacing(6);
+  Directions->setVerticalSpacing(1);
+  QFont ArrowFont = font();
+  ArrowFont.setPointSizeF(ArrowFont.pointSizeF() + 1);
+  for (int Tag = 1; Tag <= 8; ++Tag) {
+    auto* Box =
+        new QCheckBox(QString::fromUtf8(Arrows[static_cast<std::size_t>(Tag - 1)]), GameGroup);
+    Box->setObjectName(QStringLiteral("CheckBox%1").arg(Tag));
+    Box->setProperty("Tag", Tag);
+    Box->setFont(ArrowFont);
+    Box->setChecked(true);
+    Box->setFocusPolicy(Qt::NoFocus);
+    connect(Box, &QCheckBox::clicked, this, [this, Box] { CheckBox1Click(Box); });
+    CheckBoxes[static_cast<std::size_t>(Tag - 1)] = Box;
+    Directions->addWidget(Box, (Tag - 1) % 4, (Tag - 1) / 4);
+  }
+  Column->addLayout(Directions);
+
+  Intersect = new QCheckBox(QStringLiteral("Intersections"), GameGroup);
+  Intersect->setObjectName(QStringLiteral("Intersect"));
+  Intersect->setChecked(true);
+  Intersect->setFocusPolicy(Qt::NoFocus);
+  connect(Intersect, &QCheckBox::toggled, this, [this](bool On) { Placer.Intersect = On; });
+  Column->addWidget(Intersect);
+
+  Body->addWidget(GameGroup);
+
+  connect(Button1, &QPushButton::clicked, this, &TVornicForm::Enter);
+  connect(SpeedButton8, &QPushButton::clicked, this, &TVornicForm::FillBlanks);
+  connect(SpeedButton7, &QPushButton::clicked, this, &TVornicForm::DeleteAll);
+  connect(SpeedButton9, &QPushButton::clicked, this, &TVornicForm::Reord);
+  connect(SpeedButton6, &QPushButton::clicked, this, &TVornicForm::FullRefresh);
+  // Clicking a word shows it, also the word already selected; moving with the keys as well.
+  connect(ListBox1, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* Item) { ListBox1DblClick(ListBox1->row(Item)); });
+  connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int Row) {
+    if (!Listing) ListBox1DblClick(Row);
+  });
+}
+
+void TVornicForm::BuildGameMenu() {
+  auto Make = [this](const char* Name, const char* Text, const char* Shortcut, const char* Hint) {
+    auto* Action = new QAction(QString::fromUtf8(Text), this);
+    Action->setObjectName(QString::fromLatin1(Name));
+    if (*Shortcut) Action->setShortcut(QKeySequence(QString::fromLatin1(Shortcut)));
+    if (*Hint) Action->setToolTip(QString::fromUtf8(Hint));
+    return Action;
+  };
+  CopyWords1 = Make("CopyWords1", "Copy &Words to Clipboard", "Ctrl+W", "");
+  WordListEditor1 = Make("WordListEditor1", "&Word List Editor", "", "Word List editor...");
+  GridSettings1 = Make("GridSettings1", "&Grid settings", "", "Grid settings...");
+  FillBlanks1 = Make("FillBlanks1", "&Fill blanks", "", "");
+  ClearAll1 = Make("ClearAll1", "&Clear all", "", "");
+  Shuffle1 = Make("Shuffle1", "&Shuffle", "", "");
+  Refresh1 = Make("Refresh1", "&Refresh", "", "");
+  WordListEditor1->setIcon(ToolIcon(ToolGlyph::WordList));
+  GridSettings1->setIcon(ToolIcon(ToolGlyph::GridSettings));
+
+  ExportMenu->addAction(CopyWords1);
+  GameMenu = new QMenu(QStringLiteral("&Game"));
+  GameMenu->setObjectName(QStringLiteral("Game1"));
+  GameMenu->addActions({WordListEditor1, GridSettings1});
+  GameMenu->addSeparator();
+  GameMenu->addActions({FillBlanks1, ClearAll1, Shuffle1, Refresh1});
+
+  // The game's tool buttons go before "About".
+  QAction* AboutButton = ToolBar1->actions().back();
+  ToolBar1->insertActions(AboutButton, {WordListEditor1, GridSettings1});
+  ToolBar1->insertSeparator(AboutButton);
+
+  connect(CopyWords1, &QAction::triggered, this, &TVornicForm::GameList);
+  connect(WordListEditor1, &QAction::triggered, this, &TVornicForm::ListEdit);
+  connect(GridSettings1, &QAction::triggered, this, &TVornicForm::GridSet);
+  connect(FillBlanks1, &QAction::triggered, this, &TVornicForm::FillBlanks);
+  connect(ClearAll1, &QAction::triggered, this, &TVornicForm::DeleteAll);
+  connect(Shuffle1, &QAction::triggered, this, &TVornicForm::Reord);
+  connect(Refresh1, &QAction::triggered, this, &TVornicForm::FullRefresh);
+}
+
+}  // namespace vornic::ui

@@ -1,0 +1,118 @@
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "document/DocumentError.h"
+#include "support/TempHome.h"
+#include "ui/app/FileAssociation.h"
+
+using namespace vornic;
+using ui::FileAssociation;
+namespace fs = std::filesystem;
+
+class FileAssociationTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<test::TempHome> Home;
+  fs::path Data() const { return Home->Path() / "share"; }
+
+ private slots:
+  void init() { Home = std::make_unique<test::TempHome>(); }
+  void cleanup() { Home.reset(); }
+
+  void writesTheTypeTheIconAndAnEntryThatOpensFiles() {
+    const FileAssociation Association(Data());
+    QVERIFY(Association.Ensure("/opt/vornic/vornicpack"));
+    const std::string Mime = test::ReadFile(Data() / "mime/packages/vornicpack.xml");
+    QVERIFY(Mime.find("<glob pattern=\"*.gm\"/>") != std::string::npos);
+    QVERIFY(Mime.find("type=\"application/x-vornic-game\"") != std::string::npos);
+    QVERIFY(Mime.find("<comment>Vornic Game Files</comment>") != std::string::npos);
+    QVERIFY(!QImage(QString::fromStdString(Association.IconFile().string())).isNull());
+    const std::string Entry = test::ReadFile(Association.DesktopEntryFile());
+    QVERIFY(Entry.starts_with("[Desktop Entry]\n"));
+    QVERIFY(Entry.find("\nExec=\"/opt/vornic/vornicpack\" %f\n") != std::string::npos);
+    QVERIFY(Entry.find("\nMimeType=application/x-vornic-game;\n") != std::string::npos);
+    QVERIFY(Entry.find("\nIcon=" + Association.IconFile().string() + "\n") != std::string::npos);
+  }
+
+  void aSecondStartWritesNothingAndAMovedProgramRewrites() {
+    const FileAssociation Association(Data());
+    QVERIFY(Association.Ensure("/opt/vornic/vornicpack"));
+    test::WriteFile(Association.MimePackageFile(), "untouched");
+    QVERIFY(!Association.Ensure("/opt/vornic/vornicpack"));
+    QCOMPARE(test::ReadFile(Association.MimePackageFile()), std::string("untouched"));
+    QVERIFY(Association.Ensure("/home/teacher/vornicpack"));
+    QVERIFY(test::ReadFile(Association.MimePackageFile()).find("*.gm") != std::string::npos);
+    QVERIFY(Association.PointsAt("/home/teacher/vornicpack"));
+    QVERIFY(!Association.PointsAt("/opt/vornic/vornicpack"));
+  }
+
+  void programPathsAreQuotedAndEscaped_data() {
+    QTest::addColumn<QString>("Program");
+    QTest::addColumn<QString>("Exec");
+    QTest::newRow("plain") << "/usr/bin/vornicpack"
+                           << R"("/usr/bin/vornicpack" %f)";
+    QTest::newRow("blank") << "/home/a b/vornicpack"
+                           << R"("/home/a b/vornicpack" %f)";
+    QTest::newRow("quote and dollar") << R"(/x/"q"$HOME/v)"
+                                      << R"("/x/\\"q\\"\\$HOME/v" %f)";
+    QTest::newRow("backslash") << R"(/x\y/v)"
+                               << R"("/x\\\\y/v" %f)";
+    QTest::newRow("percent") << "/100%/v"
+                             << R"("/100%%/v" %f)";
+    QTest::newRow("back quote") << "/a`b/v"
+                                << R"("/a\\`b/v" %f)";
+  }
+  void programPathsAreQuotedAndEscaped() {
+    QFETCH(QString, Program);
+    QFETCH(QString, Exec);
+    QCOMPARE(QString::fromStdString(FileAssociation::ExecLine(Program.toStdString())), Exec);
+    // What is written is read back as pointing at the same program.
+    const FileAssociation Association(Data());
+    Association.Write(Program.toStdString());
+    QVERIFY(Association.PointsAt(Program.toStdString()));
+  }
+
+  void onlyTheEntryGroupsExecCounts() {
+    const FileAssociation Association(Data());
+    fs::create_directories(Association.DesktopEntryFile().parent_path());
+    test::WriteFile(Association.DesktopEntryFile(),
+                    "[Desktop Action New]\nExec=\"/p\" %f\n[Desktop Entry]\r\nExecX=1\r\n"
+                    "Exec = \"/q\" %f\r\n");
+    QCOMPARE(Association.CurrentExecLine(), std::string("\"/q\" %f"));
+    QVERIFY(Association.PointsAt("/q"));
+    QVERIFY(!Association.PointsAt("/p"));
+    test::WriteFile(Association.DesktopEntryFile(), "[Desktop Action New]\nExec=\"/p\" %f\n");
+    QCOMPARE(Association.CurrentExecLine(), std::string());
+  }
+
+  void aFolderThatCannotBeMadeIsNamedAndTheEntryStaysUnwritten() {
+    test::WriteFile(Data(), "a file where the folder should be");
+    const FileAssociation Association(Data());
+    try {
+      Association.Ensure("/usr/bin/vornicpack");
+      QFAIL("no failure");
+    } catch (const DocumentError& Failure) {
+      QVERIFY(std::string(Failure.what()).find(Data().string()) != std::string::npos);
+    }
+    QVERIFY(!Association.PointsAt("/usr/bin/vornicpack"));
+  }
+
+  void theDataFolderFollowsTheUsersSetting() {
+    const QByteArray KeptData = qgetenv("XDG_DATA_HOME");
+    const QByteArray KeptHome = qgetenv("HOME");
+    qputenv("HOME", "/home/teacher");
+    qputenv("XDG_DATA_HOME", "/srv/data");
+    QCOMPARE(FileAssociation::UserDataFolder(), fs::path("/srv/data"));
+    // A relative value is ignored, as the base directory rules say.
+    qputenv("XDG_DATA_HOME", "relative/data");
+    QCOMPARE(FileAssociation::UserDataFolder(), fs::path("/home/teacher/.local/share"));
+    qunsetenv("XDG_DATA_HOME");
+    QCOMPARE(FileAssociation::UserDataFolder(), fs::path("/home/teacher/.local/share"));
+    qputenv("HOME", KeptHome);
+    if (!KeptData.isNull()) qputenv("XDG_DATA_HOME", KeptData);
+  }
+};
+
+QTEST_MAIN(FileAssociationTest)
+#include "FileAssociationTest.moc"
