@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "cli/CliRunner.h"
+#include "support/TempHome.h"
+
+namespace vornic {
+namespace {
+
+namespace fs = std::filesystem;
+using test::RunTool;
+
+std::uint32_t BigEndian32(const std::string& Bytes, std::size_t At) {
+  std::uint32_t Value = 0;
+  for (std::size_t i = 0; i < 4; ++i) Value = Value << 8 | static_cast<std::uint8_t>(Bytes[At + i]);
+  return Value;
+}
+
+class RenderCliTest : public ::testing::Test {
+ protected:
+  test::TempHome Home;
+  std::string Game;
+
+  void SetUp() override {
+    Game = Path("puzzle.gm");
+    const auto Built =
+        RunTool({"wordsearch", "-o", Game, "--size", "5x5", "--words", "cat,dog", "--seed", "3"});
+    ASSERT_EQ(Built.Status, 0) << Built.Err;
+  }
+  std::string Path(const std::string& Name) { return (Home / Name).string(); }
+};
+
+TEST_F(RenderCliTest, WritesEveryFormatByTheOutputsExtension) {
+  const struct {
+    const char* Name;
+    std::string Magic;
+  } Cases[] = {{"p.emf", std::string("\x01\0\0\0", 4)},
+               {"p.WMF", "\xD7\xCD\xC6\x9A"},
+               {"p.svg", "<?xml"},
+               {"p.pdf", "%PDF-"},
+               {"p.png", "\x89PNG"}};
+  for (const auto& Case : Cases) {
+    const auto Run = RunTool({"render", Game, "-o", Path(Case.Name)});
+    ASSERT_EQ(Run.Status, 0) << Case.Name << ": " << Run.Err;
+    EXPECT_EQ(test::ReadFile(Home / Case.Name).substr(0, Case.Magic.size()), Case.Magic)
+        << Case.Name;
+  }
+}
+
+TEST_F(RenderCliTest, PngScaleEnlargesThePicture) {
+  ASSERT_EQ(RunTool({"render", Game, "-o", Path("one.png")}).Status, 0);
+  ASSERT_EQ(RunTool({"render", Game, "-o", Path("two.png"), "--scale", "2"}).Status, 0);
+  const std::string One = test::ReadFile(Home / "one.png");
+  const std::string Two = test::ReadFile(Home / "two.png");
+  EXPECT_EQ(BigEndian32(One, 16), 85u);  // IHDR width and height
+  EXPECT_EQ(BigEndian32(One, 20), 85u);
+  EXPECT_EQ(BigEndian32(Two, 16), 170u);
+  EXPECT_EQ(RunTool({"render", Game, "-o", Path("bad.png"), "--scale", "0"}).Status, 2);
+}
+
+TEST_F(RenderCliTest, HighlightDrawsTheWordInRedAndChecksTheIndex) {
+  ASSERT_EQ(RunTool({"render", Game, "-o", Path("plain.emf")}).Status, 0);
+  ASSERT_EQ(RunTool({"render", Game, "-o", Path("word.emf"), "--highlight", "1"}).Status, 0);
+  // EMR_SETTEXTCOLOR with red.
+  const std::string Red("\x18\0\0\0\x0C\0\0\0\xFF\0\0\0", 12);
+  EXPECT_EQ(test::ReadFile(Home / "plain.emf").find(Red), std::string::npos);
+  EXPECT_NE(test::ReadFile(Home / "word.emf").find(Red), std::string::npos);
+
+  const auto Run = RunTool({"render", Game, "-o", Path("none.emf"), "--highlight", "2"});
+  EXPECT_EQ(Run.Status, 2);
+  EXPECT_NE(Run.Err.find("2 words"), std::string::npos) << Run.Err;
+  EXPECT_FALSE(fs::exists(Home / "none.emf"));
+}
+
+TEST_F(RenderCliTest, BadInputAndUnwritableOutputAreReported) {
+  auto Run = RunTool({"render", Game, "-o", Path("p.gif")});
+  EXPECT_EQ(Run.Status, 2);
+  EXPECT_NE(Run.Err.find(".emf, .wmf, .svg, .pdf or .png"), std::string::npos) << Run.Err;
+  EXPECT_FALSE(fs::exists(Home / "p.gif"));
+
+  Run = RunTool({"render", Path("missing.gm"), "-o", Path("p.png")});
+  EXPECT_EQ(Run.Status, 2);
+  EXPECT_FALSE(fs::exists(Home / "p.png"));
+
+  Run = RunTool({"render", Game, "-o", Path("no/such/folder.png")});
+  EXPECT_EQ(Run.Status, 1);
+  EXPECT_NE(Run.Err.find("Cannot create file"), std::string::npos) << Run.Err;
+
+  test::WriteFile(Home / "kept.emf", "kept");
+  fs::permissions(Home / "kept.emf", fs::perms::owner_read);
+  Run = RunTool({"render", Game, "-o", Path("kept.emf")});
+  EXPECT_EQ(Run.Status, 1);
+  EXPECT_EQ(test::ReadFile(Home / "kept.emf"), "kept");
+}
+
+TEST_F(RenderCliTest, ToolNeedsNoDisplay) {
+  const fs::path Tool = fs::read_symlink("/proc/self/exe").parent_path() / "vornicpack-cli";
+  ASSERT_TRUE(fs::exists(Tool)) << Tool;
+  const std::string Command =
+      "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "
+      "ASAN_OPTIONS=detect_leaks=0 VORNICPACK_HOME='" +
+      Home.Path().string() + "' '" + Tool.string() + "' render '" + Game + "' -o '" +
+      Path("headless.png") + "' 2>/dev/null";
+  EXPECT_EQ(std::system(Command.c_str()), 0);
+  EXPECT_EQ(test::ReadFile(Home / "headless.png").substr(0, 4), "\x89PNG");
+}
+
+TEST_F(RenderCliTest, DemoWritesThePicturesOfItsPuzzles) {
+  const auto Run = RunTool({"demo", Path("demo")});
+  ASSERT_EQ(Run.Status, 0) << Run.Err;
+  int Games = 0;
+  for (const auto& Entry : fs::directory_iterator(Home / "demo")) {
+    if (Entry.path().extension() != ".gm") continue;
+    ++Games;
+    for (const char* Extension : {".emf", ".png"}) {
+      fs::path Picture = Entry.path();
+      Picture.replace_extension(Extension);
+      EXPECT_GT(fs::file_size(Picture), 100u) << Picture;
+    }
+  }
+  EXPECT_GE(Games, 2);
+}
+
+}  // namespace
+}  // namespace vornic
