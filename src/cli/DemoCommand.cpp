@@ -4,7 +4,9 @@
 #include "cli/DemoPictures.h"
 #include "document/RandomGenerator.h"
 #include "games/jumble/JumbleBuilder.h"
+#include "games/labyrinth/LabyrinthBuilder.h"
 #include "games/lostletters/LostLettersBuilder.h"
+#include "games/maze/MazeGame.h"
 #include "games/wordsearch/WordSearchPlacer.h"
 
 namespace vornic::cli {
@@ -56,6 +58,34 @@ void WriteLostLetters(const fs::path& Folder, const char* File, const std::strin
   Context.Out << "  " << File << '\n';
 }
 
+// A word maze in the size nearest to square; the sample's letters always offer one.
+void WriteMaze(const fs::path& Folder, const char* File, const MazeInput& Input,
+               CliContext& Context) {
+  TVornicGame Game;
+  Game.Init("WordMaze", nullptr);
+  Game.Ui = &Context.Ui;
+  Game.New();
+  const MazeSize Size = *NearestToSquare(OfferedSizes(LetterTotal(Input.Phrase, Input.Words)));
+  MazeBuilder Builder;
+  if (!BuildMazeGame(Game, Builder, Input, Size))
+    throw CliFailure(NotBuilt, std::string("The sample maze ") + File + " could not be built.");
+  SaveGame(Game, (Folder / File).string());
+  Context.Out << "  " << File << '\n';
+}
+
+void WriteLabyrinth(const fs::path& Folder, const char* File, const std::string& Text,
+                    CliContext& Context) {
+  TVornicGame Game;
+  Game.Init("WordLabirint", nullptr);
+  Game.Ui = &Context.Ui;
+  Game.SetSize(15, 10);
+  Game.New();
+  LabyrinthBuilder Builder;
+  Builder.BuildLabyrinth(Text, Game);
+  SaveGame(Game, (Folder / File).string());
+  Context.Out << "  " << File << '\n';
+}
+
 }  // namespace
 
 void AddDemoCommand(CLI::App& App, CliContext& Context) {
@@ -88,6 +118,12 @@ void AddDemoCommand(CLI::App& App, CliContext& Context) {
                 Context);
     WriteLostLetters(*Folder, "lostletters-proverb.gm", "WHERE THERE IS A WILL THERE IS A WAY", 3,
                      Context);
+    WriteMaze(
+        *Folder, "maze-spring.gm",
+        {"SPRING", {"TULIP", "DAISY", "ROSE", "IRIS", "LILY", "POPPY", "ORCHID", "VIOLET", "FERN"}},
+        Context);
+    WriteLabyrinth(*Folder, "labyrinth-way-out.gm", "FOLLOW THE LETTERS TO FIND THE WAY OUT",
+                   Context);
     WriteDemoPictures(*Folder, Context);
     Context.Out << "Open them with the window program, or inspect them with "
                    "\"vornicpack-cli info FILE\".\n";

@@ -65,5 +65,36 @@ TEST_F(LabyrinthCliTest, ATextThatCannotFitIsRefusedAndNothingWritten) {
   EXPECT_FALSE(std::filesystem::exists(Home / "l.gm"));
 }
 
+TEST_F(LabyrinthCliTest, RendersTheChosenLayersAndRefusesUnknownOrMixedChoices) {
+  ASSERT_EQ(RunTool({"labyrinth", "-o", Path("l.gm"), "--text", "a way out", "--seed", "2"}).Status,
+            0);
+  auto Render = [&](const std::string& Name, std::vector<std::string> More) {
+    std::vector<std::string> Args{"render", Path("l.gm"), "-o", Path(Name)};
+    Args.insert(Args.end(), More.begin(), More.end());
+    return RunTool(Args).Status;
+  };
+  ASSERT_EQ(Render("default.emf", {}), 0);
+  ASSERT_EQ(Render("window.emf", {"--show", "path,traps,start"}), 0);
+  ASSERT_EQ(Render("puzzle.emf", {"--puzzle"}), 0);
+  ASSERT_EQ(Render("letters.emf", {"--show", "start,text"}), 0);
+  ASSERT_EQ(Render("none.emf", {"--show", "none"}), 0);
+  EXPECT_EQ(test::ReadFile(Home / "default.emf"), test::ReadFile(Home / "window.emf"));
+  EXPECT_EQ(test::ReadFile(Home / "puzzle.emf"), test::ReadFile(Home / "letters.emf"));
+  EXPECT_NE(test::ReadFile(Home / "default.emf"), test::ReadFile(Home / "puzzle.emf"));
+  EXPECT_LT(test::ReadFile(Home / "none.emf").size(), test::ReadFile(Home / "puzzle.emf").size());
+
+  EXPECT_EQ(Render("x.emf", {"--show", "path,walls"}), 2);
+  EXPECT_EQ(Render("x.emf", {"--puzzle", "--show", "path"}), 2);
+  EXPECT_FALSE(std::filesystem::exists(Home / "x.emf"));
+}
+
+TEST_F(LabyrinthCliTest, TheDemoHoldsALabyrinth) {
+  ASSERT_EQ(RunTool({"demo", Path("demo")}).Status, 0);
+  const nlohmann::json Doc = Info(Path("demo/labyrinth-way-out.gm"));
+  EXPECT_EQ(Doc["type"], "WordLabirint");
+  EXPECT_EQ(Doc["words"][0]["text"], "FOLLOW THE LETTERS TO FIND THE WAY OUT");
+  EXPECT_GT(Doc["words"].size(), 1u);
+}
+
 }  // namespace
 }  // namespace vornic

@@ -112,5 +112,30 @@ TEST_F(MazeCliTest, WordsPrintsThePhraseAnEmptyLineAndTheSortedWords) {
   EXPECT_EQ(Run.Out, "TITLE\r\n\r\nAPPLE\r\nFIGS\r\nKIWI\r\nLIME\r\nPEAR\r\nPLUM\r\n");
 }
 
+TEST_F(MazeCliTest, RendersThePhraseHighlightedUnlessPlainAndChecksTheHighlight) {
+  ASSERT_EQ(RunTool(With({"maze", "-o", Path("m.gm"), "--seed", "4"}, Words)).Status, 0);
+  ASSERT_EQ(RunTool({"render", Path("m.gm"), "-o", Path("lit.emf")}).Status, 0);
+  ASSERT_EQ(RunTool({"render", Path("m.gm"), "-o", Path("zero.emf"), "--highlight", "0"}).Status,
+            0);
+  ASSERT_EQ(RunTool({"render", Path("m.gm"), "-o", Path("plain.emf"), "--plain"}).Status, 0);
+  ASSERT_EQ(RunTool({"render", Path("m.gm"), "-o", Path("pear.emf"), "--highlight", "1"}).Status,
+            0);
+  EXPECT_EQ(test::ReadFile(Home / "lit.emf"), test::ReadFile(Home / "zero.emf"));
+  EXPECT_NE(test::ReadFile(Home / "lit.emf"), test::ReadFile(Home / "plain.emf"));
+  EXPECT_NE(test::ReadFile(Home / "lit.emf"), test::ReadFile(Home / "pear.emf"));
+  EXPECT_EQ(RunTool({"render", Path("m.gm"), "-o", Path("x.emf"), "--highlight", "7"}).Status, 2);
+}
+
+TEST_F(MazeCliTest, TheDemoHoldsAFullSquareMaze) {
+  ASSERT_EQ(RunTool({"demo", Path("demo")}).Status, 0);
+  const nlohmann::json Doc = Info(Path("demo/maze-spring.gm"));
+  EXPECT_EQ(Doc["type"], "WordMaze");
+  EXPECT_EQ(Doc["settings"]["Cols"], 7);
+  EXPECT_EQ(Doc["settings"]["Rows"], 7);
+  EXPECT_EQ(Doc["words"].size(), 10u);
+  for (const auto& Row : Doc["grid"])
+    EXPECT_EQ(Row.get<std::string>().find('\x19'), std::string::npos);
+}
+
 }  // namespace
 }  // namespace vornic
