@@ -1,4 +1,6 @@
 // The word search window's controls and its "&Game" menu.
+#include <algorithm>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QFrame>
@@ -45,7 +47,6 @@ QPushButton* TVornicForm::AddPanelButton(const char* Name, const char* Text, boo
 void TVornicForm::BuildGamePanel() {
   GameGroup = new QGroupBox(QStringLiteral(" Game: "), this);
   GameGroup->setObjectName(QStringLiteral("GameGroup"));
-  GameGroup->setFixedWidth(GroupWidth);
   auto* Column = new QVBoxLayout(GameGroup);
   Column->setContentsMargins(5, 5, 5, 5);
   Column->setSpacing(3);
@@ -110,6 +111,9 @@ void TVornicForm::BuildGamePanel() {
   connect(Intersect, &QCheckBox::toggled, this, [this](bool On) { Placer.Intersect = On; });
   Column->addWidget(Intersect);
 
+  // The group is as narrow as the design has it, unless this platform's font needs more for
+  // "Intersections" and the button texts.
+  GameGroup->setFixedWidth(std::max(GroupWidth, GameGroup->minimumSizeHint().width()));
   Body->addWidget(GameGroup);
 
   connect(Button1, &QPushButton::clicked, this, &TVornicForm::Enter);
