@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTimer>
 
 #include "document/DocumentError.h"
@@ -78,6 +79,10 @@ TGameForm* TmainGameForm::GameStart(int Tag) {
 TGameForm* TmainGameForm::AddGameWindow(TGameForm* Form) {
   QMdiSubWindow* Frame = MdiArea->addSubWindow(Form);
   Frame->setWindowIcon(AppIcon::Icon());
+  // The frame's own menu would close the window on Ctrl+W and Ctrl+F4, the keys of the game's
+  // "Copy Words to Clipboard" and "Close": the game's menus carry the commands.
+  if (QMenu* FrameMenu = Frame->systemMenu())
+    for (QAction* Item : FrameMenu->actions()) Item->setShortcuts({});
   Form->Game.OnWrongType = [this](const std::string& FileName, const std::string& GameType) {
     ConfirmOtherType(FileName, GameType);
   };

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -320,6 +322,30 @@ class TmainGameFormTest : public QObject {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(BarTexts(), QStringList({"&New", "&Window", "&Help"}));
     QVERIFY(Main->menuBar()->actions().contains(Main->Help1->menuAction()));
+  }
+
+  void shortcutsReachOnlyTheActiveWindow() {
+    Show(Options());
+    Main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Main.get()));
+    auto* First = qobject_cast<ui::TVornicForm*>(Main->GameStart(1));
+    auto* Second = qobject_cast<ui::TVornicForm*>(Main->GameStart(1));
+    MakeModified(First, "CAT");
+    MakeModified(Second, "DOG");
+    QGuiApplication::clipboard()->clear();
+    Second->Edit1->setFocus();
+    QTest::keyClick(Second->Edit1, Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("DOG\r\n"));
+    Main->MdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(First->parentWidget()));
+    First->Edit1->setFocus();
+    QTest::keyClick(First->Edit1, Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("CAT\r\n"));
+    // "Close" asks the active window only.
+    Ui->Answers = {Answer::No};
+    QTest::keyClick(First->Edit1, Qt::Key_F4, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(Ui->Questions.size(), std::size_t{1});
+    QCOMPARE(Main->GameWindows(), QList<TGameForm*>{Second});
   }
 
   void windowCommandsArrangeTheChildren() {
