@@ -61,8 +61,9 @@ class LabyrinthDrawingTest : public ::testing::Test {
     Game.ClearGrid();
     Game.ResizeImage();
     RandomGenerator::Seed(12);
-    ASSERT_NE(Builder.BuildLabyrinth("THE QUICK BROWN FOX", Game),
-              LabyrinthBuilder::Result::NoMainPath);
+    ASSERT_NE(
+        Builder.BuildLabyrinth("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG AND RUNS AWAY", Game),
+        LabyrinthBuilder::Result::NoMainPath);
     ASSERT_GT(Game.Words.size(), 1u) << "the sample needs traps";
   }
 };
