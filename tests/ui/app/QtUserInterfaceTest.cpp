@@ -47,12 +47,6 @@ class QtUserInterfaceTest : public QObject {
     QCOMPARE(QtUserInterface::NameFilters(Filter.toStdString()), Expected);
   }
 
-  void defaultExtensionsLoseTheirPattern() {
-    QCOMPARE(QtUserInterface::DefaultSuffix("*.gm"), QString("gm"));
-    QCOMPARE(QtUserInterface::DefaultSuffix(".emf"), QString("emf"));
-    QCOMPARE(QtUserInterface::DefaultSuffix(""), QString());
-  }
-
   void theCaptionIsTheOwnersTitleAndIsReported() {
     QWidget Owner;
     test::ScriptedUserInterface Scripted;

@@ -113,12 +113,6 @@ class TAboutFormTest : public QObject {
     QTest::mouseClick(&Link, Qt::RightButton);
     QCOMPARE(Catcher.Opened.size(), 2);
   }
-
-  void theAboutBoxLinkPointsAtTheWordLists() {
-    TAboutForm About;
-    QVERIFY(About.ShellLink1->Link.endsWith("WordLists"));
-    QCOMPARE(About.ShellLink1->cursor().shape(), Qt::PointingHandCursor);
-  }
 };
 
 QTEST_MAIN(TAboutFormTest)

@@ -370,16 +370,6 @@ class TmainGameFormTest : public QObject {
              QStringList({"-", "&1 VornicGame - Untitled.gm", "&2 VornicGame - Untitled.gm"}));
   }
 
-  void aboutShowsTheAboutBox() {
-    Show(Options());
-    test::ModalAnswer Reader([](QWidget* Window) {
-      QCOMPARE(Window->windowTitle(), QString("About"));
-      Window->close();
-    });
-    Main->About1->trigger();
-    QVERIFY(Reader.Done());
-  }
-
   void startingWritesTheFileAssociationOnce() {
     TmainGameForm::Options Start = Options();
     Start.Associate = true;
