@@ -1,6 +1,7 @@
 // vornicpack: the window program. With no display to open windows on, it says so and points to
 // the command-line tool instead of letting the toolkit abort.
 #include <QApplication>
+#include <QFileInfo>
 #include <QStringList>
 #include <cstdlib>
 #include <iostream>
@@ -40,7 +41,8 @@ int main(int argc, char** argv) {
   vornic::ui::TmainGameForm::Options Start;
   const QStringList Arguments = QApplication::arguments();
   // Further arguments are ignored.
-  if (Arguments.size() > 1) Start.StartFile = Arguments.at(1);
+  // Kept absolute: the document saves to the name it was opened with.
+  if (Arguments.size() > 1) Start.StartFile = QFileInfo(Arguments.at(1)).absoluteFilePath();
   vornic::ui::TmainGameForm Window(Start);
   Window.show();
   return QApplication::exec();
