@@ -44,6 +44,8 @@ LabyrinthBuilder::Result LabyrinthBuilder::BuildLabyrinth(const std::string& Tex
       // Growing ends after IdleTrapCalls calls without a new trap; the last of them ends it
       // whatever its result.
       for (int Since = 1;; ++Since) {
+        // On a full grid no trap can grow: the remaining calls would change nothing.
+        if (FreeCells == 0) break;
         const bool Grew = AddTrap(Game);
         if (Since >= IdleTrapCalls) break;
         if (Grew) Since = 0;
@@ -159,6 +161,7 @@ void LabyrinthBuilder::Clear(int NewW, int NewH) {
   W = NewW;
   H = NewH;
   Cells.assign(static_cast<std::size_t>(W) * static_cast<std::size_t>(H), EmptyChar);
+  FreeCells = W * H;
 }
 
 bool LabyrinthBuilder::IsFree(int X, int Y) const {
@@ -166,6 +169,8 @@ bool LabyrinthBuilder::IsFree(int X, int Y) const {
 }
 
 void LabyrinthBuilder::Put(GridCell At, char C) {
+  // Letters go only into free cells.
+  --FreeCells;
   Cells[static_cast<std::size_t>((At.Y - 1) * W + (At.X - 1))] = C;
 }
 

@@ -70,6 +70,7 @@ class LabyrinthBuilder {
   int W = 0;
   int H = 0;
   std::vector<char> Cells;
+  int FreeCells = 0;
   std::string Letters;
   GridCell Start;
   std::vector<GridCell> MainPath;
