@@ -100,7 +100,7 @@ void RunInBackground(const char* Tool, const fs::path& Folder) {
 FileAssociation::FileAssociation(fs::path DataFolder) : Folder(std::move(DataFolder)) {}
 
 fs::path FileAssociation::UserDataFolder() {
-  // The base directory specification ignores relative values.
+  // freedesktop base directories ignore a relative XDG_DATA_HOME.
   if (const char* Data = std::getenv("XDG_DATA_HOME"); Data && fs::path(Data).is_absolute())
     return fs::path(Data);
   const char* Home = std::getenv("HOME");
