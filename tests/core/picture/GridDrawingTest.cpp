@@ -235,6 +235,14 @@ TEST_F(GridDrawingTest, CopyAsTextPutsATabTableOnTheClipboard) {
   EXPECT_EQ(*Ui.Clipboard[0].Text, "A\t\x19\t\x19\r\n\x19\t\x19\tB\r\n");
 }
 
+TEST_F(GridDrawingTest, CopyToClipboardOffersThePictureOnly) {
+  Game.DrawGrid(true);
+  Game.MetaFile.CopyToClipboard(Ui);
+  ASSERT_EQ(Ui.Clipboard.size(), 1u);
+  EXPECT_EQ(Ui.Clipboard[0].Picture, &Game.MetaFile);
+  EXPECT_FALSE(Ui.Clipboard[0].Text);
+}
+
 TEST_F(GridDrawingTest, CopyAsTextDecodesTheDocumentsCodePage) {
   Game.Settings.Charset = 204;
   Game.SetSize(1, 1);
