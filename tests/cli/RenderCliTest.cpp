@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "cli/CliRunner.h"
+#include "core/picture/MetafileReaders.h"
 #include "support/TempHome.h"
 
 namespace vornic {
@@ -47,6 +48,19 @@ TEST_F(RenderCliTest, WritesEveryFormatByTheOutputsExtension) {
     EXPECT_EQ(test::ReadFile(Home / Case.Name).substr(0, Case.Magic.size()), Case.Magic)
         << Case.Name;
   }
+  // The metafiles read back in programs that are not ours: frame, shadow and grid lines.
+  const auto Read = [&](const char* Name) {
+    const std::string Bytes = test::ReadFile(Home / Name);
+    return std::vector<std::uint8_t>(Bytes.begin(), Bytes.end());
+  };
+  ASSERT_TRUE(test::HaveTool("emf2svg-conv") && test::HaveTool("wmf2svg"));
+  fs::create_directory(Home / "read");
+  const std::string FromEmf = test::EmfToSvg(Home / "read", Read("p.emf"));
+  EXPECT_EQ(test::Elements(FromEmf, "rect").size(), 2u);
+  EXPECT_EQ(test::Elements(FromEmf, "path").size(), 8u);
+  const std::string FromWmf = test::WmfToSvg(Home / "read", Read("p.WMF"));
+  EXPECT_EQ(test::Elements(FromWmf, "rect").size(), 2u);
+  EXPECT_EQ(test::Elements(FromWmf, "line").size(), 8u);
 }
 
 TEST_F(RenderCliTest, PngScaleEnlargesThePicture) {
@@ -67,6 +81,13 @@ TEST_F(RenderCliTest, HighlightDrawsTheWordInRedAndChecksTheIndex) {
   const std::string Red("\x18\0\0\0\x0C\0\0\0\xFF\0\0\0", 12);
   EXPECT_EQ(test::ReadFile(Home / "plain.emf").find(Red), std::string::npos);
   EXPECT_NE(test::ReadFile(Home / "word.emf").find(Red), std::string::npos);
+  const std::string Word = test::ReadFile(Home / "word.emf");
+  const std::string Svg =
+      test::EmfToSvg(Home.Path(), std::vector<std::uint8_t>(Word.begin(), Word.end()));
+  bool RedText = false;
+  for (const std::string& Text : test::Elements(Svg, "text"))
+    RedText = RedText || test::TextAttribute(Text, "fill") == "#FF0000";
+  EXPECT_TRUE(RedText) << "emf2svg sees the highlighted word in red";
 
   const auto Run = RunTool({"render", Game, "-o", Path("none.emf"), "--highlight", "2"});
   EXPECT_EQ(Run.Status, 2);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "MetafileReaders.h"
 #include "document/TVornicGame.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempHome.h"
@@ -18,6 +19,7 @@ class SaveImageTest : public ::testing::Test {
   TVornicGame Game;
 
   void SetUp() override {
+    fs::create_directory(Home / "read");
     Game.Init("VornicGame", &Ui);
     ASSERT_TRUE(Game.New());
     Game.ResizeImage();
@@ -69,6 +71,15 @@ TEST_F(SaveImageTest, WritesEmfOrWmfByTheNamesExtensionAndKeepsTheDocument) {
   EXPECT_EQ(test::ReadFile(Lower).substr(0, 4), "\xD7\xCD\xC6\x9A");
   EXPECT_FALSE(Game.Modified);
   EXPECT_TRUE(Game.FileName.empty());
+  // What was written reads back in programs that are not ours.
+  const auto Read = [](const std::string& Path) {
+    const std::string Bytes = test::ReadFile(Path);
+    return std::vector<std::uint8_t>(Bytes.begin(), Bytes.end());
+  };
+  ASSERT_TRUE(test::HaveTool("emf2svg-conv") && test::HaveTool("wmf2svg"));
+  EXPECT_EQ(test::Elements(test::EmfToSvg(Home / "read", Read(Emf)), "rect").size(), 2u);
+  EXPECT_EQ(test::Elements(test::WmfToSvg(Home / "read", Read(Upper)), "rect").size(), 2u);
+  EXPECT_EQ(test::Elements(test::WmfToSvg(Home / "read", Read(Lower)), "rect").size(), 2u);
 }
 
 TEST_F(SaveImageTest, UnwritableTargetIsToldAndAnExistingFileStays) {
