@@ -184,15 +184,6 @@ TEST_F(LabyrinthBuilderTest, NothingIsBuiltFromAnEmptyTextOrOneWithAControlChara
   EXPECT_EQ(Game.Words[0], std::string("KEEP") + EmptyChar);
 }
 
-TEST_F(LabyrinthBuilderTest, TheWorkingGridIsOutsideBeyondItsEdges) {
-  RandomGenerator::Seed(1);
-  Build("WALLS", 6, 4);
-  EXPECT_EQ(Builder.Cell(0, 1), LabyrinthBuilder::OutsideChar);
-  EXPECT_EQ(Builder.Cell(7, 4), LabyrinthBuilder::OutsideChar);
-  EXPECT_EQ(Builder.Cell(1, 5), LabyrinthBuilder::OutsideChar);
-  EXPECT_NE(Builder.Cell(6, 4), LabyrinthBuilder::OutsideChar);
-}
-
 TEST_F(LabyrinthBuilderTest, TrapsAreNotGrownBeforeAMainPathExists) {
   Game.SetSize(5, 5);
   Game.ClearGrid();

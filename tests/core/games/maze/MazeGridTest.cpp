@@ -47,12 +47,6 @@ TEST(MazeGridStartCell, AFullGridHasNone) {
   EXPECT_FALSE(GridOf({"ABC", "DEF", "GHI"}).FindStartCell().has_value());
 }
 
-TEST(MazeGridStartCell, APassageEndIsADeadEnd) {
-  const MazeGrid Grid = GridOf({"#####", "#...#", "#####", "#...."});
-  // (2, 2) has letters left, above and below.
-  EXPECT_EQ(Grid.FindStartCell(), (GridCell{2, 2}));
-}
-
 TEST(MazeGridRegion, OneWholeRegionIsConnected) {
   const MazeGrid Grid = GridOf({"A....", ".B...", "....C"});
   EXPECT_EQ(Grid.CountFirstFreeRegion(), 12);
