@@ -2,8 +2,10 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
+#include <map>
 
 #include "cli/CliRunner.h"
+#include "core/picture/MetafileReaders.h"
 #include "support/TempHome.h"
 
 namespace vornic {
@@ -86,6 +88,36 @@ TEST_F(LabyrinthCliTest, RendersTheChosenLayersAndRefusesUnknownOrMixedChoices) 
   EXPECT_EQ(Render("x.emf", {"--show", "path,walls"}), 2);
   EXPECT_EQ(Render("x.emf", {"--puzzle", "--show", "path"}), 2);
   EXPECT_FALSE(std::filesystem::exists(Home / "x.emf"));
+}
+
+TEST_F(LabyrinthCliTest, AnIndependentReaderSeesRedAndGreenLinesOnlyInTheSolution) {
+  ASSERT_TRUE(test::HaveTool("emf2svg-conv")) << "install the emf2svg package";
+  ASSERT_EQ(RunTool({"labyrinth", "-o", Path("l.gm"), "--text", "through the woods", "--seed", "5"})
+                .Status,
+            0);
+  auto Strokes = [&](const std::string& Name, std::vector<std::string> More) {
+    std::vector<std::string> Args{"render", Path("l.gm"), "-o", Path(Name)};
+    Args.insert(Args.end(), More.begin(), More.end());
+    EXPECT_EQ(RunTool(Args).Status, 0);
+    const std::string Emf = test::ReadFile(Home / Name);
+    const std::string Svg =
+        test::EmfToSvg(Home.Path(), std::vector<std::uint8_t>(Emf.begin(), Emf.end()));
+    std::map<std::string, int> Count;
+    for (const std::string& Path : test::Elements(Svg, "path"))
+      ++Count[test::TextAttribute(Path, "stroke")];
+    // The start letter: drawn in the background colour.
+    for (const std::string& Text : test::Elements(Svg, "text"))
+      if (test::TextAttribute(Text, "fill") == "#FFFFFF") ++Count["start letter"];
+    return Count;
+  };
+  const auto Solution = Strokes("solution.emf", {"--show", "path,traps,text,start"});
+  EXPECT_GT(Solution.count("#FF0000"), 0u);
+  EXPECT_GT(Solution.count("#008000"), 0u);
+  EXPECT_EQ(Solution.count("start letter"), 1u);
+  const auto Puzzle = Strokes("puzzle.emf", {"--puzzle"});
+  EXPECT_EQ(Puzzle.count("#FF0000"), 0u);
+  EXPECT_EQ(Puzzle.count("#008000"), 0u);
+  EXPECT_EQ(Puzzle.count("start letter"), 1u);
 }
 
 TEST_F(LabyrinthCliTest, TheDemoHoldsALabyrinth) {
