@@ -40,6 +40,14 @@ void WriteFileAtomically(const fs::path& Target, std::string_view Bytes) {
     errno = ENOENT;
     CannotCreate(Target);
   }
+  // A file whose write bits are all off is read-only to the user, also when root could replace
+  // it: refuse as the platform's file functions would.
+  struct stat Current {};
+  if (::stat(Target.c_str(), &Current) == 0 && S_ISREG(Current.st_mode) &&
+      (Current.st_mode & 0222) == 0) {
+    errno = EACCES;
+    CannotCreate(Target);
+  }
   const fs::path Folder = Target.has_parent_path() ? Target.parent_path() : fs::path(".");
   std::string Pattern = (Folder / ("." + Target.filename().string() + ".XXXXXX")).string();
   const int Descriptor = ::mkstemp(Pattern.data());

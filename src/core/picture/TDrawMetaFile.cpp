@@ -121,13 +121,6 @@ bool TDrawMetaFile::IsWmfName(std::string_view FileName) {
 }
 
 void TDrawMetaFile::WritePictureBytes(const std::string& FileName, std::string_view Bytes) {
-  namespace fs = std::filesystem;
-  std::error_code Error;
-  const fs::file_status Status = fs::status(FileName, Error);
-  constexpr fs::perms Writable =
-      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-  if (!Error && fs::is_regular_file(Status) && (Status.permissions() & Writable) == fs::perms::none)
-    throw DocumentError("Cannot create file \"" + FileName + "\". " + std::strerror(EACCES));
   WriteFileAtomically(FileName, Bytes);
 }
 

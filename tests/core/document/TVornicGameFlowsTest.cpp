@@ -145,6 +145,15 @@ TEST_F(FlowsTest, FailedSaveLeavesWhatWasThereIntact) {
   for (const auto& Entry : std::filesystem::directory_iterator(Home.Path()))
     EXPECT_EQ(Entry.path().filename().string().find(".taken.gm."), std::string::npos)
         << "temporary file left behind";
+  // A read-only game file is refused by its permission bits, also for root.
+  const std::string Locked = SavedFile("locked.gm");
+  const std::string LockedBytes = ReadFile(Locked);
+  ::chmod(Locked.c_str(), 0444);
+  MakeChanges();
+  EXPECT_FALSE(Game.Save());
+  EXPECT_EQ(ReadFile(Locked), LockedBytes);
+  EXPECT_TRUE(Game.Modified);
+  ::chmod(Locked.c_str(), 0644);
   if (::geteuid() != 0) {  // folder permissions bind everyone but root
     const std::string Path = SavedFile("keep.gm");
     const std::string Before = ReadFile(Path);
