@@ -97,4 +97,13 @@ std::vector<std::string> SplitCommas(const std::string& Text) {
   return Items;
 }
 
+void AddFontCharsetAndSeed(CLI::App& Command, int& FontCharset,
+                           std::optional<std::uint64_t>& Seed) {
+  Command
+      .add_option("--font-charset", FontCharset,
+                  "Font character-set code stored in the file; chooses the code page (default 1)")
+      ->check(CLI::Range(0, 255));
+  Command.add_option("--seed", Seed, "Seed for a reproducible puzzle");
+}
+
 }  // namespace vornic::cli

@@ -68,6 +68,10 @@ std::vector<std::string> ReadWordsFile(const std::string& Path);
 // Splits a comma list, dropping empty items.
 std::vector<std::string> SplitCommas(const std::string& Text);
 
+// The options every build command shares: --font-charset (the Charset code stored in the file,
+// which chooses the code page, 0..255) and --seed.
+void AddFontCharsetAndSeed(CLI::App& Command, int& FontCharset, std::optional<std::uint64_t>& Seed);
+
 // Each command adds itself to the tool.
 void AddWordSearchCommand(CLI::App& App, CliContext& Context);
 void AddInfoCommand(CLI::App& App, CliContext& Context);

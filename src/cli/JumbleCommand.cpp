@@ -42,12 +42,7 @@ void AddJumbleCommand(CLI::App& App, CliContext& Context) {
   Command->add_option("--text", Options->Text, "The text; upper-cased, words split at spaces")
       ->required();
   Command->add_flag("--no-mix", Options->NoMix, "Keep the words in the order of the text");
-  Command
-      ->add_option("--font-charset", Options->FontCharset,
-                   "Font character-set code stored in the file; chooses the code page "
-                   "(default 1)")
-      ->check(CLI::Range(0, 255));
-  Command->add_option("--seed", Options->Seed, "Seed for a reproducible puzzle");
+  AddFontCharsetAndSeed(*Command, Options->FontCharset, Options->Seed);
   Command->callback([Options, &Context] { RunJumble(*Options, Context); });
 }
 

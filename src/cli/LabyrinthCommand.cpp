@@ -55,11 +55,7 @@ void AddLabyrinthCommand(CLI::App& App, CliContext& Context) {
   Command->add_option("-o,--output", Options->Output, "Game file to write (.gm)")->required();
   Command->add_option("--text", Options->Text, "The text to follow through the grid")->required();
   Command->add_option("--size", Options->Size, "COLSxROWS, 3..50 each (default 15x10)");
-  Command
-      ->add_option("--font-charset", Options->FontCharset,
-                   "Font character-set code stored in the file; chooses the code page (default 1)")
-      ->check(CLI::Range(0, 255));
-  Command->add_option("--seed", Options->Seed, "Seed for a reproducible puzzle");
+  AddFontCharsetAndSeed(*Command, Options->FontCharset, Options->Seed);
   Command->callback([Options, &Context] { RunLabyrinth(*Options, Context); });
 }
 

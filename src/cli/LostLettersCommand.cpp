@@ -46,12 +46,7 @@ void AddLostLettersCommand(CLI::App& App, CliContext& Context) {
   Command->add_option("--text", Options->Text, "The text; upper-cased, spaces at the ends kept")
       ->required();
   Command->add_option("--lines", Options->Lines, "Number of rows, 2 to 40 (default 2)");
-  Command
-      ->add_option("--font-charset", Options->FontCharset,
-                   "Font character-set code stored in the file; chooses the code page "
-                   "(default 1)")
-      ->check(CLI::Range(0, 255));
-  Command->add_option("--seed", Options->Seed, "Seed for a reproducible puzzle");
+  AddFontCharsetAndSeed(*Command, Options->FontCharset, Options->Seed);
   Command->callback([Options, &Context] { RunLostLetters(*Options, Context); });
 }
 

@@ -98,11 +98,7 @@ void AddMazeCommand(CLI::App& App, CliContext& Context) {
   Command->add_option("--size", Options->Size,
                       "WxH, one of the sizes whose cells equal the letters (default: the one "
                       "nearest to square)");
-  Command
-      ->add_option("--font-charset", Options->FontCharset,
-                   "Font character-set code stored in the file; chooses the code page (default 1)")
-      ->check(CLI::Range(0, 255));
-  Command->add_option("--seed", Options->Seed, "Seed for a reproducible puzzle");
+  AddFontCharsetAndSeed(*Command, Options->FontCharset, Options->Seed);
   Command->callback([Options, &Context] { RunMaze(*Options, Context); });
 }
 

@@ -98,12 +98,7 @@ void AddWordSearchCommand(CLI::App& App, CliContext& Context) {
   Command->add_flag("--fill", Options->Fill, "Fill empty cells from the character set");
   Command->add_option("--charset", Options->Charset,
                       "Character set of the settings file used by --fill (default English)");
-  Command
-      ->add_option("--font-charset", Options->FontCharset,
-                   "Font character-set code stored in the file; chooses the code page "
-                   "(default 1)")
-      ->check(CLI::Range(0, 255));
-  Command->add_option("--seed", Options->Seed, "Seed for a reproducible puzzle");
+  AddFontCharsetAndSeed(*Command, Options->FontCharset, Options->Seed);
   Command->callback([Options, &Context] { RunWordSearch(*Options, Context); });
 }
 
