@@ -14,6 +14,20 @@ struct GridCell {
   bool operator==(const GridCell&) const = default;
 };
 
+// The orthogonal neighbour in direction D: 0 left, 1 up, 2 right, 3 down.
+inline GridCell NeighbourCell(GridCell From, int D) {
+  switch (D) {
+    case 0:
+      return {From.X - 1, From.Y};
+    case 1:
+      return {From.X, From.Y - 1};
+    case 2:
+      return {From.X + 1, From.Y};
+    default:
+      return {From.X, From.Y + 1};
+  }
+}
+
 // A word entry split at its first EmptyChar: the item text and what follows it.
 struct SplitWordEntry {
   std::string_view Item;

@@ -7,20 +7,6 @@
 namespace vornic {
 namespace {
 
-// The neighbour in direction D: 0 left, 1 up, 2 right, 3 down.
-GridCell Step(GridCell From, int D) {
-  switch (D) {
-    case 0:
-      return {From.X - 1, From.Y};
-    case 1:
-      return {From.X, From.Y - 1};
-    case 2:
-      return {From.X + 1, From.Y};
-    default:
-      return {From.X, From.Y + 1};
-  }
-}
-
 bool Touches(GridCell A, GridCell B) {
   return (A.X == B.X && (A.Y == B.Y - 1 || A.Y == B.Y + 1)) ||
          (A.Y == B.Y && (A.X == B.X - 1 || A.X == B.X + 1));
@@ -88,7 +74,7 @@ bool LabyrinthBuilder::TryMainPath() {
   // Failed steps add up over the whole try; successful steps do not reset them.
   std::size_t Failed = 0;
   while (MainPath.size() < Length && Failed < 4 * Length) {
-    const GridCell Target = Step(MainPath.back(), RandomGenerator::Uniform(4));
+    const GridCell Target = NeighbourCell(MainPath.back(), RandomGenerator::Uniform(4));
     if (IsFree(Target.X, Target.Y)) {
       Put(Target, Letters[MainPath.size()]);
       MainPath.push_back(Target);
@@ -122,7 +108,7 @@ bool LabyrinthBuilder::GrowTrap(GridCell Branch, int From, int To, TVornicGame& 
   std::vector<GridCell> Trap{Branch};
   int Failed = 0;
   while (Idx < To && Failed < FailedStepsPerTrap) {
-    const GridCell Target = Step(Trap.back(), RandomGenerator::Uniform(4));
+    const GridCell Target = NeighbourCell(Trap.back(), RandomGenerator::Uniform(4));
     // A trap cell beside the main path's next-but-one letter would let the reader rejoin the
     // text there: the trap would be no dead end.
     const GridCell Guard = MainPath[static_cast<std::size_t>(Idx + 1)];

@@ -28,20 +28,6 @@ bool HasControlCharacter(const std::string& Text) {
   return RefuseControlCharacters(Text, {}).has_value();
 }
 
-// The neighbour in direction D: 0 left, 1 up, 2 right, 3 down.
-GridCell Step(GridCell From, int D) {
-  switch (D) {
-    case 0:
-      return {From.X - 1, From.Y};
-    case 1:
-      return {From.X, From.Y - 1};
-    case 2:
-      return {From.X + 1, From.Y};
-    default:
-      return {From.X, From.Y + 1};
-  }
-}
-
 }  // namespace
 
 bool MazeBuilder::BuildMaze(const std::vector<std::string>& Words, const std::string& Phrase, int W,
@@ -124,7 +110,7 @@ void MazeBuilder::Walk(const std::string& Letters, GridCell Start) {
   // Failed steps add up over the whole try; successful steps do not reset them.
   int Failed = 0;
   while (Path.size() < Letters.size() && Failed < FailedStepsPerTry) {
-    const GridCell Target = Step(Path.back(), RandomGenerator::Uniform(4));
+    const GridCell Target = NeighbourCell(Path.back(), RandomGenerator::Uniform(4));
     if (Grid.IsFree(Target.X, Target.Y)) {
       Grid.Set(Target.X, Target.Y, Letters[Path.size()]);
       Path.push_back(Target);
