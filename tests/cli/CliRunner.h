@@ -1,10 +1,14 @@
 #pragma once
 
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/Cli.h"
+#include "support/TempHome.h"
 
 namespace vornic::test {
 
@@ -23,5 +27,18 @@ inline CliRun RunTool(std::vector<std::string> Args) {
   Run.Err = Err.str();
   return Run;
 }
+
+// Commands run against files in a fresh program home.
+class CliFileTest : public ::testing::Test {
+ protected:
+  TempHome Home;
+  std::string Path(const std::string& Name) { return (Home / Name).string(); }
+  // What "info --json" says of a file.
+  nlohmann::json Info(const std::string& File) {
+    auto Run = RunTool({"info", File, "--json"});
+    EXPECT_EQ(Run.Status, 0) << Run.Err;
+    return nlohmann::json::parse(Run.Out);
+  }
+};
 
 }  // namespace vornic::test

@@ -12,16 +12,7 @@ namespace {
 
 using test::RunTool;
 
-class MazeCliTest : public ::testing::Test {
- protected:
-  test::TempHome Home;
-  std::string Path(const std::string& Name) { return (Home / Name).string(); }
-  nlohmann::json Info(const std::string& File) {
-    auto Run = RunTool({"info", File, "--json"});
-    EXPECT_EQ(Run.Status, 0) << Run.Err;
-    return nlohmann::json::parse(Run.Out);
-  }
-};
+class MazeCliTest : public test::CliFileTest {};
 
 // 30 letters: offered 3x10, 5x6, 6x5, 10x3.
 const std::vector<std::string> Words{"--phrase", "title", "--words",

@@ -9,16 +9,7 @@ namespace {
 
 using test::RunTool;
 
-class WordSearchCliTest : public ::testing::Test {
- protected:
-  test::TempHome Home;
-  std::string Path(const std::string& Name) { return (Home / Name).string(); }
-  nlohmann::json Info(const std::string& File) {
-    auto Run = RunTool({"info", File, "--json"});
-    EXPECT_EQ(Run.Status, 0) << Run.Err;
-    return nlohmann::json::parse(Run.Out);
-  }
-};
+class WordSearchCliTest : public test::CliFileTest {};
 
 TEST_F(WordSearchCliTest, BuildsAReproduciblePuzzleAndDescribesItAsJson) {
   auto Build = [&](const std::string& Name) {

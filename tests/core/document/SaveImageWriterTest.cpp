@@ -2,6 +2,7 @@
 
 #include "document/DocumentError.h"
 #include "document/TVornicGame.h"
+#include "support/DocumentTest.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempHome.h"
 
@@ -10,14 +11,10 @@ namespace {
 
 // SaveImage hands the chosen file to the program's picture writer when one is set, so that the
 // window program can write the formats the core does not know.
-class SaveImageWriterTest : public ::testing::Test {
+class SaveImageWriterTest : public test::DocumentTest {
  protected:
-  test::TempHome Home;
-  test::ScriptedUserInterface Ui;
-  TVornicGame Game;
-
   void SetUp() override {
-    Game.Init("VornicGame", &Ui);
+    DocumentTest::SetUp();
     Game.SetSize(3, 3);
     ASSERT_TRUE(Game.New());
     Game.DrawGrid(true);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "document/TVornicGame.h"
+#include "support/DocumentTest.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempHome.h"
 
@@ -12,14 +13,10 @@ namespace {
 
 using test::ReadFile;
 
-class FlowsTest : public ::testing::Test {
+class FlowsTest : public test::DocumentTest {
  protected:
-  test::TempHome Home;
-  test::ScriptedUserInterface Ui;
-  TVornicGame Game;
-
   void SetUp() override {
-    Game.Init("VornicGame", &Ui);
+    DocumentTest::SetUp();
     Game.SetSize(15, 10);
     ASSERT_TRUE(Game.New());
   }

@@ -7,6 +7,7 @@
 
 #include "MetafileReaders.h"
 #include "document/TVornicGame.h"
+#include "support/DocumentTest.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempHome.h"
 
@@ -47,14 +48,10 @@ constexpr std::uint32_t EmrHeader = 1, EmrEof = 14, EmrSelectObject = 37, EmrCre
                         EmrCreateBrush = 39, EmrDeleteObject = 40, EmrExtCreateFont = 82,
                         EmrExtTextOutW = 84, EmrExtCreatePen = 95;
 
-class EmfWriterTest : public ::testing::Test {
+class EmfWriterTest : public test::DocumentTest {
  protected:
-  test::TempHome Home;
-  test::ScriptedUserInterface Ui;
-  TVornicGame Game;
-
   void SetUp() override {
-    Game.Init("VornicGame", &Ui);
+    DocumentTest::SetUp();
     ASSERT_TRUE(Game.New());
     Game.ResizeImage();
     const std::string Word = "CAT";

@@ -2,6 +2,7 @@
 
 #include "PictureOps.h"
 #include "document/TVornicGame.h"
+#include "support/DocumentTest.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempHome.h"
 
@@ -13,14 +14,10 @@ using test::PlacedLetter;
 using test::PlacedLetters;
 
 // A 5 x 5 word search document with letters in some cells.
-class GridDrawingTest : public ::testing::Test {
+class GridDrawingTest : public test::DocumentTest {
  protected:
-  test::TempHome Home;
-  test::ScriptedUserInterface Ui;
-  TVornicGame Game;
-
   void SetUp() override {
-    Game.Init("VornicGame", &Ui);
+    DocumentTest::SetUp();
     ASSERT_TRUE(Game.New());
     Game.ResizeImage();
   }

@@ -4,6 +4,7 @@
 
 #include "MetafileReaders.h"
 #include "document/TVornicGame.h"
+#include "support/DocumentTest.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempHome.h"
 
@@ -22,14 +23,10 @@ std::uint32_t U32(const Bytes& Data, std::size_t At) {
 constexpr std::size_t Placeable = 22;
 constexpr std::uint16_t WmrExtTextOut = 0x0A32;
 
-class WmfWriterTest : public ::testing::Test {
+class WmfWriterTest : public test::DocumentTest {
  protected:
-  test::TempHome Home;
-  test::ScriptedUserInterface Ui;
-  TVornicGame Game;
-
   void SetUp() override {
-    Game.Init("VornicGame", &Ui);
+    DocumentTest::SetUp();
     ASSERT_TRUE(Game.New());
     Game.ResizeImage();
     Game.SetCell(2, 1, 'Q');
