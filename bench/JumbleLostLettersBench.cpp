@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "games/jumble/JumbleBuilder.h"
 #include "games/jumble/JumbleDrawing.h"

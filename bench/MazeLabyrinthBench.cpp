@@ -6,7 +6,7 @@
 #include <ctime>
 #include <random>
 
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "games/labyrinth/LabyrinthBuilder.h"
 #include "games/maze/MazeBuilder.h"

@@ -3,7 +3,7 @@
 
 #include <random>
 
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 #include "games/wordsearch/WordSearchPlacer.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "cli/Cli.h"
 
+#include "base/DocumentError.h"
 #include "cli/CliSupport.h"
-#include "document/DocumentError.h"
 
 namespace vornic::cli {
 

@@ -2,11 +2,11 @@
 
 #include <charconv>
 
-#include "document/AtomicFile.h"
-#include "document/CodePage.h"
-#include "document/DocumentError.h"
+#include "base/AtomicFile.h"
+#include "base/CodePage.h"
+#include "base/DocumentError.h"
+#include "base/RandomGenerator.h"
 #include "document/GameFile.h"
-#include "document/RandomGenerator.h"
 #include "games/GameTable.h"
 
 namespace vornic::cli {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "base/UserInterface.h"
 #include "document/TVornicGame.h"
-#include "document/UserInterface.h"
 
 namespace vornic::cli {
 

@@ -1,8 +1,8 @@
 #include <filesystem>
 
+#include "base/RandomGenerator.h"
 #include "cli/CliSupport.h"
 #include "cli/DemoPictures.h"
-#include "document/RandomGenerator.h"
 #include "games/jumble/JumbleBuilder.h"
 #include "games/labyrinth/LabyrinthBuilder.h"
 #include "games/lostletters/LostLettersBuilder.h"

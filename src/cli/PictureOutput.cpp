@@ -4,8 +4,8 @@
 #include <cctype>
 #include <filesystem>
 
+#include "base/DocumentError.h"
 #include "cli/CliSupport.h"
-#include "document/DocumentError.h"
 #ifdef VORNIC_HAVE_RENDER
 #include "render/PictureExport.h"
 #endif

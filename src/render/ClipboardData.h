@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "document/UserInterface.h"
+#include "base/UserInterface.h"
 
 namespace vornic::render {
 

@@ -10,7 +10,7 @@
 #include <cctype>
 #include <filesystem>
 
-#include "document/DocumentError.h"
+#include "base/DocumentError.h"
 #include "picture/TDrawMetaFile.h"
 #include "render/GuiApplication.h"
 #include "render/PictureImage.h"

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "RenderFixture.h"
-#include "document/DocumentError.h"
+#include "base/DocumentError.h"
 
 namespace vornic {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "document/UserInterface.h"
+#include "base/UserInterface.h"
 
 namespace vornic::test {
 

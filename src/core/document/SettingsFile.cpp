@@ -4,10 +4,10 @@
 
 #include <system_error>
 
-#include "document/AppPaths.h"
-#include "document/AtomicFile.h"
-#include "document/CodePage.h"
-#include "document/DocumentError.h"
+#include "base/AppPaths.h"
+#include "base/AtomicFile.h"
+#include "base/CodePage.h"
+#include "base/DocumentError.h"
 
 namespace vornic {
 namespace fs = std::filesystem;

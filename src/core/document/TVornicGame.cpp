@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "document/AppPaths.h"
-#include "document/DocumentError.h"
-#include "document/RandomGenerator.h"
+#include "base/AppPaths.h"
+#include "base/DocumentError.h"
+#include "base/RandomGenerator.h"
 #include "document/SettingsFile.h"
 
 namespace vornic {

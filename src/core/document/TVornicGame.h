@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "document/CodePage.h"
-#include "document/EmptyChar.h"
+#include "base/CodePage.h"
+#include "base/EmptyChar.h"
+#include "base/UserInterface.h"
 #include "document/TGridSettings.h"
-#include "document/UserInterface.h"
 #include "document/WordList.h"
 #include "picture/TDrawMetaFile.h"
 

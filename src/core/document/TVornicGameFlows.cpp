@@ -2,9 +2,9 @@
 // reading and writing of game files.
 #include <filesystem>
 
-#include "document/AppPaths.h"
-#include "document/AtomicFile.h"
-#include "document/DocumentError.h"
+#include "base/AppPaths.h"
+#include "base/AtomicFile.h"
+#include "base/DocumentError.h"
 #include "document/GameFile.h"
 #include "document/TVornicGame.h"
 

@@ -2,9 +2,9 @@
 #include <exception>
 #include <filesystem>
 
-#include "document/AppPaths.h"
+#include "base/AppPaths.h"
 #include "document/TVornicGame.h"
-#include "picture/TextExport.h"
+#include "document/TextExport.h"
 
 namespace vornic {
 

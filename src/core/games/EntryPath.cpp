@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "document/EmptyChar.h"
+#include "base/EmptyChar.h"
 
 namespace vornic {
 

@@ -1,8 +1,8 @@
 #include "games/GameText.h"
 
 #include "document/TVornicGame.h"
+#include "document/TextExport.h"
 #include "games/jumble/JumbleText.h"
-#include "picture/TextExport.h"
 
 namespace vornic {
 

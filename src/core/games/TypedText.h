@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "document/CodePage.h"
+#include "base/CodePage.h"
 
 namespace vornic {
 

@@ -9,7 +9,7 @@ extern "C" {
 #include <cstring>
 #include <memory>
 
-#include "document/DocumentError.h"
+#include "base/DocumentError.h"
 #include "picture/MetafilePlayer.h"
 #include "picture/TDrawMetaFile.h"
 

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <filesystem>
 
-#include "document/AtomicFile.h"
-#include "document/CodePage.h"
-#include "document/DocumentError.h"
+#include "base/AtomicFile.h"
+#include "base/CodePage.h"
+#include "base/DocumentError.h"
 #include "picture/EmfWriter.h"
 #include "picture/WmfWriter.h"
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "document/UserInterface.h"
+#include "base/UserInterface.h"
 #include "picture/DrawOperation.h"
 #include "picture/DrawTypes.h"
 #include "picture/TMetaCanvas.h"

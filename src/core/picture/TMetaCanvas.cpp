@@ -1,6 +1,6 @@
 #include "picture/TMetaCanvas.h"
 
-#include "document/CodePage.h"
+#include "base/CodePage.h"
 
 namespace vornic {
 

@@ -9,8 +9,8 @@ extern "C" {
 #include <cstring>
 #include <memory>
 
-#include "document/CodePage.h"
-#include "document/DocumentError.h"
+#include "base/CodePage.h"
+#include "base/DocumentError.h"
 #include "picture/MetafilePlayer.h"
 #include "picture/TDrawMetaFile.h"
 

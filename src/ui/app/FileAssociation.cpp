@@ -7,8 +7,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "document/AtomicFile.h"
-#include "document/DocumentError.h"
+#include "base/AtomicFile.h"
+#include "base/DocumentError.h"
 #include "ui/app/AppIcon.h"
 
 namespace vornic::ui {

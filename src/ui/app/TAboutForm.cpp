@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "document/AppPaths.h"
+#include "base/AppPaths.h"
 #include "ui/app/AppIcon.h"
 #include "ui/app/TShellLink.h"
 

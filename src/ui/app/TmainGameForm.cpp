@@ -7,7 +7,7 @@
 #include <QMenu>
 #include <QTimer>
 
-#include "document/DocumentError.h"
+#include "base/DocumentError.h"
 #include "document/TVornicGame.h"
 #include "games/GameTable.h"
 #include "ui/app/AppIcon.h"

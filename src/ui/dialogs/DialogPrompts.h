@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-#include "document/UserInterface.h"
+#include "base/UserInterface.h"
 
 class QWidget;
 

@@ -9,10 +9,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "document/CharsetNames.h"
-#include "document/CodePage.h"
-#include "document/DocumentError.h"
-#include "document/EmptyChar.h"
+#include "base/CharsetNames.h"
+#include "base/CodePage.h"
+#include "base/DocumentError.h"
+#include "base/EmptyChar.h"
 #include "document/SettingsFile.h"
 #include "document/TGridSettings.h"
 #include "document/TVornicGame.h"

@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "document/EmptyChar.h"
+#include "base/EmptyChar.h"
 #include "document/SettingsFile.h"
 #include "document/TGridSettings.h"
 #include "ui/dialogs/DialogPrompts.h"

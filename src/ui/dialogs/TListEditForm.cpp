@@ -12,9 +12,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "document/CodePage.h"
-#include "document/DocumentError.h"
-#include "document/EmptyChar.h"
+#include "base/CodePage.h"
+#include "base/DocumentError.h"
+#include "base/EmptyChar.h"
 #include "ui/dialogs/DialogPrompts.h"
 
 namespace vornic::ui {

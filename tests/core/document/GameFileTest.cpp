@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "document/DocumentError.h"
+#include "base/DocumentError.h"
 #include "document/GameFile.h"
 #include "document/TVornicGame.h"
 #include "support/ScriptedUserInterface.h"

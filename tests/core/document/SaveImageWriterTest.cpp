@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "document/DocumentError.h"
+#include "base/DocumentError.h"
 #include "document/TVornicGame.h"
 #include "support/DocumentTest.h"
 #include "support/ScriptedUserInterface.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "document/DocumentError.h"
-#include "document/RandomGenerator.h"
+#include "base/DocumentError.h"
+#include "base/RandomGenerator.h"
 #include "document/SettingsFile.h"
 #include "document/TVornicGame.h"
 #include "support/ScriptedUserInterface.h"

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "document/CodePage.h"
-#include "document/DocumentError.h"
+#include "base/CodePage.h"
+#include "base/DocumentError.h"
 #include "support/TempHome.h"
 
 namespace vornic {

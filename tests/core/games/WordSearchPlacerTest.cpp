@@ -3,7 +3,7 @@
 #include <map>
 #include <set>
 
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 #include "games/wordsearch/WordSearchPlacer.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempHome.h"

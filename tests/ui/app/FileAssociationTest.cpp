@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "document/DocumentError.h"
+#include "base/DocumentError.h"
 #include "support/TempHome.h"
 #include "ui/app/FileAssociation.h"
 

@@ -7,7 +7,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "document/EmptyChar.h"
+#include "base/EmptyChar.h"
 #include "document/SettingsFile.h"
 #include "document/TVornicGame.h"
 #include "support/ModalAnswer.h"

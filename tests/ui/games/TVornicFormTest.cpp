@@ -12,8 +12,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "document/EmptyChar.h"
-#include "document/RandomGenerator.h"
+#include "base/EmptyChar.h"
+#include "base/RandomGenerator.h"
 #include "support/GameFiles.h"
 #include "support/ModalAnswer.h"
 #include "support/ScriptedPrompts.h"

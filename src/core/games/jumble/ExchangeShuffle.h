@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 
 namespace vornic {
 

@@ -1,6 +1,6 @@
 #include "games/labyrinth/LabyrinthBuilder.h"
 
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "games/labyrinth/LabyrinthEntry.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 #include "games/TypedText.h"
 #include "games/lostletters/LostLettersDrawing.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 
 namespace vornic {

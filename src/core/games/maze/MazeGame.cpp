@@ -8,7 +8,7 @@
 #include <memory>
 #include <string_view>
 
-#include "document/CodePage.h"
+#include "base/CodePage.h"
 #include "document/TVornicGame.h"
 
 namespace vornic {

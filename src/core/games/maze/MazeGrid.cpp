@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "document/EmptyChar.h"
+#include "base/EmptyChar.h"
 
 namespace vornic {
 

@@ -1,6 +1,6 @@
 #include "games/wordsearch/WordSearchPlacer.h"
 
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 
 namespace vornic {
 

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 #include "games/wordsearch/WordListText.h"
 #include "ui/dialogs/TGridForm.h"
 #include "ui/dialogs/TListEditForm.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "games/jumble/JumbleBuilder.h"
 #include "games/jumble/JumbleLayout.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "base/RandomGenerator.h"
 #include "core/games/support/PictureRaster.h"
-#include "document/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "games/jumble/JumbleBuilder.h"
 #include "games/jumble/JumbleDrawing.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "games/GameText.h"
 #include "games/jumble/JumbleBuilder.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "games/labyrinth/LabyrinthBuilder.h"
 #include "games/labyrinth/LabyrinthEntry.h"

@@ -3,7 +3,7 @@
 #include <variant>
 #include <vector>
 
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "games/labyrinth/LabyrinthBuilder.h"
 #include "games/labyrinth/LabyrinthDrawing.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "games/lostletters/LostLettersBuilder.h"
 #include "support/ScriptedUserInterface.h"

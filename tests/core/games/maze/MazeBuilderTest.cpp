@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "games/EntryPath.h"
 #include "games/maze/MazeBuilder.h"

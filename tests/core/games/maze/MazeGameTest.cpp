@@ -3,7 +3,7 @@
 #include <map>
 #include <variant>
 
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "games/maze/MazeGame.h"
 #include "support/TempHome.h"

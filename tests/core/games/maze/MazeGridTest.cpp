@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "document/EmptyChar.h"
-#include "document/RandomGenerator.h"
+#include "base/EmptyChar.h"
+#include "base/RandomGenerator.h"
 #include "games/maze/MazeGrid.h"
 
 namespace vornic {

@@ -1,4 +1,4 @@
-#include "document/CharsetNames.h"
+#include "base/CharsetNames.h"
 
 namespace vornic {
 

@@ -1,4 +1,4 @@
-#include "document/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 
 #include <chrono>
 #include <random>

@@ -1,4 +1,4 @@
-#include "document/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "document/DocumentError.h"
+#include "base/DocumentError.h"
 
 namespace vornic {
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "document/CodePage.h"
+#include "base/CodePage.h"
 
 #include <unicode/uchar.h>
 #include <unicode/ucnv.h>

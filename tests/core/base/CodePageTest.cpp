@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "document/CodePage.h"
+#include "base/CodePage.h"
 
 namespace vornic {
 namespace {

@@ -1,4 +1,4 @@
-#include "document/AppPaths.h"
+#include "base/AppPaths.h"
 
 #include <unistd.h>
 

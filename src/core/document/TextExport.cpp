@@ -1,4 +1,4 @@
-#include "picture/TextExport.h"
+#include "document/TextExport.h"
 
 #include "document/TVornicGame.h"
 
