@@ -120,7 +120,7 @@ TEST_F(TextGamesCliTest, LostLettersTextIsTheMixedGridTable) {
 }
 
 TEST_F(TextGamesCliTest, RenderShowsTheJumbleSolutionOnlyWhenAsked) {
-  ASSERT_TRUE(test::HaveTool("emf2svg-conv")) << "install the emf2svg package";
+  ASSERT_TRUE(test::ReaderInstalled("emf2svg-conv"));
   ASSERT_EQ(RunTool({"jumble", "-o", Path("j.gm"), "--text", "sun moon", "--no-mix"}).Status, 0);
   const auto Plain = RenderedTexts({Path("j.gm"), "-o", Path("picture.emf")});
   ASSERT_EQ(Plain.size(), 2u);  // the two hint boxes
@@ -132,7 +132,7 @@ TEST_F(TextGamesCliTest, RenderShowsTheJumbleSolutionOnlyWhenAsked) {
 }
 
 TEST_F(TextGamesCliTest, RenderShowsTheLostLettersSolutionInTheAnswerBlock) {
-  ASSERT_TRUE(test::HaveTool("emf2svg-conv")) << "install the emf2svg package";
+  ASSERT_TRUE(test::ReaderInstalled("emf2svg-conv"));
   ASSERT_EQ(RunTool({"lostletters", "-o", Path("l.gm"), "--text", "abcd", "--seed", "1"}).Status,
             0);
   const auto Plain = RenderedTexts({Path("l.gm"), "-o", Path("picture.emf")});

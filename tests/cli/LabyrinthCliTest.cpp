@@ -82,7 +82,7 @@ TEST_F(LabyrinthCliTest, RendersTheChosenLayersAndRefusesUnknownOrMixedChoices) 
 }
 
 TEST_F(LabyrinthCliTest, AnIndependentReaderSeesRedAndGreenLinesOnlyInTheSolution) {
-  ASSERT_TRUE(test::HaveTool("emf2svg-conv")) << "install the emf2svg package";
+  ASSERT_TRUE(test::ReaderInstalled("emf2svg-conv"));
   ASSERT_EQ(RunTool({"labyrinth", "-o", Path("l.gm"), "--text", "through the woods", "--seed", "5"})
                 .Status,
             0);

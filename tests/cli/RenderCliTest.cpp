@@ -53,7 +53,8 @@ TEST_F(RenderCliTest, WritesEveryFormatByTheOutputsExtension) {
     const std::string Bytes = test::ReadFile(Home / Name);
     return std::vector<std::uint8_t>(Bytes.begin(), Bytes.end());
   };
-  ASSERT_TRUE(test::HaveTool("emf2svg-conv") && test::HaveTool("wmf2svg"));
+  ASSERT_TRUE(test::ReaderInstalled("emf2svg-conv"));
+  ASSERT_TRUE(test::ReaderInstalled("wmf2svg"));
   fs::create_directory(Home / "read");
   const std::string FromEmf = test::EmfToSvg(Home / "read", Read("p.emf"));
   EXPECT_EQ(test::Elements(FromEmf, "rect").size(), 2u);

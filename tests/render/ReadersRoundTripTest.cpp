@@ -1,6 +1,5 @@
 // The metafiles we write, drawn by programs that are not ours: emf2svg-conv turns the EMF into
 // SVG, rsvg-convert draws that SVG, and the pixels are checked where the design puts them.
-#include <cstdlib>
 
 #include "RenderFixture.h"
 #include "core/picture/MetafileReaders.h"
@@ -14,9 +13,8 @@ class ReadersRoundTripTest : public test::RenderFixture {
     const auto SvgPath = Home / "drawn.svg";
     const auto PngPath = Home / "drawn.png";
     test::WriteFile(SvgPath, Svg);
-    const std::string Command =
-        "rsvg-convert -o '" + PngPath.string() + "' '" + SvgPath.string() + "' 2>/dev/null";
-    EXPECT_EQ(std::system(Command.c_str()), 0);
+    test::RunReader(Home.Path(),
+                    "rsvg-convert -o '" + PngPath.string() + "' '" + SvgPath.string() + "'");
     return QImage(QString::fromStdString(PngPath.string()));
   }
   static int Lightness(const QImage& Image, int X, int Y) {
@@ -26,8 +24,8 @@ class ReadersRoundTripTest : public test::RenderFixture {
 };
 
 TEST_F(ReadersRoundTripTest, EmfDrawnByEmf2svgAndRsvgHasLinesShadowAndBackground) {
-  ASSERT_TRUE(test::HaveTool("emf2svg-conv")) << "install the emf2svg package";
-  ASSERT_TRUE(test::HaveTool("rsvg-convert")) << "install the librsvg2-bin package";
+  ASSERT_TRUE(test::ReaderInstalled("emf2svg-conv"));
+  ASSERT_TRUE(test::ReaderInstalled("rsvg-convert"));
   const QImage Image = Draw(test::EmfToSvg(Home.Path(), Game.MetaFile.EmfBytes()));
   ASSERT_FALSE(Image.isNull());
   ASSERT_GE(Image.width(), 84);
@@ -45,8 +43,8 @@ TEST_F(ReadersRoundTripTest, EmfDrawnByEmf2svgAndRsvgHasLinesShadowAndBackground
 }
 
 TEST_F(ReadersRoundTripTest, WmfDrawnByLibwmfAndRsvgHasLinesShadowAndBackground) {
-  ASSERT_TRUE(test::HaveTool("wmf2svg")) << "install the libwmf-bin package";
-  ASSERT_TRUE(test::HaveTool("rsvg-convert")) << "install the librsvg2-bin package";
+  ASSERT_TRUE(test::ReaderInstalled("wmf2svg"));
+  ASSERT_TRUE(test::ReaderInstalled("rsvg-convert"));
   const QImage Image = Draw(test::WmfToSvg(Home.Path(), Game.MetaFile.WmfBytes()));
   ASSERT_FALSE(Image.isNull());
   ASSERT_GE(Image.width(), 84);

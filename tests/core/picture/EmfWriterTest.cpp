@@ -181,7 +181,7 @@ class EmfReaderTest : public EmfWriterTest {
   std::string Svg;
   void SetUp() override {
     EmfWriterTest::SetUp();
-    ASSERT_TRUE(test::HaveTool("emf2svg-conv")) << "install the emf2svg package";
+    ASSERT_TRUE(test::ReaderInstalled("emf2svg-conv"));
     Svg = test::EmfToSvg(Home.Path(), WriteEmf(Game.MetaFile));
     ASSERT_FALSE(Svg.empty());
   }
@@ -247,7 +247,7 @@ TEST(EmfWriterEmptyTest, AnEmptyPictureIsAValidMetafile) {
   ASSERT_GE(All.size(), 2u);
   EXPECT_EQ(All.front().Type, EmrHeader);
   EXPECT_EQ(All.back().Type, EmrEof);
-  ASSERT_TRUE(test::HaveTool("emf2svg-conv")) << "install the emf2svg package";
+  ASSERT_TRUE(test::ReaderInstalled("emf2svg-conv"));
   EXPECT_NE(test::EmfToSvg(Home.Path(), Data).find("<svg"), std::string::npos);
 }
 

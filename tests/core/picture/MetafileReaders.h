@@ -17,8 +17,39 @@ namespace vornic::test {
 // Independent readers of our metafiles: Debian's emf2svg-conv (EMF) and wmf2svg (libwmf, WMF).
 // Each converts a file to SVG; these helpers pick the drawn shapes out of that SVG.
 
+// The Debian packages that bring each outside reader; scripts/packages.txt installs them all.
+// libwmf draws letters with the URW fonts, which Debian only recommends: without them wmf2svg
+// fails with "failed to load *any* font".
+inline std::string ReaderPackages(const std::string& Tool) {
+  if (Tool == "emf2svg-conv") return "emf2svg";
+  if (Tool == "wmf2svg") return "libwmf-bin and fonts-urw-base35";
+  if (Tool == "rsvg-convert") return "librsvg2-bin";
+  return "providing " + Tool;
+}
+
 inline bool HaveTool(const std::string& Name) {
   return std::system(("command -v " + Name + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// Succeeds when the reader can be started; otherwise names the packages that bring it.
+inline ::testing::AssertionResult ReaderInstalled(const std::string& Tool) {
+  if (HaveTool(Tool)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << Tool << " is missing: install the Debian package " << ReaderPackages(Tool);
+}
+
+// Runs Command (whose first word is the reader) in Folder; a failure is reported with what the
+// reader said and the packages it needs, so a machine without its fonts says so plainly.
+inline bool RunReader(const std::filesystem::path& Folder, const std::string& Command) {
+  const std::string Tool = Command.substr(0, Command.find(' '));
+  const std::filesystem::path Errors = Folder / (Tool + ".err");
+  const int Status = std::system((Command + " >/dev/null 2>'" + Errors.string() + "'").c_str());
+  if (Status == 0) return true;
+  ADD_FAILURE() << Tool << " could not read our file (status " << Status
+                << "): " << (std::filesystem::exists(Errors) ? ReadFile(Errors) : std::string())
+                << "It needs the Debian packages " << ReaderPackages(Tool)
+                << ". Command: " << Command;
+  return false;
 }
 
 // Writes Bytes to Folder/Name.<in>, runs Command ("%i" input, "%o" output), returns the SVG.
@@ -29,8 +60,7 @@ inline std::string ConvertWith(const std::filesystem::path& Folder, const std::s
   WriteFile(In, std::string(Bytes.begin(), Bytes.end()));
   Command.replace(Command.find("%i"), 2, "'" + In.string() + "'");
   Command.replace(Command.find("%o"), 2, "'" + Out.string() + "'");
-  const int Status = std::system((Command + " >/dev/null 2>&1").c_str());
-  EXPECT_EQ(Status, 0) << Command;
+  RunReader(Folder, Command);
   return std::filesystem::exists(Out) ? ReadFile(Out) : std::string();
 }
 

@@ -76,7 +76,8 @@ TEST_F(SaveImageTest, WritesEmfOrWmfByTheNamesExtensionAndKeepsTheDocument) {
     const std::string Bytes = test::ReadFile(Path);
     return std::vector<std::uint8_t>(Bytes.begin(), Bytes.end());
   };
-  ASSERT_TRUE(test::HaveTool("emf2svg-conv") && test::HaveTool("wmf2svg"));
+  ASSERT_TRUE(test::ReaderInstalled("emf2svg-conv"));
+  ASSERT_TRUE(test::ReaderInstalled("wmf2svg"));
   EXPECT_EQ(test::Elements(test::EmfToSvg(Home / "read", Read(Emf)), "rect").size(), 2u);
   EXPECT_EQ(test::Elements(test::WmfToSvg(Home / "read", Read(Upper)), "rect").size(), 2u);
   EXPECT_EQ(test::Elements(test::WmfToSvg(Home / "read", Read(Lower)), "rect").size(), 2u);

@@ -90,7 +90,7 @@ TEST_F(WmfWriterTest, TextIsInTheFontsCodePage) {
 }
 
 TEST_F(WmfWriterTest, LibwmfReadsShapesAndLettersWhereTheyWereDrawn) {
-  ASSERT_TRUE(test::HaveTool("wmf2svg")) << "install the libwmf-bin package";
+  ASSERT_TRUE(test::ReaderInstalled("wmf2svg"));
   const std::string Svg = test::WmfToSvg(Home.Path(), WriteWmf(Game.MetaFile));
   // libwmf puts shapes on pixel centres: half a unit before our whole coordinates.
   const auto Rects = test::Elements(Svg, "rect");
