@@ -30,11 +30,24 @@ void OpenAnyGame(const std::string& Path, TVornicGame& Game, CliContext& Context
     throw CliFailure(BadUsage, "Cannot open file " + Path + ".\nFile format is incorrect");
   Game.Init(*TypeName, nullptr);
   Game.Ui = &Context.Ui;
+  bool Loaded = false;
   try {
-    Game.LoadFromFile(Path);
+    Loaded = Game.LoadFromFile(Path);
   } catch (const DocumentError& Failure) {
     throw CliFailure(BadUsage, Failure.what());
   }
+  // The document was made for the type the file names, so it is never handed on; should it be,
+  // the file is not one this command can read.
+  if (!Loaded)
+    throw CliFailure(BadUsage, "Cannot open file " + Path + ".\nFile format is incorrect");
+}
+
+std::string CommandName(const char* TypeName) {
+  return std::string(FindGameByTypeName(TypeName)->CliName);
+}
+
+void StartNew(TVornicGame& Game) {
+  if (!Game.New()) throw CliFailure(NotBuilt, "A new puzzle could not be started.");
 }
 
 void SaveGame(TVornicGame& Game, const std::string& Path) {

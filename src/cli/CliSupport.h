@@ -55,9 +55,12 @@ struct CliContext {
 
 // Seeds the program's generator from --seed, or from the clock when none was given.
 void SeedGenerator(const std::optional<std::uint64_t>& Seed);
-// Opens a game file of any game into Game (initialised with the file's type name). Throws
-// CliFailure(BadUsage) with the system's message for an unreadable or damaged file.
+// Opens a game file of any game of the game table into Game (initialised with the file's type
+// name), so DescriptorOf(Game) is never null afterwards. Throws CliFailure(BadUsage) with the
+// system's message for an unreadable or damaged file.
 void OpenAnyGame(const std::string& Path, TVornicGame& Game, CliContext& Context);
+// Game.New() for a build; throws CliFailure(NotBuilt) should it refuse.
+void StartNew(TVornicGame& Game);
 // Writes Game to Path; throws CliFailure(NotBuilt) with the message when it cannot.
 void SaveGame(TVornicGame& Game, const std::string& Path);
 // Parses "COLSxROWS" within Min..Max; throws CliFailure(BadUsage).
@@ -71,6 +74,9 @@ std::vector<std::string> SplitCommas(const std::string& Text);
 // The options every build command shares: --font-charset (the Charset code stored in the file,
 // which chooses the code page, 0..255) and --seed.
 void AddFontCharsetAndSeed(CLI::App& Command, int& FontCharset, std::optional<std::uint64_t>& Seed);
+
+// The subcommand of a game, from the game table.
+std::string CommandName(const char* TypeName);
 
 // Each command adds itself to the tool.
 void AddWordSearchCommand(CLI::App& App, CliContext& Context);

@@ -3,87 +3,64 @@
 #include "base/RandomGenerator.h"
 #include "cli/CliSupport.h"
 #include "cli/DemoPictures.h"
-#include "games/jumble/JumbleBuilder.h"
-#include "games/labyrinth/LabyrinthBuilder.h"
-#include "games/lostletters/LostLettersBuilder.h"
-#include "games/maze/MazeGame.h"
-#include "games/wordsearch/WordSearchPlacer.h"
+#include "games/GameDescriptor.h"
+#include "games/GameTable.h"
 
 namespace vornic::cli {
 namespace fs = std::filesystem;
 namespace {
 
-struct WordSearchSample {
-  const char* File;
-  int Cols, Rows;
-  std::vector<std::string> Words;
-  bool Fill;
-};
-
-void WriteWordSearch(const fs::path& Folder, const WordSearchSample& Sample, CliContext& Context) {
+// Builds one sample through its game's descriptor and saves it into Folder. A sample that does
+// not build ends the command: the samples are fixed, so that is a fault of this build.
+void WriteSample(const fs::path& Folder, const char* File, const char* TypeName,
+                 const GameInput& Input, CliContext& Context) {
+  const GameDescriptor& Descriptor = *FindDescriptor(TypeName);
   TVornicGame Game;
-  Game.Init("VornicGame", nullptr);
-  Game.Ui = &Context.Ui;
-  Game.SetSize(Sample.Cols, Sample.Rows);
-  Game.New();
-  WordSearchPlacer Placer(Game);
-  Placer.PlaceEditedList(Sample.Words);
-  if (Sample.Fill) Placer.FillBlanks();
-  SaveGame(Game, (Folder / Sample.File).string());
-  Context.Out << "  " << Sample.File << '\n';
-}
-
-// Jumbled text and lost letters from an ASCII text, in the default code page.
-void WriteJumble(const fs::path& Folder, const char* File, const std::string& Text,
-                 CliContext& Context) {
-  TVornicGame Game;
-  Game.Init("JumbledUp", nullptr);
-  Game.Ui = &Context.Ui;
-  Game.New();
-  JumbleBuilder Builder(Game);
-  Builder.Build(Text);
+  Descriptor.InitDocument(Game, &Context.Ui);
+  if (!Descriptor.Build(Game, Input))
+    throw CliFailure(NotBuilt, std::string("The sample ") + File + " could not be built.");
   SaveGame(Game, (Folder / File).string());
   Context.Out << "  " << File << '\n';
 }
 
-void WriteLostLetters(const fs::path& Folder, const char* File, const std::string& Text, int Lines,
-                      CliContext& Context) {
-  TVornicGame Game;
-  Game.Init("LostLetters", nullptr);
-  Game.Ui = &Context.Ui;
-  Game.New();
-  LostLettersBuilder Builder(Game);
-  Builder.Build(Text, Lines);
-  SaveGame(Game, (Folder / File).string());
-  Context.Out << "  " << File << '\n';
+GameInput WordSearchSample(int Cols, int Rows, std::vector<std::string> Words, bool Fill) {
+  GameInput Input;
+  Input.Cols = Cols;
+  Input.Rows = Rows;
+  Input.Words = std::move(Words);
+  Input.Fill = Fill;
+  return Input;
 }
 
-// A word maze in the size nearest to square; the sample's letters always offer one.
-void WriteMaze(const fs::path& Folder, const char* File, const MazeInput& Input,
-               CliContext& Context) {
-  TVornicGame Game;
-  Game.Init("WordMaze", nullptr);
-  Game.Ui = &Context.Ui;
-  Game.New();
-  const MazeSize Size = *NearestToSquare(OfferedSizes(LetterTotal(Input.Phrase, Input.Words)));
-  MazeBuilder Builder;
-  if (!BuildMazeGame(Game, Builder, Input, Size))
-    throw CliFailure(NotBuilt, std::string("The sample maze ") + File + " could not be built.");
-  SaveGame(Game, (Folder / File).string());
-  Context.Out << "  " << File << '\n';
+GameInput TextSample(std::string Text, int Lines = 2) {
+  GameInput Input;
+  Input.Text = std::move(Text);
+  Input.Lines = Lines;
+  return Input;
 }
 
-void WriteLabyrinth(const fs::path& Folder, const char* File, const std::string& Text,
-                    CliContext& Context) {
-  TVornicGame Game;
-  Game.Init("WordLabirint", nullptr);
-  Game.Ui = &Context.Ui;
-  Game.SetSize(15, 10);
-  Game.New();
-  LabyrinthBuilder Builder;
-  Builder.BuildLabyrinth(Text, Game);
-  SaveGame(Game, (Folder / File).string());
-  Context.Out << "  " << File << '\n';
+// Every sample in a fixed order from one seed, so that a demo folder is the same on every run.
+void WriteSamples(const fs::path& Folder, CliContext& Context) {
+  namespace Type = GameTypeName;
+  WriteSample(
+      Folder, "wordsearch-animals.gm", Type::WordSearch,
+      WordSearchSample(15, 10,
+                       {"CAT", "DOG", "HORSE", "RABBIT", "TIGER", "ZEBRA", "MOUSE", "EAGLE"}, true),
+      Context);
+  WriteSample(
+      Folder, "wordsearch-fruit-answers.gm", Type::WordSearch,
+      WordSearchSample(
+          12, 12, {"APPLE", "BANANA", "CHERRY", "GRAPE", "LEMON", "MANGO", "PEACH", "PLUM"}, false),
+      Context);
+  WriteSample(Folder, "jumble-proverb.gm", Type::Jumble,
+              TextSample("A JOURNEY OF A THOUSAND MILES BEGINS WITH ONE STEP"), Context);
+  WriteSample(Folder, "lostletters-proverb.gm", Type::LostLetters,
+              TextSample("WHERE THERE IS A WILL THERE IS A WAY", 3), Context);
+  GameInput Maze = TextSample("SPRING");
+  Maze.Words = {"TULIP", "DAISY", "ROSE", "IRIS", "LILY", "POPPY", "ORCHID", "VIOLET", "FERN"};
+  WriteSample(Folder, "maze-spring.gm", Type::WordMaze, Maze, Context);
+  WriteSample(Folder, "labyrinth-way-out.gm", Type::WordLabyrinth,
+              TextSample("FOLLOW THE LETTERS TO FIND THE WAY OUT"), Context);
 }
 
 }  // namespace
@@ -100,30 +77,7 @@ void AddDemoCommand(CLI::App& App, CliContext& Context) {
       throw CliFailure(NotBuilt, "Cannot create folder " + *Folder + ": " + Error.message());
     RandomGenerator::Seed(2001);
     Context.Out << "Writing sample puzzles to " << fs::absolute(*Folder).string() << ":\n";
-    WriteWordSearch(*Folder,
-                    {"wordsearch-animals.gm",
-                     15,
-                     10,
-                     {"CAT", "DOG", "HORSE", "RABBIT", "TIGER", "ZEBRA", "MOUSE", "EAGLE"},
-                     true},
-                    Context);
-    WriteWordSearch(*Folder,
-                    {"wordsearch-fruit-answers.gm",
-                     12,
-                     12,
-                     {"APPLE", "BANANA", "CHERRY", "GRAPE", "LEMON", "MANGO", "PEACH", "PLUM"},
-                     false},
-                    Context);
-    WriteJumble(*Folder, "jumble-proverb.gm", "A JOURNEY OF A THOUSAND MILES BEGINS WITH ONE STEP",
-                Context);
-    WriteLostLetters(*Folder, "lostletters-proverb.gm", "WHERE THERE IS A WILL THERE IS A WAY", 3,
-                     Context);
-    WriteMaze(
-        *Folder, "maze-spring.gm",
-        {"SPRING", {"TULIP", "DAISY", "ROSE", "IRIS", "LILY", "POPPY", "ORCHID", "VIOLET", "FERN"}},
-        Context);
-    WriteLabyrinth(*Folder, "labyrinth-way-out.gm", "FOLLOW THE LETTERS TO FIND THE WAY OUT",
-                   Context);
+    WriteSamples(*Folder, Context);
     WriteDemoPictures(*Folder, Context);
     Context.Out << "Open them with the window program, or inspect them with "
                    "\"vornicpack-cli info FILE\".\n";

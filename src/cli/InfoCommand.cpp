@@ -1,9 +1,13 @@
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <iomanip>
 #include <sstream>
 
 #include "cli/CliSupport.h"
+#include "document/WordEntry.h"
+#include "games/GameDescriptor.h"
+#include "games/GameTable.h"
 
 namespace vornic::cli {
 namespace {
@@ -12,17 +16,6 @@ struct InfoOptions {
   std::string File;
   bool Json = false;
 };
-
-struct SplitEntry {
-  std::string Text;   // bytes before the first EmptyChar (the whole entry when there is none)
-  std::string After;  // bytes after it
-};
-
-SplitEntry Split(const std::string& Entry) {
-  const auto Separator = Entry.find(EmptyChar);
-  if (Separator == std::string::npos) return {Entry, {}};
-  return {Entry.substr(0, Separator), Entry.substr(Separator + 1)};
-}
 
 std::vector<std::string> GridRows(const TVornicGame& Game) {
   std::vector<std::string> Rows;
@@ -49,10 +42,10 @@ void PrintJson(const TVornicGame& Game, std::ostream& Out) {
                                      {"Language", Game.Codes().Decode(S.LanguageName())}};
   nlohmann::ordered_json Words = nlohmann::ordered_json::array();
   for (const std::string& Entry : Game.Words) {
-    const SplitEntry Parts = Split(Entry);
+    const SplitWordEntry Parts = SplitEntry(Entry);
     std::vector<int> After;
     for (char Byte : Parts.After) After.push_back(static_cast<std::uint8_t>(Byte));
-    Words.push_back({{"text", Game.Codes().Decode(Parts.Text)}, {"after", After}});
+    Words.push_back({{"text", Game.Codes().Decode(Parts.Item)}, {"after", After}});
   }
   nlohmann::ordered_json Document = {
       {"type", Game.GameName}, {"settings", Settings}, {"grid", GridRows(Game)}, {"words", Words}};
@@ -60,26 +53,27 @@ void PrintJson(const TVornicGame& Game, std::ostream& Out) {
 }
 
 // "(x,y) (x,y) ..." when the bytes read as a path of cells, else the bytes in hexadecimal.
-std::string DescribeAfter(const std::string& After) {
+std::string DescribeAfter(std::string_view After) {
   std::ostringstream Text;
-  bool IsPath = After.size() % 2 == 0;
-  for (char Byte : After) IsPath = IsPath && static_cast<std::uint8_t>(Byte) > PathOffset;
-  for (std::size_t i = 0; i < After.size(); i += IsPath ? 2 : 1) {
-    if (i > 0) Text << ' ';
-    if (IsPath)
-      Text << '(' << static_cast<std::uint8_t>(After[i]) - PathOffset << ','
-           << static_cast<std::uint8_t>(After[i + 1]) - PathOffset << ')';
-    else
-      Text << std::hex << std::setw(2) << std::setfill('0')
-           << int{static_cast<std::uint8_t>(After[i])} << std::dec;
+  const std::vector<GridCell> Cells = DecodePath(After, After.size() / 2);
+  const bool IsPath =
+      After.size() % 2 == 0 &&
+      std::all_of(Cells.begin(), Cells.end(), [](GridCell C) { return C.X > 0 && C.Y > 0; });
+  if (IsPath) {
+    for (std::size_t i = 0; i < Cells.size(); ++i)
+      Text << (i > 0 ? " " : "") << '(' << Cells[i].X << ',' << Cells[i].Y << ')';
+    return Text.str();
   }
+  for (std::size_t i = 0; i < After.size(); ++i)
+    Text << (i > 0 ? " " : "") << std::hex << std::setw(2) << std::setfill('0')
+         << int{static_cast<std::uint8_t>(After[i])} << std::dec;
   return Text.str();
 }
 
 void PrintPlain(const std::string& Path, const TVornicGame& Game, std::ostream& Out) {
   const TGridSettings& S = Game.Settings;
   Out << "File: " << Path << '\n'
-      << "Game: " << Game.GameName << '\n'
+      << "Game: " << DescriptorOf(Game)->TypeName() << '\n'
       << "Size: " << S.Cols << " x " << S.Rows << '\n'
       << "Character set: " << Game.Codes().Decode(S.LanguageName()) << " (font character set "
       << int{S.Charset} << ", code page " << Game.Codes().Number() << ")\n"
@@ -101,8 +95,8 @@ void PrintPlain(const std::string& Path, const TVornicGame& Game, std::ostream& 
   }
   Out << "Words (" << Game.Words.size() << "):\n";
   for (const std::string& Entry : Game.Words) {
-    const SplitEntry Parts = Split(Entry);
-    Out << "  " << Game.Codes().Decode(Parts.Text);
+    const SplitWordEntry Parts = SplitEntry(Entry);
+    Out << "  " << Game.Codes().Decode(Parts.Item);
     if (!Parts.After.empty()) Out << "  " << DescribeAfter(Parts.After);
     Out << '\n';
   }

@@ -1,4 +1,6 @@
 #include "cli/CliSupport.h"
+#include "games/GameDescriptor.h"
+#include "games/GameTable.h"
 #include "games/TypedText.h"
 #include "games/jumble/JumbleBuilder.h"
 
@@ -16,10 +18,9 @@ struct JumbleOptions {
 void RunJumble(const JumbleOptions& Options, CliContext& Context) {
   SeedGenerator(Options.Seed);
   TVornicGame Game;
-  Game.Init("JumbledUp", nullptr);
-  Game.Ui = &Context.Ui;
+  FindDescriptor(GameTypeName::Jumble)->InitDocument(Game, &Context.Ui);
   Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
-  Game.New();
+  StartNew(Game);
   const TypedText Typed = ReadTypedText(Game.Codes(), Options.Text);
   if (!Typed.Ok()) throw CliFailure(NotBuilt, Typed.Refusal);
 
@@ -37,7 +38,8 @@ void RunJumble(const JumbleOptions& Options, CliContext& Context) {
 void AddJumbleCommand(CLI::App& App, CliContext& Context) {
   auto Options = std::make_shared<JumbleOptions>();
   CLI::App* Command = App.add_subcommand(
-      "jumble", "Build a jumbled-text puzzle: every word of a text with its letters mixed");
+      CommandName(GameTypeName::Jumble),
+      "Build a jumbled-text puzzle: every word of a text with its letters mixed");
   Command->add_option("-o,--output", Options->Output, "Game file to write (.gm)")->required();
   Command->add_option("--text", Options->Text, "The text; upper-cased, words split at spaces")
       ->required();

@@ -1,6 +1,9 @@
 #include <algorithm>
 
+#include "base/GridLimits.h"
 #include "cli/CliSupport.h"
+#include "games/GameDescriptor.h"
+#include "games/GameTable.h"
 #include "games/TypedText.h"
 #include "games/labyrinth/LabyrinthBuilder.h"
 
@@ -16,7 +19,7 @@ struct LabyrinthOptions {
 };
 
 void RunLabyrinth(const LabyrinthOptions& Options, CliContext& Context) {
-  const auto [Cols, Rows] = ParseSize(Options.Size, 3, 50);
+  const auto [Cols, Rows] = ParseSize(Options.Size, MinGridSide, MaxGridSide);
   const TypedText Text = ReadTypedText(CodePage::ForCharset(Options.FontCharset), Options.Text);
   if (!Text.Ok()) throw CliFailure(BadUsage, Text.Refusal);
   if (Text.Bytes.empty())
@@ -24,11 +27,10 @@ void RunLabyrinth(const LabyrinthOptions& Options, CliContext& Context) {
   SeedGenerator(Options.Seed);
 
   TVornicGame Game;
-  Game.Init("WordLabirint", nullptr);
-  Game.Ui = &Context.Ui;
+  FindDescriptor(GameTypeName::WordLabyrinth)->InitDocument(Game, &Context.Ui);
   Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
   Game.SetSize(Cols, Rows);
-  Game.New();
+  StartNew(Game);
   LabyrinthBuilder Builder;
   const LabyrinthBuilder::Result Outcome = Builder.BuildLabyrinth(Text.Bytes, Game);
   const std::string Size = std::to_string(Cols) + " x " + std::to_string(Rows);
@@ -50,8 +52,9 @@ void RunLabyrinth(const LabyrinthOptions& Options, CliContext& Context) {
 
 void AddLabyrinthCommand(CLI::App& App, CliContext& Context) {
   auto Options = std::make_shared<LabyrinthOptions>();
-  CLI::App* Command = App.add_subcommand(
-      "labyrinth", "Build a word labyrinth: a text from border to border with trap branches");
+  CLI::App* Command =
+      App.add_subcommand(CommandName(GameTypeName::WordLabyrinth),
+                         "Build a word labyrinth: a text from border to border with trap branches");
   Command->add_option("-o,--output", Options->Output, "Game file to write (.gm)")->required();
   Command->add_option("--text", Options->Text, "The text to follow through the grid")->required();
   Command->add_option("--size", Options->Size, "COLSxROWS, 3..50 each (default 15x10)");

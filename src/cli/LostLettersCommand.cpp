@@ -1,4 +1,6 @@
 #include "cli/CliSupport.h"
+#include "games/GameDescriptor.h"
+#include "games/GameTable.h"
 #include "games/TypedText.h"
 #include "games/lostletters/LostLettersBuilder.h"
 
@@ -19,10 +21,9 @@ void RunLostLetters(const LostLettersOptions& Options, CliContext& Context) {
                                    ": the number of lines must be 2 to 40.");
   SeedGenerator(Options.Seed);
   TVornicGame Game;
-  Game.Init("LostLetters", nullptr);
-  Game.Ui = &Context.Ui;
+  FindDescriptor(GameTypeName::LostLetters)->InitDocument(Game, &Context.Ui);
   Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
-  Game.New();
+  StartNew(Game);
   const TypedText Typed = ReadTypedText(Game.Codes(), Options.Text);
   if (!Typed.Ok()) throw CliFailure(NotBuilt, Typed.Refusal);
   if (Typed.Bytes.empty())
@@ -40,8 +41,9 @@ void RunLostLetters(const LostLettersOptions& Options, CliContext& Context) {
 
 void AddLostLettersCommand(CLI::App& App, CliContext& Context) {
   auto Options = std::make_shared<LostLettersOptions>();
-  CLI::App* Command = App.add_subcommand(
-      "lostletters", "Build a lost-letters puzzle: a text in rows whose columns are mixed");
+  CLI::App* Command =
+      App.add_subcommand(CommandName(GameTypeName::LostLetters),
+                         "Build a lost-letters puzzle: a text in rows whose columns are mixed");
   Command->add_option("-o,--output", Options->Output, "Game file to write (.gm)")->required();
   Command->add_option("--text", Options->Text, "The text; upper-cased, spaces at the ends kept")
       ->required();

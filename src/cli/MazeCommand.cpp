@@ -1,6 +1,9 @@
 #include <algorithm>
 
+#include "base/GridLimits.h"
 #include "cli/CliSupport.h"
+#include "games/GameDescriptor.h"
+#include "games/GameTable.h"
 #include "games/TypedText.h"
 #include "games/maze/MazeGame.h"
 
@@ -40,7 +43,7 @@ MazeSize ChooseSize(const std::optional<std::string>& Asked, long long Total) {
   if (!Asked) return *NearestToSquare(Sizes);
   std::string Compact = *Asked;
   std::erase(Compact, ' ');
-  const auto [W, H] = ParseSize(Compact, 3, 50);
+  const auto [W, H] = ParseSize(Compact, MinGridSide, MaxGridSide);
   if (std::find(Sizes.begin(), Sizes.end(), MazeSize{W, H}) == Sizes.end())
     throw CliFailure(BadUsage, "The size " + *Asked + " is not offered for " +
                                    std::to_string(Total) +
@@ -63,11 +66,10 @@ void RunMaze(const MazeOptions& Options, CliContext& Context) {
   SeedGenerator(Options.Seed);
 
   TVornicGame Game;
-  Game.Init("WordMaze", nullptr);
-  Game.Ui = &Context.Ui;
+  FindDescriptor(GameTypeName::WordMaze)->InitDocument(Game, &Context.Ui);
   Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
   Game.SetSize(Size.W, Size.H);
-  Game.New();
+  StartNew(Game);
   MazeBuilder Builder;
   if (!BuildMazeGame(Game, Builder, Input, Size))
     throw CliFailure(NotBuilt, "The maze could not be built in " + FormatSize(Size) +
@@ -84,7 +86,8 @@ void RunMaze(const MazeOptions& Options, CliContext& Context) {
 void AddMazeCommand(CLI::App& App, CliContext& Context) {
   auto Options = std::make_shared<MazeOptions>();
   CLI::App* Command = App.add_subcommand(
-      "maze", "Build a word maze: a phrase and words filling a grid along right-angled paths");
+      CommandName(GameTypeName::WordMaze),
+      "Build a word maze: a phrase and words filling a grid along right-angled paths");
   Command->add_option("-o,--output", Options->Output, "Game file to write (.gm)")->required();
   Command
       ->add_option("--phrase", Options->Phrase,

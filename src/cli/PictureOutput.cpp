@@ -1,26 +1,15 @@
 #include "cli/PictureOutput.h"
 
-#include <algorithm>
-#include <cctype>
-#include <filesystem>
+#include <optional>
 
 #include "base/DocumentError.h"
 #include "cli/CliSupport.h"
+#include "picture/PictureFormat.h"
 #ifdef VORNIC_HAVE_RENDER
 #include "render/PictureExport.h"
 #endif
 
 namespace vornic::cli {
-namespace {
-
-std::string LowerExtension(const std::string& Path) {
-  std::string Extension = std::filesystem::path(Path).extension().string();
-  std::transform(Extension.begin(), Extension.end(), Extension.begin(),
-                 [](unsigned char C) { return static_cast<char>(std::tolower(C)); });
-  return Extension;
-}
-
-}  // namespace
 
 bool CanWriteRasterAndVector() {
 #ifdef VORNIC_HAVE_RENDER
@@ -31,13 +20,10 @@ bool CanWriteRasterAndVector() {
 }
 
 void WritePictureFile(const TDrawMetaFile& Picture, const std::string& Path, double Scale) {
-  const std::string Extension = LowerExtension(Path);
-  const bool Metafile = Extension == ".emf" || Extension == ".wmf";
-  const bool Rendered = Extension == ".svg" || Extension == ".pdf" || Extension == ".png";
-  if (!Metafile && !Rendered)
-    throw CliFailure(BadUsage, "Cannot tell the picture type of " + Path +
-                                   ": name it .emf, .wmf, .svg, .pdf or .png");
-  if (Rendered && !CanWriteRasterAndVector())
+  const std::optional<PictureFormat> Format = PictureFormatOf(Path);
+  if (!Format) throw CliFailure(BadUsage, UnknownPictureTypeMessage(Path));
+  const bool Metafile = PictureFormatInfoOf(*Format).Metafile;
+  if (!Metafile && !CanWriteRasterAndVector())
     throw CliFailure(BadUsage, "This build writes only .emf and .wmf pictures");
   try {
     if (Metafile) {

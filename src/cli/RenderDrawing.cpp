@@ -1,38 +1,11 @@
 #include "cli/RenderDrawing.h"
 
 #include "cli/CliSupport.h"
-#include "games/jumble/JumbleDrawing.h"
-#include "games/labyrinth/LabyrinthDrawing.h"
-#include "games/lostletters/LostLettersDrawing.h"
+#include "games/GameDescriptor.h"
+#include "games/GameTable.h"
 
 namespace vornic::cli {
 namespace {
-
-void CheckHighlight(const TVornicGame& Game, int Highlight) {
-  if (static_cast<std::size_t>(Highlight) >= Game.Words.size())
-    throw CliFailure(BadUsage, "--highlight " + std::to_string(Highlight) + ": the puzzle has " +
-                                   std::to_string(Game.Words.size()) + " words, numbered from 0");
-}
-
-void RecordWordSearch(TVornicGame& Game, const RenderOptions& Options) {
-  Game.ResizeImage();
-  if (Options.Highlight < 0) {
-    Game.DrawGrid(true);
-    return;
-  }
-  CheckHighlight(Game, Options.Highlight);
-  Game.ShowWord(Options.Highlight);
-}
-
-// As the window shows a maze after a build: the phrase (entry 0) highlighted; --highlight N
-// shows entry N as a double click on a word line does; --plain as "Refresh" draws it.
-void RecordMaze(TVornicGame& Game, const RenderOptions& Options) {
-  Game.ResizeImage();
-  Game.DrawGrid(true);
-  if (Options.Plain) return;
-  if (Options.Highlight >= 0) CheckHighlight(Game, Options.Highlight);
-  Game.ShowWord(Options.Highlight < 0 ? 0 : Options.Highlight);
-}
 
 LabyrinthView ParseLabyrinthShow(const std::string& Show) {
   LabyrinthView View{false, false, false, false};
@@ -55,29 +28,13 @@ LabyrinthView ParseLabyrinthShow(const std::string& Show) {
   return View;
 }
 
-// The window's four check boxes: by default as it opens (path, traps, start).
-void RecordLabyrinth(TVornicGame& Game, const RenderOptions& Options) {
+// --puzzle and --show choose the labyrinth's switches; other games have none to choose.
+LabyrinthView LabyrinthSwitches(const TVornicGame& Game, const RenderOptions& Options) {
+  if (Game.GameName != GameTypeName::WordLabyrinth) return LabyrinthView::Initial();
   if (Options.Puzzle && !Options.Show.empty())
     throw CliFailure(BadUsage, "--puzzle already chooses what to show: use it or --show, not both");
-  LabyrinthView View = LabyrinthView::Initial();
-  if (Options.Puzzle) View = LabyrinthView::Puzzle();
-  if (!Options.Show.empty()) View = ParseLabyrinthShow(Options.Show);
-  Game.ResizeImage();
-  DoPaint(Game, View, StartCellFromDocument(Game));
-}
-
-void RecordJumble(TVornicGame& Game, const RenderOptions& Options) {
-  Game.ResizeImage();
-  JumbleDrawing Drawing(Game);
-  Drawing.Solution = Options.Solution;
-  Drawing.DrawTheGame();
-}
-
-void RecordLostLetters(TVornicGame& Game, const RenderOptions& Options) {
-  LostLettersDrawing::ResizeImage(Game);
-  LostLettersDrawing Drawing(Game);
-  Drawing.Solution = Options.Solution;
-  Drawing.DrawTheGame();
+  if (!Options.Show.empty()) return ParseLabyrinthShow(Options.Show);
+  return Options.Puzzle ? LabyrinthView::Puzzle() : LabyrinthView::Initial();
 }
 
 }  // namespace
@@ -100,12 +57,17 @@ void AddRenderOptions(CLI::App& Command, RenderOptions& Options) {
 }
 
 void RecordGamePicture(TVornicGame& Game, const RenderOptions& Options) {
-  // One case per game whose window draws more than the standard grid.
-  if (Game.GameName == "JumbledUp") return RecordJumble(Game, Options);
-  if (Game.GameName == "LostLetters") return RecordLostLetters(Game, Options);
-  if (Game.GameName == "WordMaze") return RecordMaze(Game, Options);
-  if (Game.GameName == "WordLabirint") return RecordLabyrinth(Game, Options);
-  RecordWordSearch(Game, Options);
+  GameView View;
+  View.Highlight = Options.Highlight;
+  View.Solution = Options.Solution;
+  View.Plain = Options.Plain;
+  View.Labyrinth = LabyrinthSwitches(Game, Options);
+  // OpenAnyGame opens only files of a game in the table.
+  const GameDescriptor& Descriptor = *DescriptorOf(Game);
+  if (!Descriptor.Draw(Game, View))
+    throw CliFailure(BadUsage, "--highlight " + std::to_string(Options.Highlight) +
+                                   ": the puzzle has " + std::to_string(Game.Words.size()) +
+                                   " words, numbered from 0");
 }
 
 }  // namespace vornic::cli

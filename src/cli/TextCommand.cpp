@@ -1,5 +1,6 @@
 #include "cli/CliSupport.h"
-#include "games/GameText.h"
+#include "games/GameDescriptor.h"
+#include "games/GameTable.h"
 
 namespace vornic::cli {
 
@@ -13,7 +14,7 @@ void AddTextCommand(CLI::App& App, CliContext& Context) {
   Command->callback([File, &Context] {
     TVornicGame Game;
     OpenAnyGame(*File, Game, Context);
-    Context.Out << GameAsText(Game);
+    Context.Out << DescriptorOf(Game)->CopyText(Game);
   });
 }
 

@@ -1,7 +1,10 @@
 #include <map>
 
+#include "base/GridLimits.h"
 #include "cli/CliSupport.h"
 #include "document/SettingsFile.h"
+#include "games/GameDescriptor.h"
+#include "games/GameTable.h"
 #include "games/wordsearch/WordSearchPlacer.h"
 
 namespace vornic::cli {
@@ -55,7 +58,7 @@ void SetCharacterSet(TVornicGame& Game, const std::string& Name) {
 }
 
 void RunWordSearch(const WordSearchOptions& Options, CliContext& Context) {
-  const auto [Cols, Rows] = ParseSize(Options.Size, 3, 50);
+  const auto [Cols, Rows] = ParseSize(Options.Size, MinGridSide, MaxGridSide);
   std::vector<std::string> Words = SplitCommas(Options.Words);
   if (!Options.WordsFile.empty()) {
     std::vector<std::string> FromFile = ReadWordsFile(Options.WordsFile);
@@ -64,11 +67,10 @@ void RunWordSearch(const WordSearchOptions& Options, CliContext& Context) {
   SeedGenerator(Options.Seed);
 
   TVornicGame Game;
-  Game.Init("VornicGame", nullptr);
-  Game.Ui = &Context.Ui;
+  FindDescriptor(GameTypeName::WordSearch)->InitDocument(Game, &Context.Ui);
   Game.SetSize(Cols, Rows);
   Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
-  Game.New();
+  StartNew(Game);
   SetCharacterSet(Game, Options.Charset);
 
   WordSearchPlacer Placer(Game);
@@ -87,7 +89,8 @@ void RunWordSearch(const WordSearchOptions& Options, CliContext& Context) {
 
 void AddWordSearchCommand(CLI::App& App, CliContext& Context) {
   auto Options = std::make_shared<WordSearchOptions>();
-  CLI::App* Command = App.add_subcommand("wordsearch", "Build a word search puzzle");
+  CLI::App* Command =
+      App.add_subcommand(CommandName(GameTypeName::WordSearch), "Build a word search puzzle");
   Command->add_option("-o,--output", Options->Output, "Game file to write (.gm)")->required();
   Command->add_option("--size", Options->Size, "COLSxROWS, 3..50 each (default 15x10)");
   Command->add_option("--words", Options->Words, "Comma-separated words, placed in order");

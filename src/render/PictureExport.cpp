@@ -7,10 +7,10 @@
 #include <QtSvg/QSvgGenerator>
 
 #include <algorithm>
-#include <cctype>
-#include <filesystem>
+#include <optional>
 
 #include "base/DocumentError.h"
+#include "picture/PictureFormat.h"
 #include "picture/TDrawMetaFile.h"
 #include "render/GuiApplication.h"
 #include "render/PictureImage.h"
@@ -21,13 +21,6 @@ namespace {
 
 std::string ToString(const QByteArray& Bytes) {
   return std::string(Bytes.constData(), static_cast<std::size_t>(Bytes.size()));
-}
-
-std::string LowerExtension(const std::string& FileName) {
-  std::string Extension = std::filesystem::path(FileName).extension().string();
-  std::transform(Extension.begin(), Extension.end(), Extension.begin(),
-                 [](unsigned char C) { return static_cast<char>(std::tolower(C)); });
-  return Extension;
 }
 
 }  // namespace
@@ -83,21 +76,23 @@ std::string PngBytes(const TDrawMetaFile& Picture, double Scale) {
 }
 
 void ExportPicture(const TDrawMetaFile& Picture, const std::string& FileName, double Scale) {
-  const std::string Extension = LowerExtension(FileName);
-  if (Extension == ".emf" || Extension == ".wmf") {
-    Picture.SaveToFile(FileName);
-    return;
-  }
+  const std::optional<PictureFormat> Format = PictureFormatOf(FileName);
+  if (!Format) throw DocumentError(UnknownPictureTypeMessage(FileName));
   std::string Bytes;
-  if (Extension == ".svg") {
-    Bytes = SvgBytes(Picture);
-  } else if (Extension == ".pdf") {
-    Bytes = PdfBytes(Picture);
-  } else if (Extension == ".png") {
-    Bytes = PngBytes(Picture, Scale);
-  } else {
-    throw DocumentError("Cannot tell the picture type of " + FileName +
-                        ": name it .emf, .wmf, .svg, .pdf or .png");
+  switch (*Format) {
+    case PictureFormat::Emf:
+    case PictureFormat::Wmf:
+      Picture.SaveToFile(FileName);
+      return;
+    case PictureFormat::Svg:
+      Bytes = SvgBytes(Picture);
+      break;
+    case PictureFormat::Pdf:
+      Bytes = PdfBytes(Picture);
+      break;
+    case PictureFormat::Png:
+      Bytes = PngBytes(Picture, Scale);
+      break;
   }
   TDrawMetaFile::WritePictureBytes(FileName, Bytes);
 }

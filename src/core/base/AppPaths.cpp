@@ -37,18 +37,19 @@ fs::path AppPaths::SettingsFile() {
   if (fs::path Home = EnvironmentFolder("VORNICPACK_HOME"); !Home.empty())
     return Home / "vornicpack.ini";
   if (ProgramFolderWritable()) return ProgramFolder() / "vornicpack.ini";
-  fs::path Config = EnvironmentFolder("XDG_CONFIG_HOME");
-  if (Config.empty()) Config = HomeFolder() / ".config";
-  return Config / "vornicpack" / "vornicpack.ini";
+  return XdgFolder("XDG_CONFIG_HOME", ".config") / "vornicpack" / "vornicpack.ini";
 }
 
 fs::path AppPaths::WordListsFolder() {
   if (fs::path Home = EnvironmentFolder("VORNICPACK_HOME"); !Home.empty())
     return Home / "WordLists";
   if (ProgramFolderWritable()) return ProgramFolder() / "WordLists";
-  fs::path Data = EnvironmentFolder("XDG_DATA_HOME");
-  if (Data.empty()) Data = HomeFolder() / ".local" / "share";
-  return Data / "vornicpack" / "WordLists";
+  return XdgFolder("XDG_DATA_HOME", fs::path(".local") / "share") / "vornicpack" / "WordLists";
+}
+
+fs::path AppPaths::XdgFolder(const char* Variable, const fs::path& DefaultUnderHome) {
+  if (fs::path Value = EnvironmentFolder(Variable); Value.is_absolute()) return Value;
+  return HomeFolder() / DefaultUnderHome;
 }
 
 fs::path AppPaths::DialogFolder() {

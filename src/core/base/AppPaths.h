@@ -15,6 +15,11 @@ class AppPaths {
   // Where Open and Save dialogs start when nothing else is known: the program's folder, or the
   // user's documents folder when the program's folder is read-only.
   static std::filesystem::path DialogFolder();
+  // A freedesktop base folder: the variable's value when it is an absolute path (the base
+  // directory rules ignore a relative one), else the home folder joined with DefaultUnderHome
+  // (".config", ".local/share"). Without HOME the home folder is the temporary folder.
+  static std::filesystem::path XdgFolder(const char* Variable,
+                                         const std::filesystem::path& DefaultUnderHome);
 };
 
 }  // namespace vornic

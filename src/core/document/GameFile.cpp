@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "base/TextLines.h"
+
 namespace vornic {
 namespace {
 
@@ -33,10 +35,7 @@ std::string SerializeGameFile(const GameFileContent& Content) {
   Out.append(reinterpret_cast<const char*>(Settings.data()), Settings.size());
   PutLength(Out, Content.Grid.size());
   Out += Content.Grid;
-  for (const std::string& Entry : Content.Words) {
-    Out += Entry;
-    Out += "\r\n";
-  }
+  Out += JoinCrLf(Content.Words);
   return Out;
 }
 
@@ -69,19 +68,7 @@ ParsedGameFile ParseGameFile(std::string_view Bytes, std::string_view ExpectedTy
 std::vector<std::string> SplitLines(std::string_view Text) {
   if (const auto Zero = Text.find('\0'); Zero != std::string_view::npos)
     Text = Text.substr(0, Zero);
-  std::vector<std::string> Lines;
-  std::size_t Start = 0;
-  while (Start < Text.size()) {
-    std::size_t End = Text.find_first_of("\r\n", Start);
-    if (End == std::string_view::npos) {
-      Lines.emplace_back(Text.substr(Start));
-      break;
-    }
-    Lines.emplace_back(Text.substr(Start, End - Start));
-    Start = End + 1;
-    if (Text[End] == '\r' && Start < Text.size() && Text[Start] == '\n') ++Start;
-  }
-  return Lines;
+  return SplitLineBreaks(Text);
 }
 
 }  // namespace vornic

@@ -32,14 +32,14 @@ struct TGridSettings {
   std::string LanguageName() const;
   // Stores Name followed by zero bytes. Returns false (and changes nothing) when Name is longer
   // than 10 bytes or holds a zero byte.
-  bool SetLanguageName(std::string_view Name);
+  [[nodiscard]] bool SetLanguageName(std::string_view Name);
 
   // Every field but Cols and Rows back to its default.
   void SetDefaults();
 
   // Sets Cols and Rows; returns false (and changes nothing) when either is negative or does not
   // fit its 16-bit field.
-  bool SetSize(long long NewCols, long long NewRows);
+  [[nodiscard]] bool SetSize(long long NewCols, long long NewRows);
 
   std::array<std::uint8_t, ByteSize> ToBytes() const;
   static TGridSettings FromBytes(const std::uint8_t* Bytes);

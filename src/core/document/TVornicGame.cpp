@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "base/AppPaths.h"
+#include "base/ControlBytes.h"
 #include "base/DocumentError.h"
 #include "base/RandomGenerator.h"
 #include "document/SettingsFile.h"
@@ -65,26 +66,28 @@ void TVornicGame::AddWord(const std::string& Word, const std::string& Path) {
 void TVornicGame::ListWords(std::vector<std::string>& Strings) const {
   Strings.clear();
   for (const std::string& Entry : Words) {
-    const auto Separator = Entry.find(EmptyChar);
-    Strings.push_back(Separator == std::string::npos ? std::string() : Entry.substr(0, Separator));
+    const SplitWordEntry Parts = SplitEntry(Entry);
+    Strings.emplace_back(Parts.HasSeparator ? Parts.Item : std::string_view());
   }
 }
 
 std::string TVornicGame::WordCells(int Index) const {
   if (Index < 0 || static_cast<std::size_t>(Index) >= Words.size()) return {};
   std::string Result(std::size_t{Settings.Cols} * Settings.Rows, EmptyChar);
-  const std::string& Entry = Words[static_cast<std::size_t>(Index)];
-  const auto Separator = Entry.find(EmptyChar);
-  if (Separator == std::string::npos) return Result;
-  const std::string_view Path = std::string_view(Entry).substr(Separator + 1, 5000);
-  for (std::size_t i = 0; i < Separator && 2 * i + 1 < Path.size(); ++i) {
-    const int X = static_cast<std::uint8_t>(Path[2 * i]) - PathOffset;
-    const int Y = static_cast<std::uint8_t>(Path[2 * i + 1]) - PathOffset;
-    if (!InGrid(X, Y)) continue;  // a damaged path is skipped cell by cell
-    const auto Cell = static_cast<std::size_t>(X - 1 + Settings.Cols * (Y - 1));
+  for (const GridCell& At : EntryCells(Index)) {
+    if (!InGrid(At.X, At.Y)) continue;  // a damaged path is skipped cell by cell
+    const auto Cell = static_cast<std::size_t>(At.X - 1 + Settings.Cols * (At.Y - 1));
     Result[Cell] = Grid[Cell];
   }
   return Result;
+}
+
+std::vector<GridCell> TVornicGame::EntryCells(int Index) const {
+  if (Index < 0 || static_cast<std::size_t>(Index) >= Words.size()) return {};
+  const SplitWordEntry Entry = SplitEntry(Words[static_cast<std::size_t>(Index)]);
+  // One cell per letter; paths are read up to 5000 bytes, as the file format has always
+  // limited them.
+  return DecodePath(Entry.After.substr(0, 5000), Entry.Item.size());
 }
 
 void TVornicGame::FillBlanks() {
@@ -111,8 +114,20 @@ void TVornicGame::LoadCharset() {
   const std::string Characters = SettingsFile::Default().ReadCharset(Name, "?");
   std::string Bytes = Page.Upper(Page.EncodeDroppingUnencodable(Characters));
   // Control characters would read as empty cells or line breaks: they are no fill letters.
-  std::erase_if(Bytes, [](char C) { return static_cast<std::uint8_t>(C) < 0x20; });
+  std::erase_if(Bytes, IsControlByte);
   Letters = Bytes;
+}
+
+bool TVornicGame::ApplySettings(const TGridSettings& Edited) {
+  const bool SizeChanged = Edited.Cols != Settings.Cols || Edited.Rows != Settings.Rows;
+  Settings = Edited;
+  Modified = true;
+  LoadCharset();
+  if (SizeChanged) {
+    ClearGrid();
+    ResizeImage();
+  }
+  return SizeChanged;
 }
 
 bool TVornicGame::SetSize(long long Cols, long long Rows) {

@@ -8,6 +8,7 @@
 #include "base/EmptyChar.h"
 #include "base/UserInterface.h"
 #include "document/TGridSettings.h"
+#include "document/WordEntry.h"
 #include "document/WordList.h"
 #include "picture/TDrawMetaFile.h"
 
@@ -54,14 +55,14 @@ class TVornicGame {
   void Init(const std::string& NewGameName, UserInterface* NewForm);
 
   // Flows. Each returns false when the user cancelled or the step failed (the failure was told).
-  bool New();
-  bool Open(const std::string& Name = {});
-  bool Save();
-  bool SaveAs();
-  bool CloseQuery();
+  [[nodiscard]] bool New();
+  [[nodiscard]] bool Open(const std::string& Name = {});
+  [[nodiscard]] bool Save();
+  [[nodiscard]] bool SaveAs();
+  [[nodiscard]] bool CloseQuery();
   // Throws DocumentError for an unreadable or damaged file (the document is unchanged); returns
   // false after handing a file of another game to OnWrongType.
-  bool LoadFromFile(const std::string& Name);
+  [[nodiscard]] bool LoadFromFile(const std::string& Name);
   // Throws DocumentError when the file cannot be written; the previous file stays intact and
   // Modified stays as it was.
   void SaveToFile();
@@ -79,6 +80,10 @@ class TVornicGame {
   static std::string BlanksToSpaces(std::string Text);
   void SetDefaults();
   void LoadCharset();
+  // Takes settings edited in the grid settings dialog: marks the document modified and reloads
+  // its letters; a new size clears the grid and resizes the picture. Returns whether the size
+  // changed.
+  bool ApplySettings(const TGridSettings& Edited);
 
   // Grid size; false (nothing changed) when a value does not fit its 16-bit field.
   bool SetSize(long long Cols, long long Rows);
@@ -97,7 +102,7 @@ class TVornicGame {
   void DrawBackground();
   // The standard picture with entry Index highlighted; false (nothing drawn) for a negative
   // Index. Cells of a damaged path are skipped.
-  bool ShowWord(int Index);
+  [[nodiscard]] bool ShowWord(int Index);
   // A 2-unit line in Color through the centres of the cells of entry Index, on the open canvas;
   // the pen keeps that colour and width. Stops at the first cell outside the grid.
   void DrawWordLine(int Index, TColor Color);
@@ -107,6 +112,11 @@ class TVornicGame {
   void CopyAsText();
 
  private:
+  // The cells of entry Index's path, one per letter at most, unchecked against the grid.
+  std::vector<GridCell> EntryCells(int Index) const;
+  // The standard picture of Cells (a grid of this document's size) on a fresh canvas of the
+  // open recording.
+  void DrawGridOf(const std::string& Cells);
   void SetCaption(const std::string& Caption);
   // Tells a failure to the user when there is someone to tell; otherwise rethrows it.
   void Report(const std::exception& Failure);

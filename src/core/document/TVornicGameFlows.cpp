@@ -24,7 +24,7 @@ bool TVornicGame::New() {
   if (!CloseQuery()) return false;
   ClearGrid();
   ResizeImage();
-  Settings.SetLanguageName("English");
+  static_cast<void>(Settings.SetLanguageName("English"));  // always fits its 10 bytes
   Modified = false;
   FileName.clear();
   SetCaption(GameName + " - Untitled.gm");

@@ -3,19 +3,16 @@
 #include <filesystem>
 
 #include "base/AppPaths.h"
+#include "document/GridBackground.h"
 #include "document/TVornicGame.h"
 #include "document/TextExport.h"
+#include "picture/PictureFormat.h"
 
 namespace vornic {
 
 namespace {
-constexpr TColor ShadowColor = clGray;
 constexpr int Cell = TDrawMetaFile::CellSize;
 
-// Centre of a cell along one axis from its path byte.
-int CellCentre(char PathByte) {
-  return (static_cast<std::uint8_t>(PathByte) - PathOffset) * Cell - 7;
-}
 }  // namespace
 
 void TVornicGame::ResizeImage() {
@@ -27,14 +24,7 @@ void TVornicGame::DrawBackground() {
   if (!Canvas) return;
   const int W = MetaFile.Width();
   const int H = MetaFile.Height();
-  if (Settings.Shadow) {
-    Canvas->Pen.Color = ShadowColor;
-    Canvas->Brush.Color = ShadowColor;
-    Canvas->Rectangle(4, 4, W, H);
-  }
-  Canvas->Pen.Color = Settings.LineColor;
-  Canvas->Brush.Color = Settings.BackColor;
-  Canvas->Rectangle(1, 1, W - 3, H - 3);
+  DrawShadowAndFrame(*Canvas, W, H, Settings, Settings.LineColor);
   if (Settings.GridLines) {
     for (int i = 1; i < Settings.Cols; ++i) {
       Canvas->MoveTo(Cell * i + 1, 1);
@@ -49,26 +39,30 @@ void TVornicGame::DrawBackground() {
 
 void TVornicGame::DrawGrid(bool Commit) {
   if (Commit) MetaFile.BeginDraw();
+  DrawGridOf(Grid);
+  if (Commit) MetaFile.EndDraw();
+}
+
+void TVornicGame::DrawGridOf(const std::string& Cells) {
   MetaFile.Restart();
   TMetaCanvas& Canvas = *MetaFile.Canvas();
   Canvas.Font.Charset = Settings.Charset;
   Canvas.Font.Bold = Settings.Bold != 0;
   DrawBackground();
   Canvas.Font.Color = Settings.FontColor;
-  MetaFile.DrawLetters(BlanksToSpaces(Grid));
-  if (Commit) MetaFile.EndDraw();
+  MetaFile.DrawLetters(BlanksToSpaces(Cells));
 }
 
 bool TVornicGame::ShowWord(int Index) {
   if (Index < 0) return false;
-  const std::string Kept = Grid;
+  // The grid without the word's letters, drawn from a copy: the document stays as it is.
+  std::string Rest = Grid;
   const std::string Mask = WordCells(Index);
-  for (std::size_t i = 0; i < Mask.size() && i < Grid.size(); ++i) {
-    if (Mask[i] != EmptyChar) Grid[i] = EmptyChar;
+  for (std::size_t i = 0; i < Mask.size() && i < Rest.size(); ++i) {
+    if (Mask[i] != EmptyChar) Rest[i] = EmptyChar;
   }
   MetaFile.BeginDraw();
-  DrawGrid(false);
-  Grid = Kept;
+  DrawGridOf(Rest);
   TMetaCanvas& Canvas = *MetaFile.Canvas();
   Canvas.Font.Color = Settings.FontColor == clRed ? clBlue : clRed;
   Canvas.Font.Bold = true;
@@ -83,20 +77,15 @@ bool TVornicGame::ShowWord(int Index) {
 void TVornicGame::DrawWordLine(int Index, TColor Color) {
   TMetaCanvas* Canvas = MetaFile.Canvas();
   if (!Canvas || Index < 0 || static_cast<std::size_t>(Index) >= Words.size()) return;
-  const std::string& Entry = Words[static_cast<std::size_t>(Index)];
-  const auto Length = Entry.find(EmptyChar);
-  if (Length == std::string::npos) return;
-  const std::string_view Path = std::string_view(Entry).substr(Length + 1, 5000);
+  if (!SplitEntry(Words[static_cast<std::size_t>(Index)]).HasSeparator) return;
   Canvas->Pen.Color = Color;
   Canvas->Pen.Width = 2;
   // A path shorter than its word, or one that leaves the grid, ends the line at the last valid
   // cell rather than reading past the entry or drawing outside the picture.
   std::vector<TPoint> Points;
-  for (std::size_t i = 0; i < Length && 2 * i + 1 < Path.size(); ++i) {
-    const int X = static_cast<std::uint8_t>(Path[2 * i]) - PathOffset;
-    const int Y = static_cast<std::uint8_t>(Path[2 * i + 1]) - PathOffset;
-    if (!InGrid(X, Y)) break;
-    Points.push_back({CellCentre(Path[2 * i]), CellCentre(Path[2 * i + 1])});
+  for (const GridCell& At : EntryCells(Index)) {
+    if (!InGrid(At.X, At.Y)) break;
+    Points.push_back({At.X * Cell - 7, At.Y * Cell - 7});
   }
   if (Points.empty()) return;
   Canvas->MoveTo(Points.front().X, Points.front().Y);
@@ -106,7 +95,7 @@ void TVornicGame::DrawWordLine(int Index, TColor Color) {
 void TVornicGame::SaveImage() {
   if (!Ui) return;
   FileDialogRequest Request;
-  Request.Filter = "Enhanced Windows Meta File (*.emf)|*.emf";
+  Request.Filter = PictureFilter(PictureFormat::Emf);
   if (!MoreImageFilters.empty()) Request.Filter += "|" + MoreImageFilters;
   Request.DefaultExt = "*.emf";
   Request.InitialDir = AppPaths::DialogFolder().string();

@@ -10,6 +10,7 @@
 #include "base/AtomicFile.h"
 #include "base/CodePage.h"
 #include "base/DocumentError.h"
+#include "base/TextLines.h"
 
 namespace vornic {
 namespace fs = std::filesystem;
@@ -108,27 +109,11 @@ void WordListStore::Remove(const std::string& Name) const {
 
 std::vector<std::string> WordListStore::ParseLines(std::string_view Utf8) {
   if (Utf8.starts_with(ByteOrderMark)) Utf8.remove_prefix(ByteOrderMark.size());
-  std::vector<std::string> Words;
-  std::size_t Start = 0;
-  while (Start < Utf8.size()) {
-    std::size_t End = Utf8.find_first_of("\r\n", Start);
-    if (End == std::string_view::npos) End = Utf8.size();
-    Words.emplace_back(Utf8.substr(Start, End - Start));
-    // CR LF is one line break; a lone CR or LF is one too.
-    if (End < Utf8.size() && Utf8[End] == '\r') ++End;
-    if (End < Utf8.size() && Utf8[End] == '\n') ++End;
-    Start = End;
-  }
-  return Words;
+  return SplitLineBreaks(Utf8);
 }
 
 std::string WordListStore::FormatLines(const std::vector<std::string>& Words) {
-  std::string Text;
-  for (const std::string& Word : Words) {
-    Text += Word;
-    Text += "\r\n";
-  }
-  return Text;
+  return JoinCrLf(Words);
 }
 
 std::string UpperCaseWord(std::string_view Utf8, const CodePage& Page) {

@@ -2,13 +2,14 @@
 
 #include "document/TVornicGame.h"
 #include "document/TextExport.h"
-#include "games/jumble/JumbleText.h"
+#include "games/GameDescriptor.h"
+#include "games/GameTable.h"
 
 namespace vornic {
 
 std::string GameAsText(const TVornicGame& Game) {
-  if (Game.GameName == "JumbledUp") return JumbleAsText(Game);
-  return GridAsText(Game);
+  const GameDescriptor* Descriptor = DescriptorOf(Game);
+  return Descriptor ? Descriptor->CopyText(Game) : GridAsText(Game);
 }
 
 void CopyGameAsText(TVornicGame& Game) {

@@ -6,8 +6,9 @@ namespace vornic {
 
 class TVornicGame;
 
-// A game's "Copy as Text" as its window exports it: the jumble's mixed words, the grid table
-// for the other games. Bytes of the document's code page; chosen by the document's game type.
+// A game's "Copy as Text" as its window exports it (its descriptor's CopyText: the jumble's
+// mixed words, the grid table for the other games); the grid table for a document of no known
+// game. Bytes of the document's code page.
 std::string GameAsText(const TVornicGame& Game);
 
 // Puts GameAsText on the clipboard of the document's user interface as plain text (UTF-8).

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "base/ControlBytes.h"
+
 namespace vornic {
 namespace {
 
@@ -37,11 +39,7 @@ TypedText ReadTypedText(const CodePage& Page, std::string_view Utf8) {
 }
 
 std::string ControlCharacterRefusal(std::string_view Bytes) {
-  // Only the ASCII controls: in the single-byte code pages 0x80 to 0x9F are printable.
-  for (char C : Bytes) {
-    const auto Byte = static_cast<std::uint8_t>(C);
-    if (Byte < 0x20 || Byte == 0x7F) return ControlMessage(Byte);
-  }
+  if (const auto Code = FirstControlByte(Bytes)) return ControlMessage(*Code);
   return {};
 }
 

@@ -10,6 +10,7 @@
 #include "base/CodePage.h"
 #include "base/DocumentError.h"
 #include "picture/EmfWriter.h"
+#include "picture/PictureFormat.h"
 #include "picture/WmfWriter.h"
 
 namespace vornic {
@@ -113,11 +114,7 @@ std::vector<std::uint8_t> TDrawMetaFile::WmfBytes() const {
 }
 
 bool TDrawMetaFile::IsWmfName(std::string_view FileName) {
-  if (FileName.size() < 4) return false;
-  std::string Tail(FileName.substr(FileName.size() - 4));
-  std::transform(Tail.begin(), Tail.end(), Tail.begin(),
-                 [](unsigned char C) { return static_cast<char>(std::tolower(C)); });
-  return Tail == ".wmf";
+  return PictureFormatOf(FileName) == PictureFormat::Wmf;
 }
 
 void TDrawMetaFile::WritePictureBytes(const std::string& FileName, std::string_view Bytes) {

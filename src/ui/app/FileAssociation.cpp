@@ -3,10 +3,10 @@
 #include <QBuffer>
 #include <QProcess>
 #include <QStandardPaths>
-#include <cstdlib>
 #include <fstream>
 #include <system_error>
 
+#include "base/AppPaths.h"
 #include "base/AtomicFile.h"
 #include "base/DocumentError.h"
 #include "ui/app/AppIcon.h"
@@ -100,11 +100,7 @@ void RunInBackground(const char* Tool, const fs::path& Folder) {
 FileAssociation::FileAssociation(fs::path DataFolder) : Folder(std::move(DataFolder)) {}
 
 fs::path FileAssociation::UserDataFolder() {
-  // freedesktop base directories ignore a relative XDG_DATA_HOME.
-  if (const char* Data = std::getenv("XDG_DATA_HOME"); Data && fs::path(Data).is_absolute())
-    return fs::path(Data);
-  const char* Home = std::getenv("HOME");
-  return fs::path(Home && *Home ? Home : "/") / ".local" / "share";
+  return AppPaths::XdgFolder("XDG_DATA_HOME", fs::path(".local") / "share");
 }
 
 fs::path FileAssociation::DesktopEntryFile() const {

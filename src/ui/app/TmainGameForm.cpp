@@ -105,7 +105,9 @@ void TmainGameForm::OpenGameFile(const std::string& FileName) {
   Probe.OnWrongType = [this](const std::string& Name, const std::string& GameType) {
     OpenByType(Name, GameType);
   };
-  Probe.Open(FileName);
+  // Never opened here: the probe hands the file on through OnWrongType, or has told why it
+  // cannot be read.
+  static_cast<void>(Probe.Open(FileName));
 }
 
 void TmainGameForm::OpenByType(const std::string& FileName, const std::string& GameType) {

@@ -13,9 +13,9 @@
 #include "base/CodePage.h"
 #include "base/DocumentError.h"
 #include "base/EmptyChar.h"
+#include "base/GridLimits.h"
 #include "document/SettingsFile.h"
 #include "document/TGridSettings.h"
-#include "document/TVornicGame.h"
 #include "ui/dialogs/ColorComboBox.h"
 #include "ui/dialogs/DialogPrompts.h"
 #include "ui/dialogs/SpinEdit.h"
@@ -23,9 +23,6 @@
 
 namespace vornic::ui {
 namespace {
-
-constexpr int MinimumSize = 3;
-constexpr int MaximumSize = 50;
 
 template <typename Widget>
 Widget* Named(Widget* Control, const char* Name) {
@@ -39,7 +36,7 @@ QGroupBox* NewGroup(QWidget* Parent, const char* Name, const char* Title) {
 
 SpinEdit* NewSizeEdit(QWidget* Parent, const char* Name) {
   auto* Edit = Named(new SpinEdit(Parent), Name);
-  Edit->setRange(MinimumSize, MaximumSize);
+  Edit->setRange(MinGridSide, MaxGridSide);
   return Edit;
 }
 
@@ -185,18 +182,12 @@ void TGridForm::SetProps(const TGridSettings& Settings) {
   SelectLanguage(FindLanguage(QString::fromStdString(Name)));
 }
 
-bool TGridForm::GetProps(TVornicGame& Game) {
-  TGridSettings& Settings = Game.Settings;
-  bool SizeChanged = false;
-  // Games that hide the size compute their own, which may lie outside the spin range.
-  if (SizeGroup->isVisibleTo(this)) {
-    const int Cols = SpinEdit2->Value();
-    const int Rows = SpinEdit1->Value();
-    if (Cols != Settings.Cols || Rows != Settings.Rows) {
-      Game.SetSize(Cols, Rows);
-      SizeChanged = true;
-    }
-  }
+TGridSettings TGridForm::GetProps(const TGridSettings& Current) const {
+  TGridSettings Settings = Current;
+  // Games that hide the size compute their own, which may lie outside the spin range. A size
+  // the record could not hold would change nothing; none lies within the spin range.
+  if (SizeGroup->isVisibleTo(this))
+    static_cast<void>(Settings.SetSize(SpinEdit2->Value(), SpinEdit1->Value()));
   Settings.Charset = static_cast<std::uint8_t>(CharsetAtIndex(Combo2->currentIndex()));
   Settings.LineColor = ColorComboBox1->Color();
   Settings.BackColor = ColorComboBox2->Color();
@@ -208,19 +199,15 @@ bool TGridForm::GetProps(TVornicGame& Game) {
   Settings.Bold = CheckBox3->isChecked() ? 1 : 0;
   const int Language = Combo1->currentIndex();
   if (Language < 0) {
-    Settings.SetLanguageName("");
+    Settings.Language.fill('\0');  // no character set chosen
   } else if (LanguageProblem(Language, Settings.Charset).isEmpty()) {
-    Settings.SetLanguageName(Game.Codes().Encode(Combo1->itemText(Language).toStdString()).Bytes);
+    const CodePage::EncodeResult Name =
+        CodePage::ForCharset(Settings.Charset).Encode(Combo1->itemText(Language).toStdString());
+    // A name the puzzle cannot keep was refused by Ok; should it come here anyway, the settings
+    // keep the document's Language rather than a cut or mistranslated name.
+    if (!Name.Ok() || !Settings.SetLanguageName(Name.Bytes)) Settings.Language = Current.Language;
   }
-  // (A name the puzzle cannot keep was refused by Ok; should GetProps meet one anyway, the
-  // document keeps its Language rather than a cut or mistranslated name.)
-  Game.Modified = true;
-  Game.LoadCharset();
-  if (SizeChanged) {
-    Game.ClearGrid();
-    Game.ResizeImage();
-  }
-  return SizeChanged;
+  return Settings;
 }
 
 void TGridForm::accept() {

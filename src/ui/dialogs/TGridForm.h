@@ -3,15 +3,12 @@
 #include <QDialog>
 #include <QString>
 
+#include "document/TGridSettings.h"
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QPushButton;
-
-namespace vornic {
-class TVornicGame;
-struct TGridSettings;
-}  // namespace vornic
 
 namespace vornic::ui {
 
@@ -19,9 +16,10 @@ class ColorComboBox;
 class DialogPrompts;
 class SpinEdit;
 
-// "Grid Settings": edits a document's settings record and manages the random character sets
-// of the settings file. Calling order: construct (lists the character sets), hide the groups
-// the game does not use, optionally lower SpinEdit1's minimum, SetProps, exec, on OK GetProps.
+// "Grid Settings": edits a copy of a document's settings record and manages the random character
+// sets of the settings file. Calling order: construct (lists the character sets), hide the groups
+// the game does not use, optionally lower SpinEdit1's minimum, SetProps, exec, on OK GetProps
+// and apply what it returns.
 // Character sets created or deleted here are written to the settings file at once, whatever
 // button closes the dialog.
 class TGridForm : public QDialog {
@@ -62,10 +60,9 @@ class TGridForm : public QDialog {
 
   // Fills the controls from a settings record.
   void SetProps(const TGridSettings& Settings);
-  // Writes the controls back into the document, marks it modified and reloads its letters.
-  // Columns and Rows count only while " Grid Size " is shown; when they differ from the
-  // document's, the grid is cleared and the picture resized. Returns whether the size changed.
-  bool GetProps(TVornicGame& Game);
+  // The settings as edited: Current with the controls' values. Columns and Rows count only
+  // while " Grid Size " is shown. The caller applies them (TVornicGame::ApplySettings).
+  TGridSettings GetProps(const TGridSettings& Current) const;
 
   // Lists the character sets of the settings file in Combo1, in file order, none selected.
   void FormCreate();

@@ -9,6 +9,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "games/GameText.h"
+#include "picture/PictureFormat.h"
 #include "render/PictureExport.h"
 #include "ui/app/TAboutForm.h"
 #include "ui/games/PreviewRoutines.h"
@@ -18,12 +20,18 @@
 namespace vornic::ui {
 namespace {
 
-// Pictures beyond the metafile, played through Qt. PNG gets four pixels per picture unit so
-// that a printed page stays sharp.
-constexpr const char* MoreImageFilters =
-    "Windows Meta File (*.wmf)|*.wmf|Scalable Vector Graphics (*.svg)|*.svg|"
-    "PDF document (*.pdf)|*.pdf|PNG image (*.png)|*.png";
+// PNG gets four pixels per picture unit so that a printed page stays sharp.
 constexpr double PngScale = 4.0;
+
+// Every picture format after the EMF one, which the document's Save dialog offers first.
+std::string MoreImageFilters() {
+  std::string Filters;
+  for (const PictureFormatInfo& Info : PictureFormats()) {
+    if (Info.Format == PictureFormat::Emf) continue;
+    Filters += (Filters.empty() ? "" : "|") + PictureFilter(Info.Format);
+  }
+  return Filters;
+}
 
 QAction* MakeAction(QObject* Owner, const char* Name, const char* Text, const char* Shortcut,
                     const char* Hint) {
@@ -72,7 +80,7 @@ TGameForm::TGameForm(const std::string& GameName, const Answerers& Answer, QWidg
   Game.ImageWriter = [](const TDrawMetaFile& Picture, const std::string& Name) {
     render::ExportPicture(Picture, Name, PngScale);
   };
-  Game.MoreImageFilters = MoreImageFilters;
+  Game.MoreImageFilters = MoreImageFilters();
   // The game windows' previews show on the system's button face.
   Image1->BrushColor = palette().color(QPalette::Button);
   Image1->OnResize = [this] { FormResize(); };
@@ -153,11 +161,12 @@ void TGameForm::Open1Click() {
 }
 
 void TGameForm::Save1Click() {
-  Game.Save();
+  // A failure has been told, and the document stays modified.
+  static_cast<void>(Game.Save());
 }
 
 void TGameForm::Saveas1Click() {
-  Game.SaveAs();
+  static_cast<void>(Game.SaveAs());  // as Save1Click
 }
 
 void TGameForm::Exit1Click() {
@@ -178,7 +187,8 @@ void TGameForm::CopyText() {
 }
 
 void TGameForm::SaveAsT() {
-  Game.CopyAsText();
+  // The game's own "Copy as Text": the grid table, or the jumble's hint list.
+  CopyGameAsText(Game);
 }
 
 void TGameForm::About1Click() {

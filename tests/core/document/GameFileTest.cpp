@@ -123,7 +123,7 @@ TEST_F(GameFileTest, TypeNamesCompareExactlyAndEmptyNamesMatchNoGame) {
   // Without a handler another game's file is the format message.
   WriteFile(Home / "other.gm", Bytes({0, 0, 0, 0}));
   try {
-    Game.LoadFromFile((Home / "other.gm").string());
+    static_cast<void>(Game.LoadFromFile((Home / "other.gm").string()));
     FAIL() << "expected the format message";
   } catch (const DocumentError& Failure) {
     EXPECT_EQ(std::string(Failure.what()),
@@ -159,7 +159,7 @@ TEST_F(GameFileTest, DamagedFilesAreRefusedAndLeaveTheDocumentAlone) {
   for (const std::string& File : Corpus) {
     SCOPED_TRACE("damaged file " + std::to_string(Index++));
     WriteFile(Home / "bad.gm", File);
-    EXPECT_THROW(Game.LoadFromFile((Home / "bad.gm").string()), DocumentError);
+    EXPECT_THROW(static_cast<void>(Game.LoadFromFile((Home / "bad.gm").string())), DocumentError);
     EXPECT_EQ(Game.Settings.ToBytes(), SettingsBefore);
     EXPECT_EQ(Game.Grid, GridBefore);
     ASSERT_EQ(Game.Words.size(), 1u);

@@ -22,7 +22,7 @@ class SettingsFileTest : public ::testing::Test {
   TVornicGame& NewGame(const std::string& Language, int Charset = 1) {
     Game.Init("VornicGame", &Ui);
     Game.Settings.Charset = static_cast<std::uint8_t>(Charset);
-    Game.Settings.SetLanguageName(Game.Codes().Encode(Language).Bytes);
+    EXPECT_TRUE(Game.Settings.SetLanguageName(Game.Codes().Encode(Language).Bytes));
     Game.LoadCharset();
     return Game;
   }

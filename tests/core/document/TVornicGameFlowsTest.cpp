@@ -67,7 +67,7 @@ TEST_F(FlowsTest, NewKeepsColoursFlagsCharsetAndSizeButResetsTheCharacterSet) {
   Game.Settings.BackColor = 0x00FF00;
   Game.Settings.Bold = 1;
   Game.Settings.Charset = 238;
-  Game.Settings.SetLanguageName("Other");
+  ASSERT_TRUE(Game.Settings.SetLanguageName("Other"));
   Game.SetSize(7, 4);
   EXPECT_TRUE(Game.New());
   EXPECT_EQ(Game.Settings.BackColor, 0x00FF00u);
@@ -181,7 +181,7 @@ TEST_F(FlowsTest, OpenAsksForAFileStartingInTheLastFolder) {
   EXPECT_EQ(Game.LastDir, Home.Path().string());
   EXPECT_EQ(Ui.LastCaption(), "VornicGame - open.gm");
   Ui.OpenReplies.push_back(std::nullopt);
-  Game.Open();
+  EXPECT_FALSE(Game.Open());
   EXPECT_EQ(Ui.OpenRequests[2].InitialDir, Home.Path().string());
 }
 

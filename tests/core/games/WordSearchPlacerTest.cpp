@@ -40,7 +40,7 @@ class WordSearchTest : public ::testing::Test {
     RandomGenerator::Seed(1234);
     Game.Init("VornicGame", &Ui);
     Game.SetSize(15, 10);
-    Game.New();
+    ASSERT_TRUE(Game.New());
     Placer = std::make_unique<WordSearchPlacer>(Game);
   }
   void OnlyDirections(std::initializer_list<int> Tags) {
@@ -212,7 +212,7 @@ TEST_F(WordSearchTest, FillingTwiceChangesNothingMore) {
 }
 
 TEST_F(WordSearchTest, EditedListSkipsWordsThatFailAndPlacesTheRest) {
-  Placer->EnterWord("OLD", true);
+  ASSERT_TRUE(Placer->EnterWord("OLD", true));
   Placer->PlaceEditedList({"one", "ABCDEFGHIJKLMNOPQ", "two"});
   EXPECT_EQ(Placer->ListBox1, (std::vector<std::string>{"ONE", "TWO"}));
   EXPECT_EQ(Game.Words.size(), 2u);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PictureOps.h"
+#include "picture/PictureFormat.h"
 
 namespace vornic {
 namespace {
@@ -196,6 +197,10 @@ TEST(TDrawMetaFileTest, WmfNamesAreRecognisedInAnyLetterCase) {
   EXPECT_FALSE(TDrawMetaFile::IsWmfName("b.emf"));
   EXPECT_FALSE(TDrawMetaFile::IsWmfName("wmf"));
   EXPECT_FALSE(TDrawMetaFile::IsWmfName("a.wmf.emf"));
+  // The same table names every format the program writes.
+  EXPECT_EQ(PictureFormatOf("/x/Page.PNG"), PictureFormat::Png);
+  EXPECT_EQ(PictureFormatOf("a.svg"), PictureFormat::Svg);
+  EXPECT_EQ(PictureFormatOf("a.gif"), std::nullopt);
 }
 
 }  // namespace

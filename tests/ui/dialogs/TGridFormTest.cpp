@@ -79,7 +79,7 @@ class TGridFormTest : public QObject {
     Form.show();
     QTest::mouseClick(Form.OkButton, Qt::LeftButton);
     QCOMPARE(Form.result(), int(QDialog::Accepted));
-    QVERIFY(!Form.GetProps(*Game));
+    QVERIFY(!Game->ApplySettings(Form.GetProps(Game->Settings)));
     QVERIFY(Game->Modified);
     QVERIFY(Game->Settings == Before);
     QCOMPARE(Game->Grid, Grid);
@@ -91,7 +91,7 @@ class TGridFormTest : public QObject {
     TGridForm Form(nullptr, &Prompts);
     Form.SetProps(Game->Settings);
     TypeInto(Form.SpinEdit1, "12");
-    QVERIFY(Form.GetProps(*Game));
+    QVERIFY(Game->ApplySettings(Form.GetProps(Game->Settings)));
     QCOMPARE(int(Game->Settings.Cols), 15);
     QCOMPARE(int(Game->Settings.Rows), 12);
     QCOMPARE(Game->Grid, std::string(15 * 12, EmptyChar));
@@ -121,7 +121,7 @@ class TGridFormTest : public QObject {
     // Enter in a size field confirms the dialog, as the default button does.
     QTest::keyClick(Form.SpinEdit1, Qt::Key_Return);
     QCOMPARE(Form.result(), int(QDialog::Accepted));
-    Form.GetProps(*Game);
+    Game->ApplySettings(Form.GetProps(Game->Settings));
     QCOMPARE(int(Game->Settings.Cols), std::max(Stored, 3));
     QCOMPARE(int(Game->Settings.Rows), Stored);
   }
@@ -138,7 +138,7 @@ class TGridFormTest : public QObject {
     Form.SetProps(Game->Settings);
     Form.ColorComboBox2->setCurrentIndex(11);  // Yellow
     Form.CheckBox3->setChecked(true);
-    QVERIFY(!Form.GetProps(*Game));
+    QVERIFY(!Game->ApplySettings(Form.GetProps(Game->Settings)));
     QCOMPARE(int(Game->Settings.Cols), 60);
     QCOMPARE(int(Game->Settings.Rows), 2);
     QCOMPARE(Game->Grid, Grid);
@@ -179,7 +179,7 @@ class TGridFormTest : public QObject {
     QCOMPARE(Form.ColorComboBox6->currentText(), QString("0x80000005"));
     QCOMPARE(Form.ColorComboBox3->currentText(), QString("Red"));
     QCOMPARE(Form.ColorComboBox3->count(), 16);
-    Form.GetProps(*Game);
+    Game->ApplySettings(Form.GetProps(Game->Settings));
     QCOMPARE(Game->Settings.LineColor, std::uint32_t{0x123456});
     QCOMPARE(Game->Settings.MarkBackColor, std::uint32_t{0x80000005});
     // A second, different value replaces the kept one instead of piling up.
@@ -198,15 +198,15 @@ class TGridFormTest : public QObject {
     Game->Settings.Charset = 2;  // not offered: shown as ANSI, stored back as ANSI
     Form.SetProps(Game->Settings);
     QCOMPARE(Form.Combo2->currentText(), QString("ANSI"));
-    Form.GetProps(*Game);
+    Game->ApplySettings(Form.GetProps(Game->Settings));
     QCOMPARE(int(Game->Settings.Charset), 0);
     Form.Combo2->setCurrentIndex(-1);
-    Form.GetProps(*Game);
+    Game->ApplySettings(Form.GetProps(Game->Settings));
     QCOMPARE(int(Game->Settings.Charset), 1);
   }
 
   void theCharacterSetsAreListedInFileOrderAndTheDocumentsIsSelected() {
-    Game->Settings.SetLanguageName("deutsch");  // names compare without regard to case
+    QVERIFY(Game->Settings.SetLanguageName("deutsch"));  // names compare without regard to case
     TGridForm Form(nullptr, &Prompts);
     QCOMPARE(Form.Combo1->count(), 3);
     QCOMPARE(Form.Combo1->itemText(0), QString("English"));
@@ -214,23 +214,23 @@ class TGridFormTest : public QObject {
     QCOMPARE(Form.Combo1->currentIndex(), -1);
     Form.SetProps(Game->Settings);
     QCOMPARE(Form.Combo1->currentText(), QString("Deutsch"));
-    Form.GetProps(*Game);
+    Game->ApplySettings(Form.GetProps(Game->Settings));
     QCOMPARE(Game->Settings.LanguageName(), std::string("Deutsch"));
     QCOMPARE(Game->Letters, std::string("ABC\xC4\xD6\xDC"));  // upper-cased, Windows-1252
   }
 
   void aLanguageNotListedSelectsNothingAndOkStoresAnEmptyName() {
-    Game->Settings.SetLanguageName("Klingon");
+    QVERIFY(Game->Settings.SetLanguageName("Klingon"));
     TGridForm Form(nullptr, &Prompts);
     Form.SetProps(Game->Settings);
     QCOMPARE(Form.Combo1->currentIndex(), -1);
-    Form.GetProps(*Game);
+    Game->ApplySettings(Form.GetProps(Game->Settings));
     QCOMPARE(Game->Settings.LanguageName(), std::string());
     QCOMPARE(Game->Letters, std::string("?"));
   }
 
   void deletingTheSetInUseThenOkGivesTheFirstRemainingSet() {
-    Game->Settings.SetLanguageName("Deutsch");
+    QVERIFY(Game->Settings.SetLanguageName("Deutsch"));
     TGridForm Form(nullptr, &Prompts);
     Form.SetProps(Game->Settings);
     Prompts.Answers.push_back(Answer::Ok);
@@ -245,7 +245,7 @@ class TGridFormTest : public QObject {
     QCOMPARE(Game->Settings.LanguageName(), std::string("Deutsch"));
     QCOMPARE(Form.Combo1->count(), 2);
     QCOMPARE(Form.Combo1->currentText(), QString("English"));
-    Form.GetProps(*Game);
+    Game->ApplySettings(Form.GetProps(Game->Settings));
     QCOMPARE(Game->Settings.LanguageName(), std::string("English"));
     QCOMPARE(Game->Letters, std::string("QWERTYUIOPASDFGHJKLZXCVBNM"));
   }
@@ -264,7 +264,7 @@ class TGridFormTest : public QObject {
   }
 
   void createStoresTheNewSetAtOnceAndListsItUnselected() {
-    Game->Settings.SetLanguageName("Deutsch");
+    QVERIFY(Game->Settings.SetLanguageName("Deutsch"));
     TGridForm Form(nullptr, &Prompts);
     Form.SetProps(Game->Settings);
     test::ModalAnswer Typist([](QWidget* Window) {
@@ -327,7 +327,7 @@ class TGridFormTest : public QObject {
   void aNameLongerThanTheDocumentHoldsIsListedButRefused() {
     test::WriteFile(Home->SettingsFile(),
                     "[Languages]\nEnglish=qwerty\nVeryLongName12=xyz\nРусский=абв\n");
-    Game->Settings.SetLanguageName("English");
+    QVERIFY(Game->Settings.SetLanguageName("English"));
     TGridForm Form(nullptr, &Prompts);
     Form.SetProps(Game->Settings);
     QCOMPARE(Form.Combo1->count(), 3);
@@ -337,7 +337,7 @@ class TGridFormTest : public QObject {
                  Prompts.LastMessage().contains("10 characters"),
              qPrintable(Prompts.LastMessage()));
     QCOMPARE(Form.Combo1->currentText(), QString("English"));
-    Form.GetProps(*Game);
+    Game->ApplySettings(Form.GetProps(Game->Settings));
     QCOMPARE(Game->Settings.LanguageName(), std::string("English"));
   }
 
@@ -362,7 +362,7 @@ class TGridFormTest : public QObject {
     Form.OkButton->click();
     QVERIFY(!Form.isVisible());
     QCOMPARE(Form.result(), int(QDialog::Accepted));
-    Form.GetProps(*Game);
+    Game->ApplySettings(Form.GetProps(Game->Settings));
     QCOMPARE(int(Game->Settings.Charset), 204);
     QCOMPARE(Game->Settings.LanguageName(), std::string("\xD0\xF3\xF1\xF1\xEA\xE8\xE9"));
     QCOMPARE(Game->Letters, std::string("\xC0\xC1\xC2"));  // АБВ in Windows-1251

@@ -33,7 +33,7 @@ class JumbleBuilder {
   // Returns false, after telling why, for a text with a control character or one that does not
   // fit a grid of 50 x 50 cells and 20 word columns; the document then keeps its puzzle. A blank
   // text builds an empty puzzle: 1 column, 0 rows, only line 0.
-  bool Build(const std::string& Text);
+  [[nodiscard]] bool Build(const std::string& Text);
 
   // Mixes Letters, appends their hint record for segment start A and word start B to the word
   // list, and empties Letters for the next word.
@@ -41,7 +41,7 @@ class JumbleBuilder {
 
   // The word-mix switch changed: takes the new state and rebuilds when the text holds more than
   // blanks. Returns whether a build ran and succeeded.
-  bool MixClick(bool NewMix, const std::string& Text);
+  [[nodiscard]] bool MixClick(bool NewMix, const std::string& Text);
 
  private:
   void Tell(const std::string& Text);

@@ -2,11 +2,12 @@
 
 #include <cstdint>
 
+#include "document/GridBackground.h"
+
 namespace vornic {
 namespace {
 
 constexpr int Cell = TDrawMetaFile::CellSize;
-constexpr TColor ShadowColor = clGray;
 
 }  // namespace
 
@@ -34,14 +35,8 @@ void JumbleDrawing::PrepareImage() {
   TMetaCanvas& Canvas = *Game.MetaFile.Canvas();
   const int W = Game.MetaFile.Width();
   const int H = Game.MetaFile.Height();
-  if (Game.Settings.Shadow) {
-    Canvas.Pen.Color = ShadowColor;
-    Canvas.Brush = {ShadowColor, TBrushStyle::Solid};
-    Canvas.Rectangle(4, 4, W, H);
-  }
-  Canvas.Pen.Color = Game.Settings.BackColor;
-  Canvas.Brush = {Game.Settings.BackColor, TBrushStyle::Solid};
-  Canvas.Rectangle(1, 1, W - 3, H - 3);
+  // The frame is drawn over everything at the end; here it only fills.
+  DrawShadowAndFrame(Canvas, W, H, Game.Settings, Game.Settings.BackColor);
   Canvas.Pen.Color = Game.Settings.LineColor;
   if (Game.Settings.GridLines) {
     for (int i = 1; i < Game.Settings.Cols; ++i) {

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/GridLimits.h"
+
 namespace vornic {
 
 // Where the words of a jumbled text go: C word columns of R rows; word k (from 0) lies in word
@@ -12,7 +14,7 @@ namespace vornic {
 // of M letters and a hint box of M / 2 + 1 cells; the grid is T cells wide.
 struct JumbleLayout {
   static constexpr int MaxWordColumns = 20;
-  static constexpr int MaxGridSize = 50;
+  static constexpr int MaxGridSize = MaxGridSide;
 
   int C = 1;
   int R = 0;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/TextLines.h"
 #include "document/TVornicGame.h"
 
 namespace vornic {
@@ -9,9 +10,8 @@ namespace vornic {
 std::string JumbleAsText(const TVornicGame& Game) {
   std::vector<std::string> Lines;
   Game.ListWords(Lines);
-  std::string Text;
-  for (std::size_t i = 1; i < Lines.size(); ++i) Text += Lines[i] + "\r\n";
-  return Text;
+  if (!Lines.empty()) Lines.erase(Lines.begin());  // line 0 is the text itself
+  return JoinCrLf(Lines);
 }
 
 }  // namespace vornic

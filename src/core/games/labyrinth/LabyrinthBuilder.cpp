@@ -1,5 +1,6 @@
 #include "games/labyrinth/LabyrinthBuilder.h"
 
+#include "base/ControlBytes.h"
 #include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "games/labyrinth/LabyrinthEntry.h"
@@ -18,7 +19,7 @@ LabyrinthBuilder::Result LabyrinthBuilder::BuildLabyrinth(const std::string& Tex
                                                           TVornicGame& Game) {
   const int Cols = Game.Settings.Cols;
   const int Rows = Game.Settings.Rows;
-  if (Text.empty() || RefuseControlCharacters(Text, {}) || Cols < 1 || Rows < 1 || Cols > MaxSide ||
+  if (Text.empty() || FirstControlByte(Text) || Cols < 1 || Rows < 1 || Cols > MaxSide ||
       Rows > MaxSide)
     return Result::NothingToBuild;
   const std::string Upper = Game.Codes().Upper(Text);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/GridLimits.h"
 #include "games/EntryPath.h"
 
 namespace vornic {
@@ -26,8 +27,7 @@ class LabyrinthBuilder {
   static constexpr int MainPathTries = 501;
   static constexpr int IdleTrapCalls = 501;
   static constexpr int FailedStepsPerTrap = 50;
-  // Path bytes hold a coordinate + 100 in one byte.
-  static constexpr int MaxSide = 155;
+  static constexpr int MaxSide = MaxPathSide;
 
   enum class Result {
     Full,           // every cell holds a letter
@@ -40,13 +40,13 @@ class LabyrinthBuilder {
   // The window's build: upper-cases Text, takes W x H from the document's Cols and Rows and
   // tries up to MaxTries times for a full grid; the last try stands. Writes the document's
   // Words and Grid.
-  Result BuildLabyrinth(const std::string& Text, TVornicGame& Game);
+  [[nodiscard]] Result BuildLabyrinth(const std::string& Text, TVornicGame& Game);
 
   // Lays Text (as given) along a main path from border to border on the document's Cols x Rows,
   // in up to MainPathTries tries. On success adds entry 0, sets the start cell and writes the
   // working grid into the document; on failure leaves the working grid clear and the document
   // as it was.
-  bool LayMainPath(const std::string& Text, TVornicGame& Game);
+  [[nodiscard]] bool LayMainPath(const std::string& Text, TVornicGame& Game);
   // Tries to grow one trap from a random cell of a random entry; true when one was grown.
   bool AddTrap(TVornicGame& Game);
 

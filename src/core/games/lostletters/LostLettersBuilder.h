@@ -25,7 +25,7 @@ class LostLettersBuilder {
   // Lines is brought into MinLines..MaxLines first, as the line-count control does. Returns
   // false and changes nothing for an empty text (silently), and after telling why for a text
   // with a control character or one whose rows would be wider than the grid size can record.
-  bool Build(const std::string& Text, int Lines);
+  [[nodiscard]] bool Build(const std::string& Text, int Lines);
 
   // Grid width for a text length: ceil(Length / Lines).
   static long long RowLength(std::size_t Length, int Lines);

@@ -2,16 +2,22 @@
 
 #include <algorithm>
 
+#include "document/GridBackground.h"
+
 namespace vornic {
 namespace {
 
 constexpr int Cell = TDrawMetaFile::CellSize;
-constexpr TColor ShadowColor = clGray;
 
 }  // namespace
 
+std::pair<int, int> LostLettersDrawing::PictureSize(const TVornicGame& Game) {
+  return {Game.Settings.Cols * Cell + 5, Game.Settings.Rows * 2 * Cell + 10};
+}
+
 void LostLettersDrawing::ResizeImage(TVornicGame& Game) {
-  Game.MetaFile.SetSize(Game.Settings.Cols * Cell + 5, Game.Settings.Rows * 2 * Cell + 10);
+  const auto [Width, Height] = PictureSize(Game);
+  Game.MetaFile.SetSize(Width, Height);
 }
 
 int LostLettersDrawing::BlockOffset() const {
@@ -31,14 +37,7 @@ bool LostLettersDrawing::DrawTheGame() {
   Canvas.Font.Charset = Game.Settings.Charset;
   const int W = Picture.Width();
   const int H = Picture.Height();
-  if (Game.Settings.Shadow) {
-    Canvas.Pen.Color = ShadowColor;
-    Canvas.Brush = {ShadowColor, TBrushStyle::Solid};
-    Canvas.Rectangle(4, 4, W, H);
-  }
-  Canvas.Pen.Color = Game.Settings.LineColor;
-  Canvas.Brush = {Game.Settings.BackColor, TBrushStyle::Solid};
-  Canvas.Rectangle(1, 1, W - 3, H - 3);
+  DrawShadowAndFrame(Canvas, W, H, Game.Settings, Game.Settings.LineColor);
   DrawHighlights(Text);
   Canvas.Brush.Style = TBrushStyle::Clear;
   Canvas.Rectangle(1, 1, W - 3, H - 3);

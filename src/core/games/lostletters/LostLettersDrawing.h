@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include "document/TVornicGame.h"
 
 namespace vornic {
@@ -24,6 +26,8 @@ class LostLettersDrawing {
   // Sizes the picture for the grid: Cols x 16 + 5 by Rows x 32 + 10 (two blocks). The builder
   // calls it, and so must whoever opens a file before drawing it.
   static void ResizeImage(TVornicGame& Game);
+  // That size, width first.
+  static std::pair<int, int> PictureSize(const TVornicGame& Game);
 
   // How far the answer block lies below the mixed block: Rows x 16 + 5.
   int BlockOffset() const;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/ControlBytes.h"
 #include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 
@@ -25,7 +26,7 @@ class BusyScope {
 };
 
 bool HasControlCharacter(const std::string& Text) {
-  return RefuseControlCharacters(Text, {}).has_value();
+  return FirstControlByte(Text).has_value();
 }
 
 }  // namespace

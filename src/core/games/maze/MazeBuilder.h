@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/GridLimits.h"
 #include "games/EntryPath.h"
 #include "games/maze/MazeGrid.h"
 
@@ -23,8 +24,7 @@ class MazeBuilder {
   static constexpr int MaxAttempts = 10001;
   static constexpr int TriesPerWord = 21;
   static constexpr int FailedStepsPerTry = 50;
-  // Path bytes hold a coordinate + 100 in one byte.
-  static constexpr int MaxSide = 155;
+  static constexpr int MaxSide = MaxPathSide;
 
   // Told true when a build starts and false when it ends, on every way out: the window shows
   // the busy cursor meanwhile. May be unset.
@@ -35,8 +35,8 @@ class MazeBuilder {
   // untouched) when W or H is outside 1..MaxSide, the phrase has more letters than the grid has
   // cells, or a text holds a control character. On false the document holds the entries of the
   // last, unfinished attempt; the caller clears it.
-  bool BuildMaze(const std::vector<std::string>& Words, const std::string& Phrase, int W, int H,
-                 TVornicGame& Game);
+  [[nodiscard]] bool BuildMaze(const std::vector<std::string>& Words, const std::string& Phrase,
+                               int W, int H, TVornicGame& Game);
 
   // The grid of the last build row by row, the form of the document's Grid.
   std::string MazeGridText() const { return Grid.Text(); }

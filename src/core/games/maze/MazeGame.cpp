@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "base/CodePage.h"
+#include "base/TextLines.h"
 #include "document/TVornicGame.h"
 
 namespace vornic {
@@ -84,9 +85,8 @@ std::string MazeWordsText(const MazeInput& Input, int CharsetCode) {
   std::vector<std::string> Sorted = Input.Words;
   std::stable_sort(Sorted.begin(), Sorted.end(),
                    CaseInsensitiveOrder(CodePage::ForCharset(CharsetCode)));
-  std::string Text = Input.Phrase + "\r\n\r\n";
-  for (const std::string& Word : Sorted) Text += Word + "\r\n";
-  return Text;
+  Sorted.insert(Sorted.begin(), {Input.Phrase, std::string()});
+  return JoinCrLf(Sorted);
 }
 
 }  // namespace vornic

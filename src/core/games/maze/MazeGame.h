@@ -26,7 +26,8 @@ std::optional<std::string> CheckMazeInput(const MazeInput& Input);
 // the picture and runs the builder. On success the document's Grid is the built grid; on
 // failure (limits exhausted, refused input) the document's grid is cleared and its word list
 // emptied. The picture is left to the caller (DrawGrid, then ShowWord(0) for the phrase).
-bool BuildMazeGame(TVornicGame& Game, MazeBuilder& Builder, const MazeInput& Input, MazeSize Size);
+[[nodiscard]] bool BuildMazeGame(TVornicGame& Game, MazeBuilder& Builder, const MazeInput& Input,
+                                 MazeSize Size);
 
 // What an opened maze gives back: entry 0's text is the phrase, the other entries the words.
 MazeInput MazeInputFromDocument(const TVornicGame& Game);

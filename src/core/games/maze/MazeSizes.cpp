@@ -3,13 +3,15 @@
 #include <charconv>
 #include <cstdlib>
 
+#include "base/GridLimits.h"
+
 namespace vornic {
 
 std::vector<MazeSize> OfferedSizes(long long Total) {
   std::vector<MazeSize> Sizes;
-  for (long long D = 3; D <= Total / 2 - 1; ++D) {
-    if (D > 50) break;  // no later divisor can be offered
-    if (Total % D == 0 && Total / D < 51)
+  for (long long D = MinGridSide; D <= Total / 2 - 1; ++D) {
+    if (D > MaxGridSide) break;  // no later divisor can be offered
+    if (Total % D == 0 && Total / D <= MaxGridSide)
       Sizes.push_back({static_cast<int>(D), static_cast<int>(Total / D)});
   }
   return Sizes;

@@ -1,11 +1,11 @@
 #include "games/wordsearch/WordListText.h"
 
+#include "base/TextLines.h"
+
 namespace vornic {
 
 std::string WordListText(const std::vector<std::string>& Words) {
-  std::string Text;
-  for (const std::string& Word : Words) Text += Word + "\r\n";
-  return Text;
+  return JoinCrLf(Words);
 }
 
 }  // namespace vornic

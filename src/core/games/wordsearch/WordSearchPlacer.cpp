@@ -119,7 +119,8 @@ void WordSearchPlacer::DeleteAll() {
 void WordSearchPlacer::PlaceEditedList(const std::vector<std::string>& Words) {
   ListBox1.clear();
   Game.ClearGrid();
-  for (const std::string& Word : Words) EnterWord(Word, true);
+  // A word that fails has been told and stays out of the list; the others are still placed.
+  for (const std::string& Word : Words) static_cast<void>(EnterWord(Word, true));
 }
 
 void WordSearchPlacer::Tell(const std::string& Title, const std::string& Text, Icon Kind) {

@@ -38,9 +38,9 @@ class WordSearchPlacer {
   // Places one typed word (UTF-8) at a random position in an enabled direction. Tells "No
   // directions specified", a character the puzzle's code page cannot hold, or "Could not
   // insert word " + word; returns whether it was placed.
-  bool EnterWord(const std::string& Word, bool AddToList);
+  [[nodiscard]] bool EnterWord(const std::string& Word, bool AddToList);
   // The same for a word already in the document's code page.
-  bool EnterWordBytes(const std::string& Word, bool AddToList);
+  [[nodiscard]] bool EnterWordBytes(const std::string& Word, bool AddToList);
 
   void FillBlanks();
   // Clears the grid and places the list again, stopping at the first word that fails.

@@ -53,7 +53,8 @@ bool TVornicForm::OpenVornicG(const std::string& FileName) {
 }
 
 void TVornicForm::Enter() {
-  Placer.EnterWord(Edit1->text().toStdString(), true);
+  // A word that cannot be placed has been told; list and picture are drawn anew either way.
+  static_cast<void>(Placer.EnterWord(Edit1->text().toStdString(), true));
   Edit1->clear();
   ShowList();
   FullRefresh();
@@ -117,7 +118,7 @@ void TVornicForm::GridSet() {
   Dialog.CellsGroup->hide();
   Dialog.SetProps(Game.Settings);
   if (Dialog.exec() != QDialog::Accepted) return;
-  if (Dialog.GetProps(Game)) {
+  if (Game.ApplySettings(Dialog.GetProps(Game.Settings))) {
     // A new size: the grid was cleared, so the list is placed again.
     ClearPreview(*Image1);
     Reord();

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "games/GameTable.h"
+#include "games/wordsearch/WordSearchDescriptor.h"
 #include "games/wordsearch/WordSearchPlacer.h"
 #include "ui/games/TGameForm.h"
 
@@ -23,9 +25,9 @@ class TVornicForm : public TGameForm {
   Q_OBJECT
 
  public:
-  static constexpr const char* TypeName = "VornicGame";
-  static constexpr int StartCols = 15;
-  static constexpr int StartRows = 10;
+  static constexpr const char* TypeName = GameTypeName::WordSearch;
+  static constexpr int StartCols = WordSearchDescriptor::StartCols;
+  static constexpr int StartRows = WordSearchDescriptor::StartRows;
 
   explicit TVornicForm(const Answerers& Answer = {}, QWidget* Parent = nullptr);
 

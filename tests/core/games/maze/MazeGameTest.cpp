@@ -111,6 +111,9 @@ TEST_F(MazeGameTest, ControlCharactersAreRefusedWithAMessageNamingWhere) {
   const auto InWord = CheckMazeInput({"AB", {"CD", std::string("E") + EmptyChar}});
   ASSERT_TRUE(InWord.has_value());
   EXPECT_NE(InWord->find("Word 2"), std::string::npos);
+  // One rule for every game: DEL is a control too, 0x80 to 0x9F are letters of the code page.
+  EXPECT_TRUE(CheckMazeInput({"A\x7F", {"CD"}}).has_value());
+  EXPECT_FALSE(CheckMazeInput({"A\x80\x9F", {"CD"}}).has_value());
 }
 
 }  // namespace

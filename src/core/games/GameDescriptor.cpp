@@ -1,0 +1,48 @@
+#include "games/GameDescriptor.h"
+
+#include "document/TVornicGame.h"
+#include "document/TextExport.h"
+#include "games/GameTable.h"
+#include "games/TypedText.h"
+
+namespace vornic {
+
+std::string_view GameDescriptor::TypeName() const {
+  return Info().TypeName;
+}
+
+void GameDescriptor::InitDocument(TVornicGame& Game, UserInterface* Ui) const {
+  Game.Init(std::string(TypeName()), nullptr);
+  Game.Ui = Ui;
+}
+
+std::pair<int, int> GameDescriptor::PictureSize(const TVornicGame& Game) const {
+  constexpr int Cell = TDrawMetaFile::CellSize;
+  return {Game.Settings.Cols * Cell + 5, Game.Settings.Rows * Cell + 5};
+}
+
+void GameDescriptor::ResizeImage(TVornicGame& Game) const {
+  const auto [Width, Height] = PictureSize(Game);
+  Game.MetaFile.SetSize(Width, Height);
+}
+
+std::string GameDescriptor::CopyText(const TVornicGame& Game) const {
+  return GridAsText(Game);
+}
+
+std::optional<std::string> GameDescriptor::CopyWords(const TVornicGame&) const {
+  return std::nullopt;
+}
+
+bool GameDescriptor::HighlightFits(const TVornicGame& Game, int Highlight) {
+  return Highlight < 0 || static_cast<std::size_t>(Highlight) < Game.Words.size();
+}
+
+std::optional<std::string> GameDescriptor::ReadTyped(TVornicGame& Game, std::string_view Utf8) {
+  TypedText Typed = ReadTypedText(Game.Codes(), Utf8);
+  if (Typed.Ok()) return std::move(Typed.Bytes);
+  if (Game.Ui) Game.Ui->Tell(ApplicationTitle, Typed.Refusal, Icon::Warning);
+  return std::nullopt;
+}
+
+}  // namespace vornic

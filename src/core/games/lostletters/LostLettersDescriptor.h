@@ -1,0 +1,20 @@
+#pragma once
+
+#include "games/GameDescriptor.h"
+
+namespace vornic {
+
+// Lost letters: two blocks, the mixed one above the answer block, which holds the text on
+// View.Solution.
+class LostLettersDescriptor final : public GameDescriptor {
+ public:
+  const GameInfo& Info() const override;
+  // Cols x 16 + 5 by Rows x 32 + 10: both blocks.
+  std::pair<int, int> PictureSize(const TVornicGame& Game) const override;
+  [[nodiscard]] bool Draw(TVornicGame& Game, const GameView& View) const override;
+  // Input.Text in Input.Lines rows. False for an empty text and after telling why the text was
+  // refused.
+  [[nodiscard]] bool Build(TVornicGame& Game, const GameInput& Input) const override;
+};
+
+}  // namespace vornic

@@ -1,0 +1,49 @@
+#include "games/maze/MazeDescriptor.h"
+
+#include <algorithm>
+
+#include "document/TVornicGame.h"
+#include "games/GameTable.h"
+#include "games/maze/MazeGame.h"
+
+namespace vornic {
+
+const GameInfo& MazeDescriptor::Info() const {
+  return *FindGameByTypeName(GameTypeName::WordMaze);
+}
+
+bool MazeDescriptor::Draw(TVornicGame& Game, const GameView& View) const {
+  // As the window shows a maze after a build: the phrase highlighted; "Refresh" draws it plain.
+  if (!View.Plain && !HighlightFits(Game, View.Highlight)) return false;
+  ResizeImage(Game);
+  Game.DrawGrid(true);
+  if (!View.Plain) static_cast<void>(Game.ShowWord(std::max(View.Highlight, 0)));
+  return true;
+}
+
+std::optional<std::string> MazeDescriptor::CopyWords(const TVornicGame& Game) const {
+  return MazeWordsText(MazeInputFromDocument(Game), Game.Settings.Charset);
+}
+
+bool MazeDescriptor::Build(TVornicGame& Game, const GameInput& Input) const {
+  MazeInput Maze;
+  std::optional<std::string> Phrase = ReadTyped(Game, Input.Text);
+  if (!Phrase) return false;
+  Maze.Phrase = std::move(*Phrase);
+  for (const std::string& Line : Input.Words) {
+    std::optional<std::string> Word = ReadTyped(Game, Line);
+    if (!Word) return false;
+    Maze.Words.push_back(std::move(*Word));
+  }
+  const std::vector<MazeSize> Sizes = OfferedSizes(LetterTotal(Maze.Phrase, Maze.Words));
+  std::optional<MazeSize> Size = NearestToSquare(Sizes);
+  if (Input.Cols && Input.Rows) {
+    Size = MazeSize{*Input.Cols, *Input.Rows};
+    if (std::find(Sizes.begin(), Sizes.end(), *Size) == Sizes.end()) return false;
+  }
+  if (!Size || !Game.New()) return false;
+  MazeBuilder Builder;
+  return BuildMazeGame(Game, Builder, Maze, *Size);
+}
+
+}  // namespace vornic
