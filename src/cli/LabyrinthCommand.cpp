@@ -6,6 +6,7 @@
 #include "games/GameTable.h"
 #include "games/TypedText.h"
 #include "games/labyrinth/LabyrinthBuilder.h"
+#include "games/labyrinth/LabyrinthInput.h"
 
 namespace vornic::cli {
 namespace {
@@ -20,10 +21,8 @@ struct LabyrinthOptions {
 
 void RunLabyrinth(const LabyrinthOptions& Options, CliContext& Context) {
   const auto [Cols, Rows] = ParseSize(Options.Size, MinGridSide, MaxGridSide);
-  const TypedText Text = ReadTypedText(CodePage::ForCharset(Options.FontCharset), Options.Text);
+  const TypedText Text = ReadLabyrinthText(CodePage::ForCharset(Options.FontCharset), Options.Text);
   if (!Text.Ok()) throw CliFailure(BadUsage, Text.Refusal);
-  if (Text.Bytes.empty())
-    throw CliFailure(BadUsage, "The text is empty: there is nothing to build a labyrinth from.");
   SeedGenerator(Options.Seed);
 
   TVornicGame Game;
@@ -35,9 +34,7 @@ void RunLabyrinth(const LabyrinthOptions& Options, CliContext& Context) {
   const LabyrinthBuilder::Result Outcome = Builder.BuildLabyrinth(Text.Bytes, Game);
   const std::string Size = std::to_string(Cols) + " x " + std::to_string(Rows);
   if (Outcome == LabyrinthBuilder::Result::NoMainPath)
-    throw CliFailure(NotBuilt, "The text of " + std::to_string(Text.Bytes.size()) +
-                                   " letters found no path from border to border in the " + Size +
-                                   " grid. Use a shorter text or a larger grid.");
+    throw CliFailure(NotBuilt, LabyrinthNoPathMessage(Text.Bytes.size(), Cols, Rows));
   SaveGame(Game, Options.Output);
   Context.Out << "Wrote " << Options.Output << ": " << Size << ", the text and "
               << Game.Words.size() - 1 << " traps.\n";

@@ -20,13 +20,6 @@ struct MazeOptions {
   std::optional<std::uint64_t> Seed;
 };
 
-// Typed text as the window's upper-casing edits hold it; what cannot be held is bad input.
-std::string Typed(const CodePage& Page, const std::string& Utf8, const std::string& What) {
-  TypedText Text = ReadTypedText(Page, Utf8);
-  if (!Text.Ok()) throw CliFailure(BadUsage, What + ": " + Text.Refusal);
-  return Text.Bytes;
-}
-
 std::string SizeList(const std::vector<MazeSize>& Sizes) {
   std::string List;
   for (const MazeSize& Size : Sizes)
@@ -54,13 +47,13 @@ MazeSize ChooseSize(const std::optional<std::string>& Asked, long long Total) {
 void RunMaze(const MazeOptions& Options, CliContext& Context) {
   if (!Options.Words && !Options.WordsFile)
     throw CliFailure(BadUsage, "Give the words with --words or --words-file.");
-  const CodePage& Page = CodePage::ForCharset(Options.FontCharset);
-  MazeInput Input;
-  Input.Phrase = Typed(Page, Options.Phrase, "The title phrase");
   const std::vector<std::string> Lines =
       Options.Words ? SplitCommas(*Options.Words) : ReadWordsFile(*Options.WordsFile);
-  for (const std::string& Line : Lines)
-    Input.Words.push_back(Typed(Page, Line, "The word " + Line));
+  // Typed text as the window's upper-casing edits hold it; what cannot be held is bad input.
+  const TypedMazeInput Typed =
+      ReadMazeInput(CodePage::ForCharset(Options.FontCharset), Options.Phrase, Lines);
+  if (!Typed.Ok()) throw CliFailure(BadUsage, Typed.Refusal);
+  const MazeInput& Input = Typed.Input;
   const long long Total = LetterTotal(Input.Phrase, Input.Words);
   const MazeSize Size = ChooseSize(Options.Size, Total);
   SeedGenerator(Options.Seed);
@@ -71,11 +64,12 @@ void RunMaze(const MazeOptions& Options, CliContext& Context) {
   Game.SetSize(Size.W, Size.H);
   StartNew(Game);
   MazeBuilder Builder;
-  if (!BuildMazeGame(Game, Builder, Input, Size))
-    throw CliFailure(NotBuilt, "The maze could not be built in " + FormatSize(Size) +
-                                   ": no way to lay every word was found in " +
-                                   std::to_string(MazeBuilder::MaxAttempts) +
-                                   " attempts. Try another size or other words.");
+  if (!BuildMazeGame(Game, Builder, Input, Size)) {
+    const std::string Failure = MazeBuildFailure(Input, Size);
+    throw CliFailure(NotBuilt, Failure.empty()
+                                   ? "The maze could not be built in " + FormatSize(Size) + "."
+                                   : Failure);
+  }
   SaveGame(Game, Options.Output);
   Context.Out << "Wrote " << Options.Output << ": " << FormatSize(Size) << ", the phrase and "
               << Input.Words.size() << " words, " << Total << " letters.\n";

@@ -1,5 +1,8 @@
 #include "games/labyrinth/LabyrinthBuilder.h"
 
+#include <optional>
+#include <utility>
+
 #include "base/ControlBytes.h"
 #include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
@@ -22,42 +25,64 @@ LabyrinthBuilder::Result LabyrinthBuilder::BuildLabyrinth(const std::string& Tex
   if (Text.empty() || FirstControlByte(Text) || Cols < 1 || Rows < 1 || Cols > MaxSide ||
       Rows > MaxSide)
     return Result::NothingToBuild;
-  const std::string Upper = Game.Codes().Upper(Text);
-  bool Laid = false;
+  Letters = Game.Codes().Upper(Text);
+  Clear(Cols, Rows);
+  TryFree.clear();
+  std::optional<Layout> Best;
   for (int Try = 1; Try <= MaxTries; ++Try) {
-    Game.ClearGrid();
-    Laid = LayMainPath(Upper, Game);
-    if (Laid) {
-      // Growing ends after IdleTrapCalls calls without a new trap; the last of them ends it
-      // whatever its result.
-      for (int Since = 1;; ++Since) {
-        // On a full grid no trap can grow: the remaining calls would change nothing.
-        if (FreeCells == 0) break;
-        const bool Grew = AddTrap(Game);
-        if (Since >= IdleTrapCalls) break;
-        if (Grew) Since = 0;
-      }
+    if (!LayMain()) {
+      TryFree.push_back(-1);
+      continue;
     }
-    if (GridIsFull()) break;
+    // Growing ends after IdleTrapCalls calls without a new trap; the last of them ends it
+    // whatever its result. On a full grid no trap can grow: the remaining calls would change
+    // nothing.
+    for (int Since = 1; Now.FreeCells > 0; ++Since) {
+      const bool Grew = GrowOneTrap();
+      if (Since >= IdleTrapCalls) break;
+      if (Grew) Since = 0;
+    }
+    TryFree.push_back(Now.FreeCells);
+    // A later try replaces the kept one only when it leaves fewer cells blank.
+    if (!Best || Now.FreeCells < Best->FreeCells) Best = Now;
+    if (Now.FreeCells == 0) break;
   }
+  Game.ClearGrid();
+  if (!Best) {
+    Clear(W, H);
+    Game.SetGrid(LabGridText());
+    return Result::NoMainPath;
+  }
+  Now = std::move(*Best);
+  std::vector<std::string> Entries;
+  Entries.reserve(Now.Entries.size());
+  for (const Branch& Entry : Now.Entries) Entries.push_back(EntryText(Letters, Entry));
+  Game.Words.Assign(std::move(Entries));
   Game.SetGrid(LabGridText());
-  if (GridIsFull()) return Result::Full;
-  return Laid ? Result::NotFull : Result::NoMainPath;
+  return GridIsFull() ? Result::Full : Result::NotFull;
 }
 
 bool LabyrinthBuilder::LayMainPath(const std::string& Text, TVornicGame& Game) {
   Letters = Text;
   Clear(Game.Settings.Cols, Game.Settings.Rows);
-  if (Text.empty() || W < 1 || H < 1) return false;
+  if (!LayMain()) return false;
+  Game.AddWord(Letters, LabyrinthEntry::Encode(MainPath, 0));
+  Game.SetGrid(LabGridText());
+  return true;
+}
+
+bool LabyrinthBuilder::LayMain() {
+  Clear(W, H);
+  if (Letters.empty() || W < 1 || H < 1) return false;
   // A text with more letters than cells never fits: spare the tries.
-  const bool CanFit = Text.size() <= static_cast<std::size_t>(W) * static_cast<std::size_t>(H);
-  for (int Try = 0; CanFit && Try < MainPathTries; ++Try) {
+  if (Letters.size() > static_cast<std::size_t>(W) * static_cast<std::size_t>(H)) return false;
+  for (int Try = 0; Try < MainPathTries; ++Try) {
     if (TryMainPath()) {
-      Game.AddWord(Letters, LabyrinthEntry::Encode(MainPath, 0));
-      Game.SetGrid(LabGridText());
+      Now.Entries.push_back({MainPath, 0});
       return true;
     }
-    Clear(W, H);
+    // Only the path's cells hold letters: freeing them clears the grid.
+    for (const GridCell& Cell : MainPath) Put(Cell, EmptyChar);
   }
   MainPath.clear();
   return false;
@@ -69,7 +94,7 @@ bool LabyrinthBuilder::TryMainPath() {
   do {
     First = {RandomGenerator::Uniform(W) + 1, RandomGenerator::Uniform(H) + 1};
   } while (First.X != 1 && First.X != W && First.Y != 1 && First.Y != H);
-  Start = First;
+  Now.Start = First;
   MainPath.assign(1, First);
   Put(First, Letters[0]);
   // Failed steps add up over the whole try; successful steps do not reset them.
@@ -81,6 +106,8 @@ bool LabyrinthBuilder::TryMainPath() {
       MainPath.push_back(Target);
     } else {
       ++Failed;
+      // Walled in: every further step would fail too, so the try has failed already.
+      if (!HasFreeNeighbour(MainPath.back())) break;
     }
   }
   const GridCell Last = MainPath.back();
@@ -88,77 +115,99 @@ bool LabyrinthBuilder::TryMainPath() {
 }
 
 bool LabyrinthBuilder::AddTrap(TVornicGame& Game) {
-  if (Game.Words.empty() || MainPath.empty()) return false;
-  const int R = RandomGenerator::Uniform(static_cast<int>(Game.Words.size()));
-  const LabyrinthEntry Entry = LabyrinthEntry::Parse(Game.Words[static_cast<std::size_t>(R)]);
-  const int Count = static_cast<int>(Entry.Item.size());
+  if (!GrowOneTrap()) return false;
+  Game.Words.Add(EntryText(Letters, Now.Entries.back()));
+  return true;
+}
+
+bool LabyrinthBuilder::GrowOneTrap() {
+  if (Now.Entries.empty()) return false;
+  const int R = RandomGenerator::Uniform(static_cast<int>(Now.Entries.size()));
+  const Branch& Entry = Now.Entries[static_cast<std::size_t>(R)];
+  const int Count = static_cast<int>(Entry.Cells.size());
   const int K = RandomGenerator::Uniform(Count - 2) + 1;
   // The first cell of a trap belongs to its parent: branching there would repeat the parent.
   if (R > 0 && K == 1) return false;
-  if (K > static_cast<int>(Entry.Cells.size())) return false;
-  const int From = Entry.Offset.value_or(0) + K;
+  if (K > Count) return false;
+  const int From = Entry.Offset + K;
   const int To = static_cast<int>(Letters.size()) - 1;
-  // Only an entry damaged from outside can point before the text or past its end.
   if (From < 1 || From >= To) return false;
-  return GrowTrap(Entry.Cells[static_cast<std::size_t>(K - 1)], From, To, Game);
+  return GrowTrap(Entry.Cells[static_cast<std::size_t>(K - 1)], From, To);
 }
 
-bool LabyrinthBuilder::GrowTrap(GridCell Branch, int From, int To, TVornicGame& Game) {
+bool LabyrinthBuilder::GrowTrap(GridCell Fork, int From, int To) {
+  const std::vector<GridCell>& Main = Now.Entries.front().Cells;
   // Idx is the number of the text letter that the trap's last cell holds.
   int Idx = From;
-  std::vector<GridCell> Trap{Branch};
+  std::vector<GridCell> Trap{Fork};
+  // A trap cell beside the main path's next-but-one letter would let the reader rejoin the
+  // text there: the trap would be no dead end.
+  const auto Acceptable = [&](GridCell Target) {
+    return IsFree(Target.X, Target.Y) && !Touches(Target, Main[static_cast<std::size_t>(Idx + 1)]);
+  };
   int Failed = 0;
   while (Idx < To && Failed < FailedStepsPerTrap) {
     const GridCell Target = NeighbourCell(Trap.back(), RandomGenerator::Uniform(4));
-    // A trap cell beside the main path's next-but-one letter would let the reader rejoin the
-    // text there: the trap would be no dead end.
-    const GridCell Guard = MainPath[static_cast<std::size_t>(Idx + 1)];
-    if (IsFree(Target.X, Target.Y) && !Touches(Target, Guard)) {
+    if (Acceptable(Target)) {
       Put(Target, Letters[static_cast<std::size_t>(Idx)]);
       Trap.push_back(Target);
       ++Idx;
-    } else {
-      ++Failed;
+      continue;
     }
+    ++Failed;
+    // No step can be taken from here (nothing that decides it changes until one is): the
+    // remaining draws would all fail.
+    bool Open = false;
+    for (int D = 0; D < 4 && !Open; ++D) Open = Acceptable(NeighbourCell(Trap.back(), D));
+    if (!Open) break;
   }
   if (Idx == From) return false;
-  Game.AddWord(
-      Letters.substr(static_cast<std::size_t>(From - 1), static_cast<std::size_t>(Idx - From + 1)),
-      LabyrinthEntry::Encode(Trap, From - 1));
+  Now.Entries.push_back({std::move(Trap), From - 1});
   return true;
+}
+
+std::string LabyrinthBuilder::EntryText(const std::string& Letters, const Branch& Entry) {
+  return Letters.substr(static_cast<std::size_t>(Entry.Offset), Entry.Cells.size()) + EmptyChar +
+         LabyrinthEntry::Encode(Entry.Cells, Entry.Offset);
 }
 
 bool LabyrinthBuilder::GridIsFull() const {
-  for (int Y = 1; Y <= H; ++Y)
-    for (int X = 1; X <= W; ++X)
-      if (Cell(X, Y) == EmptyChar) return false;
-  return true;
+  return W > 0 && H > 0 && Now.FreeCells == 0;
 }
 
 std::string LabyrinthBuilder::LabGridText() const {
-  return std::string(Cells.begin(), Cells.end());
+  return std::string(Now.Cells.begin(), Now.Cells.end());
 }
 
 char LabyrinthBuilder::Cell(int X, int Y) const {
   if (X < 1 || Y < 1 || X > W || Y > H) return OutsideChar;
-  return Cells[static_cast<std::size_t>((Y - 1) * W + (X - 1))];
+  return Now.Cells[static_cast<std::size_t>((Y - 1) * W + (X - 1))];
 }
 
 void LabyrinthBuilder::Clear(int NewW, int NewH) {
   W = NewW;
   H = NewH;
-  Cells.assign(static_cast<std::size_t>(W) * static_cast<std::size_t>(H), EmptyChar);
-  FreeCells = W * H;
+  Now.Cells.assign(static_cast<std::size_t>(W) * static_cast<std::size_t>(H), EmptyChar);
+  Now.FreeCells = W * H;
+  Now.Entries.clear();
 }
 
 bool LabyrinthBuilder::IsFree(int X, int Y) const {
   return Cell(X, Y) == EmptyChar;
 }
 
+bool LabyrinthBuilder::HasFreeNeighbour(GridCell At) const {
+  for (int D = 0; D < 4; ++D) {
+    const GridCell Next = NeighbourCell(At, D);
+    if (IsFree(Next.X, Next.Y)) return true;
+  }
+  return false;
+}
+
 void LabyrinthBuilder::Put(GridCell At, char C) {
-  // Letters go only into free cells.
-  --FreeCells;
-  Cells[static_cast<std::size_t>((At.Y - 1) * W + (At.X - 1))] = C;
+  // Letters go only into free cells, EmptyChar only into cells that hold a letter.
+  Now.FreeCells += C == EmptyChar ? 1 : -1;
+  Now.Cells[static_cast<std::size_t>((At.Y - 1) * W + (At.X - 1))] = C;
 }
 
 }  // namespace vornic

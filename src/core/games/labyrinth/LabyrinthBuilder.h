@@ -38,8 +38,9 @@ class LabyrinthBuilder {
   };
 
   // The window's build: upper-cases Text, takes W x H from the document's Cols and Rows and
-  // tries up to MaxTries times for a full grid; the last try stands. Writes the document's
-  // Words and Grid.
+  // tries up to MaxTries times for a full grid. Of the tries that laid the main path the one
+  // with the fewest free cells stands (the first such); when none did, the grid is empty and
+  // there are no entries. Writes the document's Words and Grid.
   [[nodiscard]] Result BuildLabyrinth(const std::string& Text, TVornicGame& Game);
 
   // Lays Text (as given) along a main path from border to border on the document's Cols x Rows,
@@ -47,7 +48,8 @@ class LabyrinthBuilder {
   // working grid into the document; on failure leaves the working grid clear and the document
   // as it was.
   [[nodiscard]] bool LayMainPath(const std::string& Text, TVornicGame& Game);
-  // Tries to grow one trap from a random cell of a random entry; true when one was grown.
+  // Tries to grow one trap from a random cell of a random entry of the builder's last main path
+  // and its traps (what it added to the document); true when one was grown and added.
   bool AddTrap(TVornicGame& Game);
 
   bool GridIsFull() const;
@@ -56,24 +58,42 @@ class LabyrinthBuilder {
   // A cell of the working grid; OutsideChar outside the W x H area.
   char Cell(int X, int Y) const;
   // The first cell of the last main path laid.
-  GridCell StartCell() const { return Start; }
+  GridCell StartCell() const { return Now.Start; }
   // The upper-cased text of the last build.
   const std::string& Text() const { return Letters; }
+  // Per try of the last build, the cells it left free; -1 for a try that laid no main path.
+  const std::vector<int>& FreeCellsPerTry() const { return TryFree; }
 
  private:
+  // An entry as the builder keeps it: its k-th cell holds the text's letter Offset + k.
+  struct Branch {
+    std::vector<GridCell> Cells;
+    int Offset = 0;
+  };
+  // Everything one try leaves: what the best try is kept as.
+  struct Layout {
+    std::vector<char> Cells;  // the W x H area row by row
+    int FreeCells = 0;
+    GridCell Start;
+    std::vector<Branch> Entries;  // 0 the main path, then the traps in the order grown
+  };
+
   void Clear(int NewW, int NewH);
   bool IsFree(int X, int Y) const;
   void Put(GridCell At, char C);
+  bool HasFreeNeighbour(GridCell At) const;
+  bool LayMain();
   bool TryMainPath();
-  bool GrowTrap(GridCell Branch, int From, int To, TVornicGame& Game);
+  bool GrowOneTrap();
+  bool GrowTrap(GridCell Fork, int From, int To);
+  static std::string EntryText(const std::string& Letters, const Branch& Entry);
 
   int W = 0;
   int H = 0;
-  std::vector<char> Cells;
-  int FreeCells = 0;
   std::string Letters;
-  GridCell Start;
-  std::vector<GridCell> MainPath;
+  Layout Now;
+  std::vector<GridCell> MainPath;  // the cells of the text's letters 1..Len, while laying
+  std::vector<int> TryFree;
 };
 
 }  // namespace vornic

@@ -11,6 +11,7 @@
 #include "base/CodePage.h"
 #include "base/TextLines.h"
 #include "document/TVornicGame.h"
+#include "games/TypedText.h"
 
 namespace vornic {
 namespace {
@@ -53,6 +54,37 @@ std::optional<std::string> CheckMazeInput(const MazeInput& Input) {
                                                "Word " + std::to_string(i + 1) + " of the list"))
       return Problem;
   return std::nullopt;
+}
+
+TypedMazeInput ReadMazeInput(const CodePage& Page, std::string_view Phrase,
+                             const std::vector<std::string>& Lines) {
+  TypedMazeInput Typed;
+  const auto Read = [&Page, &Typed](std::string_view Utf8, const std::string& What) {
+    TypedText Text = ReadTypedText(Page, Utf8);
+    if (!Text.Ok() && Typed.Ok()) Typed.Refusal = What + ": " + Text.Refusal;
+    return Text.Bytes;
+  };
+  Typed.Input.Phrase = Read(Phrase, "The title phrase");
+  for (const std::string& Line : Lines)
+    Typed.Input.Words.push_back(Read(Line, "The word \"" + Line + "\""));
+  if (!Typed.Ok()) Typed.Input = {};
+  return Typed;
+}
+
+std::string MazeBuildFailure(const MazeInput& Input, MazeSize Size) {
+  const std::string Where = "The maze cannot be built in " + FormatSize(Size) + ": ";
+  if (Size.W < 1 || Size.H < 1 || Size.W > MazeBuilder::MaxSide || Size.H > MazeBuilder::MaxSide)
+    return Where + "a maze has 3 to 50 columns and rows. Choose one of the offered sizes.";
+  if (auto Problem = CheckMazeInput(Input)) return Where + *Problem;
+  const long long Letters = LetterTotal(Input.Phrase, Input.Words);
+  const long long Cells = static_cast<long long>(Size.W) * Size.H;
+  if (Letters > Cells)
+    return Where + "the title phrase and the words hold " + std::to_string(Letters) +
+           " letters, but the grid has " + std::to_string(Cells) +
+           " cells, one for each letter. Remove " + std::to_string(Letters - Cells) +
+           (Letters - Cells == 1 ? " letter" : " letters") +
+           " or choose a size of as many cells as there are letters.";
+  return {};
 }
 
 bool BuildMazeGame(TVornicGame& Game, MazeBuilder& Builder, const MazeInput& Input, MazeSize Size) {

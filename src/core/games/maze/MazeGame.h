@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "games/maze/MazeBuilder.h"
@@ -9,6 +10,7 @@
 
 namespace vornic {
 
+class CodePage;
 class TVornicGame;
 
 // The word maze window's work on its document, without the window: the window reads its edits
@@ -22,10 +24,26 @@ struct MazeInput {
 // a word (it would collide with the cell markers).
 std::optional<std::string> CheckMazeInput(const MazeInput& Input);
 
+// The phrase and the lines of the word list as typed (UTF-8), upper-cased into a code page's
+// bytes. Refusal is empty when all could be taken; otherwise it names the phrase or the word
+// and the character the puzzle cannot hold (a control character or one outside the code page).
+struct TypedMazeInput {
+  MazeInput Input;
+  std::string Refusal;
+  bool Ok() const { return Refusal.empty(); }
+};
+TypedMazeInput ReadMazeInput(const CodePage& Page, std::string_view Phrase,
+                             const std::vector<std::string>& Lines);
+
+// What to tell the user when a build of Input in Size fails: the message names the size, what
+// stands in the way and what to change. Empty when nothing does: a build of that input in that
+// size always succeeds (the builder falls back on a twisted path when its walk gives up).
+std::string MazeBuildFailure(const MazeInput& Input, MazeSize Size);
+
 // The window's Build with a size chosen: stores the size in the document's settings, resizes
 // the picture and runs the builder. On success the document's Grid is the built grid; on
-// failure (limits exhausted, refused input) the document's grid is cleared and its word list
-// emptied. The picture is left to the caller (DrawGrid, then ShowWord(0) for the phrase).
+// failure (refused input, see MazeBuildFailure) the document's grid is cleared and its word
+// list emptied. The picture is left to the caller (DrawGrid, then ShowWord(0) for the phrase).
 [[nodiscard]] bool BuildMazeGame(TVornicGame& Game, MazeBuilder& Builder, const MazeInput& Input,
                                  MazeSize Size);
 

@@ -13,6 +13,7 @@ void MazeGrid::Reset(int NewW, int NewH) {
   H = NewH;
   Stride = static_cast<std::size_t>(H) + 2;
   Cells.assign(Stride * (static_cast<std::size_t>(W) + 2), Frame);
+  Looked += Cells.size();
   for (int X = 1; X <= W; ++X)
     for (int Y = 1; Y <= H; ++Y) Cells[Index(X, Y)] = Free;
   FreeInColumn.assign(static_cast<std::size_t>(W) + 2, H);
@@ -33,6 +34,7 @@ std::optional<GridCell> MazeGrid::FindStartCell() const {
     if (FreeInColumn[static_cast<std::size_t>(X)] == 0) continue;
     const std::size_t Column = Index(X, 0);
     for (std::size_t I = Column + 1; I <= Column + static_cast<std::size_t>(H); ++I) {
+      ++Looked;
       if (Cells[I] != Free) continue;
       const int Occupied = (Cells[I - 1] != Free) + (Cells[I + 1] != Free) +
                            (Cells[I - Stride] != Free) + (Cells[I + Stride] != Free);
@@ -48,8 +50,10 @@ std::size_t MazeGrid::FirstFree() const {
   for (int X = 1; X <= W; ++X) {
     if (FreeInColumn[static_cast<std::size_t>(X)] == 0) continue;
     const std::size_t Column = Index(X, 0);
-    for (std::size_t I = Column + 1; I <= Column + static_cast<std::size_t>(H); ++I)
+    for (std::size_t I = Column + 1; I <= Column + static_cast<std::size_t>(H); ++I) {
+      ++Looked;
       if (Cells[I] == Free) return I;
+    }
   }
   return 0;
 }
@@ -66,6 +70,7 @@ int MazeGrid::CountFirstFreeRegion() const {
     const std::size_t I = Pending.back();
     Pending.pop_back();
     ++Count;
+    ++Looked;
     for (const std::size_t Next : {I - 1, I + 1, I - Stride, I + Stride}) {
       if (Cells[Next] != Free || Marks[Next] == Round) continue;
       Marks[Next] = Round;
@@ -112,6 +117,7 @@ bool MazeGrid::StaysConnectedWithout(const std::vector<GridCell>& Path) const {
   while (!Pending.empty()) {
     const std::size_t I = Pending.back();
     Pending.pop_back();
+    ++Looked;
     for (const std::size_t Next : {I - 1, I + 1, I - Stride, I + Stride}) {
       if (Cells[Next] != Free || Marks[Next] == Round) continue;
       if (Marks[Next] == TargetRound && --Left == 0) return true;

@@ -49,6 +49,10 @@ class MazeGrid {
   // The cells row by row (Y = 1..H, X = 1..W within a row): the form of a document's Grid.
   std::string Text() const;
 
+  // How many cells the grid's scans, counts and resets have looked at since it was made: the
+  // builder's measure of work done, the same on every machine.
+  std::uint64_t CellsLookedAt() const { return Looked; }
+
  private:
   static constexpr char Free = '\x19';  // EmptyChar
   static constexpr char Frame = '\0';
@@ -76,6 +80,7 @@ class MazeGrid {
   mutable std::uint32_t Round = 0;
   mutable std::vector<std::size_t> Pending;
   mutable std::vector<std::size_t> Targets;
+  mutable std::uint64_t Looked = 0;
 };
 
 }  // namespace vornic

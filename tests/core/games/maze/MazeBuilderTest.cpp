@@ -163,16 +163,15 @@ TEST_F(MazeBuilderTest, AWordOfMoreThanFiftyLettersIsLaidLikeAnyOther) {
     EXPECT_EQ(std::abs(Cells[k].X - Cells[k - 1].X) + std::abs(Cells[k].Y - Cells[k - 1].Y), 1);
 }
 
-TEST_F(MazeBuilderTest, AnImpossibleWordUsesEveryAttemptAndReportsBusyAroundTheBuild) {
+TEST_F(MazeBuilderTest, MoreLettersThanCellsAreRefusedWithoutAnAttemptAndBusyIsReportedAround) {
   std::vector<bool> Busy;
   Builder.OnBusy = [&Busy](bool On) { Busy.push_back(On); };
   RandomGenerator::Seed(3);
   // Two letters cannot lie in a grid of one cell.
   EXPECT_FALSE(Build({"AB"}, "", 1, 1));
-  EXPECT_EQ(Builder.Attempts(), MazeBuilder::MaxAttempts);
+  EXPECT_EQ(Builder.Attempts(), 0);
   EXPECT_EQ(Busy, (std::vector<bool>{true, false}));
-  // The unfinished last attempt is what the document holds: the phrase entry only.
-  EXPECT_EQ(Game.Words.size(), 1u);
+  EXPECT_TRUE(Game.Words.empty());
 }
 
 TEST_F(MazeBuilderTest, RefusedInputLeavesTheDocumentUntouched) {
