@@ -93,16 +93,9 @@ class TWordMazeFormTest : public QObject {
     QVERIFY(test::NoWindowLeft());
   }
 
-  void startsEmptyWithNothingToSaveOrBuild() {
-    QCOMPARE(Form->Game.GameName, std::string("WordMaze"));
+  void thirtyLettersOfferFourSizesAndAClickCleansTheList() {
     QCOMPARE(Form->windowTitle(), QString("WordMaze - Untitled.gm"));
     QVERIFY(!OutputEnabled());
-    QVERIFY(!Form->Button1->isEnabled());
-    QCOMPARE(Form->GroupBox1->title(), QString(" Title phrase: "));
-    QCOMPARE(test::FindAction(*Form, "CopyWords1")->shortcut().toString(), QString("Ctrl+W"));
-  }
-
-  void thirtyLettersOfferFourSizesAndAClickCleansTheList() {
     Type("title", {"pear", "", "apple", "banana", "cherry", "kiwi"});
     QCOMPARE(Form->edtFrase->text(), QString("TITLE"));
     QCOMPARE(Items(Form->SizeListBox), QStringList({"3 x 10", "5 x 6", "6 x 5", "10 x 3"}));
