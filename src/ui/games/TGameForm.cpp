@@ -51,7 +51,7 @@ TGameForm::TGameForm(const std::string& GameName, const Answerers& Answer, QWidg
   setWindowTitle(QStringLiteral("Vornic Game"));
   setWindowIcon(QIcon());
 
-  auto* Left = new QVBoxLayout;
+  auto* Left = PreviewColumn = new QVBoxLayout;
   Left->setContentsMargins(0, 0, 0, 0);
   Left->setSpacing(2);
   ToolBar1 = new QToolBar(this);
@@ -154,6 +154,10 @@ void TGameForm::BuildToolBar() {
   ToolBar1->addActions({Savetofile1, CopyImage1, CopyasText1});
   ToolBar1->addSeparator();
   ToolBar1->addAction(About1);
+}
+
+void TGameForm::AddInputStrip(QWidget* Strip) {
+  PreviewColumn->insertWidget(PreviewColumn->indexOf(Preview), Strip);
 }
 
 void TGameForm::Open1Click() {

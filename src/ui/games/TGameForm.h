@@ -12,6 +12,7 @@ class QGroupBox;
 class QHBoxLayout;
 class QMenu;
 class QToolBar;
+class QVBoxLayout;
 
 namespace vornic::ui {
 
@@ -81,6 +82,11 @@ class TGameForm : public QWidget {
  protected:
   // Where the game puts its panel, to the right of the preview.
   QHBoxLayout* Body;
+  // The tool bar over the preview; a game's input strip goes between them.
+  QVBoxLayout* PreviewColumn;
+
+  // Puts a game's input strip (a row of controls) between the tool bar and the preview.
+  void AddInputStrip(QWidget* Strip);
 
   void closeEvent(QCloseEvent* Event) override;
   void showEvent(QShowEvent* Event) override;

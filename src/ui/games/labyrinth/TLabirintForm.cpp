@@ -1,0 +1,131 @@
+#include "ui/games/labyrinth/TLabirintForm.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+
+#include "base/RandomGenerator.h"
+#include "games/GameTable.h"
+#include "ui/dialogs/TGridForm.h"
+#include "ui/games/GameWindowParts.h"
+#include "ui/games/PreviewRoutines.h"
+#include "ui/games/TPreviewImage.h"
+
+namespace vornic::ui {
+namespace {
+
+std::string TypeName() {
+  return std::string(FindGameByTag(TLabirintForm::Tag)->TypeName);
+}
+
+std::string SizeText(const TVornicGame& Game) {
+  return std::to_string(Game.Settings.Cols) + " x " + std::to_string(Game.Settings.Rows);
+}
+
+}  // namespace
+
+TLabirintForm::TLabirintForm(const Answerers& Answer, QWidget* Parent)
+    : TGameForm(TypeName(), Answer, Parent) {
+  setObjectName(QStringLiteral("LabirintForm"));
+  setMinimumSize(440, 380);
+  resize(440, 380);
+  BuildInputStrip();
+  BuildGameMenu();
+  RandomGenerator::SeedFromClock();
+  NewFile();
+  Edit1->setFocus();
+}
+
+void TLabirintForm::NewFile() {
+  // The save-changes question comes first, so that Yes saves the labyrinth in its own size.
+  if (!Game.CloseQuery()) return;
+  Game.SetSize(StartCols, StartRows);
+  if (!Game.New()) return;
+  Start.reset();
+  SetCharset();
+  DoPaint();
+  RedrawPreview(*Image1, Game);
+}
+
+bool TLabirintForm::OpenVornicG(const std::string& FileName) {
+  if (!Game.Open(FileName)) return false;
+  ClearPreview(*Image1);
+  // The text edit stays as it is: the file gives the start cell, not the text.
+  Start = StartCellFromDocument(Game);
+  DoPaint();
+  SetCharset();
+  return true;
+}
+
+LabyrinthView TLabirintForm::View() const {
+  return {cbPath->isChecked(), cbTrap->isChecked(), cbText->isChecked(), cbStart->isChecked()};
+}
+
+void TLabirintForm::Enter() {
+  const FieldText Text = ReadFieldText(Game.Codes(), Edit1->text(), "The text");
+  if (!Text.Ok()) {
+    Ui().Tell(ApplicationTitle, Text.Refusal, Icon::Warning);
+    return;
+  }
+  if (Text.Bytes.empty()) {
+    Ui().Tell(ApplicationTitle, "Type the text that the labyrinth leads through, then build.",
+              Icon::Information);
+    return;
+  }
+  LabyrinthBuilder::Result Outcome;
+  {
+    BusyCursor Busy;
+    Outcome = Builder.BuildLabyrinth(Text.Bytes, Game);
+  }
+  Start = Game.Words.empty() ? std::nullopt : std::optional<GridCell>(Builder.StartCell());
+  DoPaint();
+  if (Outcome == LabyrinthBuilder::Result::NoMainPath)
+    Ui().Tell(ApplicationTitle,
+              "The text does not fit a " + SizeText(Game) +
+                  " grid: no path from border to border was found for it. Make the grid larger "
+                  "in Grid settings or the text shorter.",
+              Icon::Warning);
+}
+
+void TLabirintForm::DoPaint() {
+  vornic::DoPaint(Game, View(), Start);
+  DrawPreview(*Image1, Game);
+}
+
+void TLabirintForm::cbPathClick() {
+  DoPaint();
+}
+
+void TLabirintForm::GridSet() {
+  TGridForm Dialog(this, Answer().Prompts);
+  Dialog.SetProps(Game.Settings);
+  // The size stays editable: the next build uses it.
+  Dialog.LanguageGroup->hide();
+  Dialog.CellsGroup->hide();
+  if (Dialog.exec() != QDialog::Accepted) return;
+  // A new size empties the grid and the words, and with them the start mark.
+  if (Dialog.GetProps(Game)) Start.reset();
+  SetCharset();
+  ClearPreview(*Image1);
+  DoPaint();
+}
+
+void TLabirintForm::SetCharset() {}
+
+void TLabirintForm::FormResize() {
+  ResizePreview(*this, false, *Image1, Game);
+  if (isVisible()) {
+    ClearPreview(*Image1);
+    DoPaint();
+  }
+}
+
+void TLabirintForm::Edit1Edited(const QString& Text) {
+  const QString Upper = UpperOneForOne(Text);
+  if (Upper == Text) return;
+  const int Cursor = Edit1->cursorPosition();
+  Edit1->setText(Upper);
+  Edit1->setCursorPosition(Cursor);
+}
+
+}  // namespace vornic::ui

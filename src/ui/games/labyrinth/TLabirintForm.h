@@ -1,0 +1,73 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "games/EntryPath.h"
+#include "games/labyrinth/LabyrinthBuilder.h"
+#include "games/labyrinth/LabyrinthDrawing.h"
+#include "ui/games/TGameForm.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace vornic::ui {
+
+// The word labyrinth window: one text typed in the strip above the preview, the grid size from
+// the grid settings, and four switches that choose what the picture shows (with the lines it
+// is the solution, with letters and start mark only the puzzle). Saving and export are always
+// enabled: the picture always shows the document as it is.
+class TLabirintForm : public TGameForm {
+  Q_OBJECT
+
+ public:
+  static constexpr int Tag = 3;
+  static constexpr int StartCols = 15;
+  static constexpr int StartRows = 10;
+
+  explicit TLabirintForm(const Answerers& Answer = {}, QWidget* Parent = nullptr);
+
+  QWidget* Panel2;
+  QLineEdit* Edit1;
+  QPushButton* Button1;  // "&Build"
+  QCheckBox* cbPath;     // "Show &Path"
+  QCheckBox* cbTrap;     // "Show &Traps"
+  QCheckBox* cbText;     // "Show &Text"
+  QCheckBox* cbStart;    // "Show &Start"
+
+  QAction* CopyWords1;       // "Copy &Words to Clipboard"
+  QAction* WordListEditor1;  // "&Word List Editor"
+  QAction* GridSettings1;    // "&Grid settings"
+  QAction* FillBlanks1;
+  QAction* ClearAll1;
+  QAction* Reorder1;
+  QAction* Refresh1;
+
+  void NewFile() override;
+  bool OpenVornicG(const std::string& FileName) override;
+  void FormResize() override;
+
+  // "&Build": the labyrinth of the typed text on the document's grid size.
+  void Enter();
+  // The picture as the four switches ask.
+  void DoPaint();
+  void cbPathClick();
+  void GridSet();
+  // Qt fonts carry no character set: the edit shows any script as typed.
+  void SetCharset();
+
+  LabyrinthView View() const;
+  // Where the start mark goes: the first cell of the main path.
+  std::optional<GridCell> StartCell() const { return Start; }
+
+ private:
+  void BuildInputStrip();
+  void BuildGameMenu();
+  void Edit1Edited(const QString& Text);
+
+  LabyrinthBuilder Builder;
+  std::optional<GridCell> Start;
+};
+
+}  // namespace vornic::ui

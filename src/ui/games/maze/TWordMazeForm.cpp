@@ -1,0 +1,265 @@
+#include "ui/games/maze/TWordMazeForm.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "base/RandomGenerator.h"
+#include "games/GameTable.h"
+#include "games/maze/MazeSizes.h"
+#include "ui/dialogs/TGridForm.h"
+#include "ui/dialogs/TListEditForm.h"
+#include "ui/games/GameWindowParts.h"
+#include "ui/games/PreviewRoutines.h"
+#include "ui/games/TPreviewImage.h"
+
+namespace vornic::ui {
+namespace {
+
+std::string TypeName() {
+  return std::string(FindGameByTag(TWordMazeForm::Tag)->TypeName);
+}
+
+// Letters as the puzzle counts them: one per character, spaces too.
+long long CountLetters(const QString& Text) {
+  return static_cast<long long>(Text.toUcs4().size());
+}
+
+}  // namespace
+
+TWordMazeForm::TWordMazeForm(const Answerers& Answer, QWidget* Parent)
+    : TGameForm(TypeName(), Answer, Parent) {
+  setObjectName(QStringLiteral("WordMazeForm"));
+  setMinimumSize(440, 380);
+  resize(440, 380);
+  BuildPanel();
+  BuildGameMenu();
+  Image1->OnDblClick = [this] { SetCharset(); };
+  GroupEnable(false);
+  RandomGenerator::SeedFromClock();
+  NewFile();
+  edtFrase->setFocus();
+}
+
+bool TWordMazeForm::Built() const {
+  return SpeedButton6->isEnabled();
+}
+
+void TWordMazeForm::GroupEnable(bool Flag) {
+  for (QAction* Item : {BuildGame1, Save1, Saveas1, Savetofile1, CopyImage1, CopyasText1, Update1})
+    Item->setEnabled(Flag);
+  SpeedButton6->setEnabled(Flag);
+  // "&Build game" needs a size as well.
+  Button1->setEnabled(Flag && SizeListBox->currentItem());
+}
+
+void TWordMazeForm::NewFile() {
+  // The save-changes question comes first, so that Yes saves the maze in its own size.
+  if (!Game.CloseQuery()) return;
+  Game.SetSize(StartCols, StartRows);
+  if (!Game.New()) return;
+  SetCharset();
+  ClearPreview(*Image1);
+  SizeListBox->clear();
+  SetWordLines({});
+  edtFrase->clear();
+  // Also when the inputs were empty already: the new document shows nothing built.
+  GroupEnable(false);
+}
+
+bool TWordMazeForm::OpenVornicG(const std::string& FileName) {
+  if (!Game.Open(FileName)) return false;
+  const MazeInput Input = MazeInputFromDocument(Game);
+  QStringList Lines;
+  for (const std::string& Word : Input.Words)
+    Lines << QString::fromStdString(Game.Codes().Decode(Word));
+  SetWordLines(Lines);
+  edtFrase->setText(QString::fromStdString(Game.Codes().Decode(Input.Phrase)));
+  SetCharset();
+  Calculate();
+  const auto Saved =
+      QString::fromStdString(FormatSize({int{Game.Settings.Cols}, int{Game.Settings.Rows}}));
+  const QList<QListWidgetItem*> Found = SizeListBox->findItems(Saved, Qt::MatchExactly);
+  if (!Found.isEmpty()) SizeListBox->setCurrentItem(Found.front());
+  GroupEnable(true);
+  Game.DrawGrid(true);
+  RedrawPreview(*Image1, Game);
+  return true;
+}
+
+void TWordMazeForm::Calculate() {
+  long long Total = CountLetters(edtFrase->text());
+  for (const QString& Line : WordLines()) Total += CountLetters(Line);
+  SizeListBox->clear();
+  for (const MazeSize& Size : OfferedSizes(Total))
+    SizeListBox->addItem(QString::fromStdString(FormatSize(Size)));
+  Button1->setEnabled(false);
+  if (Built()) {
+    ClearPreview(*Image1);
+    GroupEnable(false);
+  }
+}
+
+void TWordMazeForm::SizeListBoxClick() {
+  QStringList Kept;
+  for (const QString& Line : WordLines())
+    if (!Line.isEmpty()) Kept << UpperOneForOne(Line);
+  if (Kept != WordLines()) SetWordLines(Kept);
+  Button1->setEnabled(SizeListBox->currentItem() != nullptr);
+}
+
+std::optional<MazeInput> TWordMazeForm::ReadInput() {
+  MazeInput Input;
+  FieldText Phrase = ReadFieldText(Game.Codes(), edtFrase->text(), "The title phrase");
+  if (!Phrase.Ok()) {
+    Ui().Tell(ApplicationTitle, Phrase.Refusal, Icon::Warning);
+    return std::nullopt;
+  }
+  Input.Phrase = std::move(Phrase.Bytes);
+  int LineNumber = 0;
+  for (const QString& Line : WordLines()) {
+    ++LineNumber;
+    // An empty line holds no word (a click on a size has removed them).
+    if (Line.isEmpty()) continue;
+    FieldText Word =
+        ReadFieldText(Game.Codes(), Line, "Line " + std::to_string(LineNumber) + " of the words");
+    if (!Word.Ok()) {
+      Ui().Tell(ApplicationTitle, Word.Refusal, Icon::Warning);
+      return std::nullopt;
+    }
+    Input.Words.push_back(std::move(Word.Bytes));
+  }
+  return Input;
+}
+
+void TWordMazeForm::Build() {
+  QListWidgetItem* Item = SizeListBox->currentItem();
+  if (!Item) return;
+  const std::optional<MazeSize> Size = ParseSizeItem(Item->text().toStdString());
+  if (!Size) return;
+  const std::optional<MazeInput> Input = ReadInput();
+  if (!Input) return;
+  bool Done = false;
+  {
+    BusyCursor Busy;
+    Done = BuildMazeGame(Game, Builder, *Input, *Size);
+  }
+  if (Done) {
+    Game.DrawGrid(true);
+    Game.ShowWord(0);
+    RedrawPreview(*Image1, Game);
+  } else {
+    ClearPreview(*Image1);
+    Ui().Tell(ApplicationTitle,
+              "The maze could not be built in " + FormatSize(*Size) +
+                  ": no way was found to lay every word in the grid. Choose another size, or "
+                  "change the title phrase or the words.",
+              Icon::Warning);
+  }
+  GroupEnable(true);
+}
+
+void TWordMazeForm::FullRefresh() {
+  Game.DrawGrid(true);
+  DrawPreview(*Image1, Game);
+}
+
+void TWordMazeForm::DeleteAll() {
+  SetWordLines({});
+  Game.ClearGrid();
+  ClearPreview(*Image1);
+  GroupEnable(false);
+  SizeListBox->clear();
+  edtFrase->clear();
+}
+
+void TWordMazeForm::edtFraseDblClick() {
+  if (Built() && Game.ShowWord(0)) DrawPreview(*Image1, Game);
+}
+
+void TWordMazeForm::UserWrdListDblClick(int Line) {
+  if (Built() && Game.ShowWord(Line + 1)) DrawPreview(*Image1, Game);
+}
+
+void TWordMazeForm::GameList() {
+  const std::optional<MazeInput> Input = ReadInput();
+  if (!Input) return;
+  ClipboardContent Content;
+  Content.Text = Game.Codes().Decode(MazeWordsText(*Input, Game.Settings.Charset));
+  Ui().SetClipboard(Content);
+}
+
+void TWordMazeForm::ListEdit() {
+  TListEditForm Editor(this, Answer().Prompts);
+  Editor.SetUserWords(WordLines());
+  Editor.SetCharset(Game.Settings.Charset);
+  if (Editor.exec() != QDialog::Accepted) return;
+  SetWordLines({});
+  Game.ClearGrid();
+  SetWordLines(Editor.UserWords());
+  Calculate();
+  ClearPreview(*Image1);
+}
+
+void TWordMazeForm::GridSet() {
+  TGridForm Dialog(this, Answer().Prompts);
+  Dialog.SetProps(Game.Settings);
+  // The size comes from the size list; a maze has no coloured cells and no fill letters.
+  Dialog.SizeGroup->hide();
+  Dialog.CellsGroup->hide();
+  Dialog.LanguageGroup->hide();
+  if (Dialog.exec() != QDialog::Accepted) return;
+  Dialog.GetProps(Game);
+  SetCharset();
+  Game.DrawGrid(true);
+  RedrawPreview(*Image1, Game);
+}
+
+void TWordMazeForm::SetCharset() {
+  // Qt fonts carry no character set: the edits show any script as typed.
+}
+
+void TWordMazeForm::FormResize() {
+  ResizePreview(*this, Built(), *Image1, Game);
+}
+
+QStringList TWordMazeForm::WordLines() const {
+  const QString Text = UserWrdList->toPlainText();
+  if (Text.isEmpty()) return {};
+  return Text.split(QLatin1Char('\n'));
+}
+
+void TWordMazeForm::SetWordLines(const QStringList& Lines) {
+  Filling = true;
+  UserWrdList->setPlainText(Lines.join(QLatin1Char('\n')));
+  Filling = false;
+}
+
+void TWordMazeForm::edtFraseEdited(const QString& Text) {
+  const QString Upper = UpperOneForOne(Text);
+  if (Upper == Text) return;
+  const int Cursor = edtFrase->cursorPosition();
+  edtFrase->setText(Upper);
+  edtFrase->setCursorPosition(Cursor);
+}
+
+void TWordMazeForm::UserWrdListChange() {
+  // Only typing (and pasting) changes the sizes; the program's own fillings do not.
+  if (!Filling) Calculate();
+}
+
+bool TWordMazeForm::eventFilter(QObject* Watched, QEvent* Event) {
+  if (Event->type() == QEvent::MouseButtonDblClick) {
+    if (Watched == edtFrase) edtFraseDblClick();
+    // After the press has put the caret on the clicked line.
+    if (Watched == UserWrdList->viewport())
+      UserWrdListDblClick(UserWrdList->textCursor().blockNumber());
+  }
+  return TGameForm::eventFilter(Watched, Event);
+}
+
+}  // namespace vornic::ui

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "games/maze/MazeBuilder.h"
+#include "games/maze/MazeGame.h"
+#include "ui/games/TGameForm.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vornic::ui {
+
+// The word maze window: a title phrase and a word list typed on the right, one of the grid
+// sizes whose cells equal their letters, and the built maze in the preview with the phrase
+// highlighted. The window reads its edits and hands them to the core's maze game; it keeps
+// only the built flag (the enabled state of "&Refresh") and the size list.
+class TWordMazeForm : public TGameForm {
+  Q_OBJECT
+
+ public:
+  static constexpr int Tag = 2;
+  static constexpr int StartCols = 15;
+  static constexpr int StartRows = 10;
+
+  explicit TWordMazeForm(const Answerers& Answer = {}, QWidget* Parent = nullptr);
+
+  // " Title phrase: "
+  QGroupBox* GroupBox1;
+  QLineEdit* edtFrase;
+  QPushButton* Button1;       // "&Build game"
+  QPushButton* SpeedButton7;  // "&Clear all"
+  QPlainTextEdit* UserWrdList;
+  QPushButton* SpeedButton6;  // "&Refresh"; enabled = the window's built flag
+  QLabel* Label1;             // "Game size:"
+  QListWidget* SizeListBox;
+
+  QAction* CopyWords1;       // "Copy &Words to Clipboard"
+  QAction* WordListEditor1;  // "&Word List Editor"
+  QAction* GridSettings1;    // "&Grid settings"
+  QAction* BuildGame1;       // "&Build Game"
+  QAction* ClearAll1;        // "&Clear all"
+  QAction* Update1;          // "&Refresh"
+
+  void NewFile() override;
+  bool OpenVornicG(const std::string& FileName) override;
+  void FormResize() override;
+
+  bool Built() const;
+  // Enables or disables the output group: saving, export, "&Build game" and "&Refresh".
+  void GroupEnable(bool Flag);
+  // The size list for the letters typed; after a build, the shown puzzle no longer matches.
+  void Calculate();
+  void SizeListBoxClick();
+  void Build();
+  void FullRefresh();
+  void DeleteAll();
+  void edtFraseDblClick();
+  // Line is the 0-based line of the caret in the word list.
+  void UserWrdListDblClick(int Line);
+  void GameList();
+  void ListEdit();
+  void GridSet();
+  // The edits hold Unicode; the document's code page applies when they are read for a build.
+  void SetCharset();
+
+  // The lines of the word list as typed.
+  QStringList WordLines() const;
+
+ protected:
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+ private:
+  void BuildPanel();
+  void BuildGameMenu();
+  // The phrase and the words as document bytes; a refusal is told and gives nothing.
+  std::optional<MazeInput> ReadInput();
+  // Replaces the word list's text without it counting as typing.
+  void SetWordLines(const QStringList& Lines);
+  void edtFraseEdited(const QString& Text);
+  void UserWrdListChange();
+
+  MazeBuilder Builder;
+  bool Filling = false;
+};
+
+}  // namespace vornic::ui

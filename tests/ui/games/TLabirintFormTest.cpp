@@ -1,0 +1,170 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "base/RandomGenerator.h"
+#include "games/labyrinth/LabyrinthEntry.h"
+#include "render/PictureImage.h"
+#include "support/GameFiles.h"
+#include "support/ModalAnswer.h"
+#include "support/ScriptedPrompts.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TempHome.h"
+#include "support/Typing.h"
+#include "ui/app/TmainGameForm.h"
+#include "ui/dialogs/SpinEdit.h"
+#include "ui/dialogs/TGridForm.h"
+#include "ui/games/labyrinth/TLabirintForm.h"
+
+using namespace vornic;
+using ui::TLabirintForm;
+
+namespace {
+
+constexpr int Cell = 16;
+
+// The picture as a reader sees it, one pixel per unit.
+QImage Picture(const TLabirintForm& Form) {
+  return render::RenderImage(Form.Game.MetaFile);
+}
+QColor Centre(const QImage& Image, GridCell At) {
+  return Image.pixelColor(At.X * Cell - 7, At.Y * Cell - 7);
+}
+int Count(const QImage& Image, QRgb Colour) {
+  int Found = 0;
+  for (int Y = 0; Y < Image.height(); ++Y)
+    for (int X = 0; X < Image.width(); ++X) Found += Image.pixel(X, Y) == (Colour | 0xFF000000u);
+  return Found;
+}
+constexpr QRgb Red = 0xFF0000, Green = 0x008000;
+
+}  // namespace
+
+class TLabirintFormTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<test::TempHome> Home;
+  std::unique_ptr<test::ScriptedUserInterface> Ui;
+  test::ScriptedPrompts Prompts;
+  std::unique_ptr<TLabirintForm> Form;
+
+  ui::Answerers Answer() { return {Ui.get(), &Prompts}; }
+  void Build(const QString& Text) {
+    Form->Edit1->clear();
+    test::TypeText(Form->Edit1, Text);
+    QTest::mouseClick(Form->Button1, Qt::LeftButton);
+  }
+
+ private slots:
+  void init() {
+    Home = std::make_unique<test::TempHome>();
+    Ui = std::make_unique<test::ScriptedUserInterface>();
+    Prompts = test::ScriptedPrompts();
+    Form = std::make_unique<TLabirintForm>(Answer());
+    Form->resize(560, 460);
+    Form->show();
+    RandomGenerator::Seed(5);
+  }
+  void cleanup() {
+    QCOMPARE(Prompts.Unscripted, 0);
+    Form->Game.Modified = false;
+    Form.reset();
+    Ui.reset();
+    Home.reset();
+    QVERIFY(test::NoWindowLeft());
+  }
+
+  void theRedPathLiesOverTheGreenTrapsAndTheSwitchesRedrawAtOnce() {
+    QCOMPARE(Form->windowTitle(), QString("WordLabirint - Untitled.gm"));
+    QVERIFY(!Form->cbText->isChecked());
+    Build("the quick brown fox jumps");
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    QVERIFY(Form->Game.Words.size() > 1);
+    const LabyrinthEntry Main = LabyrinthEntry::Parse(Form->Game.Words[0]);
+    QCOMPARE(Main.Item, std::string("THE QUICK BROWN FOX JUMPS"));
+    QImage All = Picture(*Form);
+    for (std::size_t i = 1; i < Main.Cells.size(); ++i)
+      QCOMPARE(Centre(All, Main.Cells[i]), QColor(Red));
+    QVERIFY(Count(All, Green) > 0);
+    QTest::mouseClick(Form->cbPath, Qt::LeftButton);
+    QCOMPARE(Count(Picture(*Form), Red), 0);
+    QVERIFY(Count(Picture(*Form), Green) > 0);
+
+    // The puzzle: letters and the start mark only.
+    QTest::mouseClick(Form->cbTrap, Qt::LeftButton);
+    QTest::mouseClick(Form->cbText, Qt::LeftButton);
+    const QImage Puzzle = Picture(*Form);
+    QCOMPARE(Count(Puzzle, Red) + Count(Puzzle, Green), 0);
+    const GridCell Start = *Form->StartCell();
+    QCOMPARE(Start, Main.Cells[0]);
+    QCOMPARE(Puzzle.pixelColor(Start.X * Cell - 14, Start.Y * Cell), QColor(Qt::black));
+  }
+
+  void refusedTextAndNoPathAreTold() {
+    Build(QStringLiteral("ЖУК"));
+    QCOMPARE(Ui->Messages.size(), std::size_t{1});
+    QVERIFY(Ui->Messages[0].Text.starts_with("The text: The character \"Ж\""));
+    QVERIFY(Form->Game.Words.empty());
+    Build(QString(200, QLatin1Char('A')));
+    QCOMPARE(Ui->Messages.size(), std::size_t{2});
+    QVERIFY(Ui->Messages[1].Text.starts_with("The text does not fit a 15 x 10 grid"));
+    QVERIFY(Form->Game.Words.empty());
+  }
+
+  void gridSettingsKeepTheSizeGroup() {
+    Build("LABYRINTH");
+    test::ModalAnswer Dialog([](QWidget* Window) {
+      auto* Grid = qobject_cast<ui::TGridForm*>(Window);
+      QVERIFY(Grid);
+      QVERIFY(!Grid->SizeGroup->isHidden());
+      QVERIFY(Grid->CellsGroup->isHidden());
+      QVERIFY(Grid->LanguageGroup->isHidden());
+      Grid->SpinEdit1->setValue(20);
+      Grid->OkButton->click();
+    });
+    test::FindAction(*Form, "GridSettings1")->trigger();
+    QVERIFY(Dialog.Done());
+    // A new size empties the labyrinth; the next build uses the size.
+    QVERIFY(Form->Game.Words.empty());
+    QVERIFY(!Form->StartCell());
+    QCOMPARE(int(Form->Game.Settings.Rows), 20);
+    Build("LABYRINTH");
+    QCOMPARE(Form->Game.Grid.size(), std::size_t{15 * 20});
+  }
+
+  void buildSaveReopenWithTheStartMarkAndExport() {
+    Build("WORD LABYRINTH");
+    const auto File = *Home / "lab.gm";
+    Ui->SaveReplies.push_back(File.string());
+    test::FindAction(*Form, "Save1")->trigger();
+
+    // Opened from the launcher: the file's own window, the start from entry 0, the text kept.
+    ui::TmainGameForm::Options Start;
+    Start.Answer = Answer();
+    Start.Associate = false;
+    ui::TmainGameForm Main(Start);
+    QVERIFY(Main.NewGameItems[1]->isEnabled() && Main.NewGameItems[2]->isEnabled());
+    Main.OpenGameFile(File.string());
+    auto* Opened = qobject_cast<TLabirintForm*>(Main.GameWindows().back());
+    QVERIFY(Opened);
+    QCOMPARE(Opened->Edit1->text(), QString());
+    QCOMPARE(Opened->Game.Grid, Form->Game.Grid);
+    const GridCell First = LabyrinthEntry::Parse(Opened->Game.Words[0]).Cells[0];
+    QCOMPARE(*Opened->StartCell(), First);
+    QCOMPARE(Picture(*Opened).pixelColor(First.X * Cell - 14, First.Y * Cell), QColor(Qt::black));
+
+    const auto Emf = *Home / "lab.emf";
+    Ui->SaveReplies.push_back(Emf.string());
+    test::FindAction(*Opened, "Savetofile1")->trigger();
+    QCOMPARE(test::ReadFile(Emf).substr(0, 4), std::string("\x01\0\0\0", 4));
+    QVERIFY(Ui->Messages.empty());
+  }
+};
+
+QTEST_MAIN(TLabirintFormTest)
+#include "TLabirintFormTest.moc"

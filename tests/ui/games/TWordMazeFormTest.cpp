@@ -1,0 +1,218 @@
+#include <QAction>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "base/EmptyChar.h"
+#include "base/RandomGenerator.h"
+#include "support/GameFiles.h"
+#include "support/ModalAnswer.h"
+#include "support/ScriptedPrompts.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TempHome.h"
+#include "support/Typing.h"
+#include "ui/dialogs/TGridForm.h"
+#include "ui/games/TPreviewImage.h"
+#include "ui/games/maze/TWordMazeForm.h"
+
+using namespace vornic;
+using ui::TWordMazeForm;
+
+namespace {
+
+QStringList Items(const QListWidget* Box) {
+  QStringList Texts;
+  for (int Row = 0; Row < Box->count(); ++Row) Texts << Box->item(Row)->text();
+  return Texts;
+}
+
+// Pixels of the preview in the highlight colour.
+int RedPixels(const QImage& Image) {
+  int Count = 0;
+  for (int Y = 0; Y < Image.height(); ++Y)
+    for (int X = 0; X < Image.width(); ++X) {
+      const QColor C = Image.pixelColor(X, Y);
+      if (C.red() > 160 && C.green() < 90 && C.blue() < 90) ++Count;
+    }
+  return Count;
+}
+
+}  // namespace
+
+class TWordMazeFormTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<test::TempHome> Home;
+  std::unique_ptr<test::ScriptedUserInterface> Ui;
+  test::ScriptedPrompts Prompts;
+  std::unique_ptr<TWordMazeForm> Form;
+
+  ui::Answerers Answer() { return {Ui.get(), &Prompts}; }
+  // Types the phrase and the word lines as a user would.
+  void Type(const QString& Phrase, const QStringList& Lines) {
+    test::TypeText(Form->edtFrase, Phrase);
+    for (int i = 0; i < Lines.size(); ++i) {
+      if (i > 0) QTest::keyClick(Form->UserWrdList, Qt::Key_Return);
+      test::TypeText(Form->UserWrdList, Lines[i]);
+    }
+  }
+  void ClickSize(const QString& Size) {
+    const QList<QListWidgetItem*> Found = Form->SizeListBox->findItems(Size, Qt::MatchExactly);
+    QVERIFY2(!Found.isEmpty(), qPrintable(Size));
+    QTest::mouseClick(Form->SizeListBox->viewport(), Qt::LeftButton, {},
+                      Form->SizeListBox->visualItemRect(Found.front()).center());
+  }
+  bool OutputEnabled() const {
+    for (const char* Name : {"Save1", "Saveas1", "Savetofile1", "CopyImage1", "CopyasText1"})
+      if (!test::FindAction(*Form, Name)->isEnabled()) return false;
+    return Form->SpeedButton6->isEnabled();
+  }
+
+ private slots:
+  void init() {
+    Home = std::make_unique<test::TempHome>();
+    Ui = std::make_unique<test::ScriptedUserInterface>();
+    Prompts = test::ScriptedPrompts();
+    Form = std::make_unique<TWordMazeForm>(Answer());
+    Form->resize(560, 460);
+    Form->show();
+    RandomGenerator::Seed(77);
+  }
+  void cleanup() {
+    QCOMPARE(Prompts.Unscripted, 0);
+    Form->Game.Modified = false;
+    Form.reset();
+    Ui.reset();
+    Home.reset();
+    QVERIFY(test::NoWindowLeft());
+  }
+
+  void thirtyLettersOfferFourSizesAndAClickCleansTheList() {
+    QCOMPARE(Form->windowTitle(), QString("WordMaze - Untitled.gm"));
+    QVERIFY(!OutputEnabled());
+    Type("title", {"pear", "", "apple", "banana", "cherry", "kiwi"});
+    QCOMPARE(Form->edtFrase->text(), QString("TITLE"));
+    QCOMPARE(Items(Form->SizeListBox), QStringList({"3 x 10", "5 x 6", "6 x 5", "10 x 3"}));
+    QVERIFY(!Form->Button1->isEnabled());
+    ClickSize("6 x 5");
+    QCOMPARE(Form->WordLines(), QStringList({"PEAR", "APPLE", "BANANA", "CHERRY", "KIWI"}));
+    QVERIFY(Form->Button1->isEnabled());
+    // One letter more: 31 has no size; none left selected, nothing to build.
+    test::TypeText(Form->edtFrase, "S");
+    QVERIFY(Items(Form->SizeListBox).isEmpty());
+    QVERIFY(!Form->Button1->isEnabled());
+  }
+
+  void buildHighlightsThePhraseAndTypingAfterwardsDisablesOutput() {
+    Type("ab", {"cat", "dog", "emu", "gnu", "owl"});  // 17 letters: no size
+    QVERIFY(Items(Form->SizeListBox).isEmpty());
+    test::TypeText(Form->UserWrdList, "x");  // 18: 3 x 6, 6 x 3
+    QCOMPARE(Items(Form->SizeListBox), QStringList({"3 x 6", "6 x 3"}));
+    ClickSize("6 x 3");
+    QTest::mouseClick(Form->Button1, Qt::LeftButton);
+    QVERIFY(OutputEnabled());
+    QCOMPARE(Form->Game.Words.size(), std::size_t{6});
+    QCOMPARE(Form->Game.Grid.find(EmptyChar), std::string::npos);
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    QVERIFY(RedPixels(Form->Image1->Bitmap()) > 0);
+    // Refresh takes the highlight away; double clicks on the phrase or a word bring one back.
+    QTest::mouseClick(Form->SpeedButton6, Qt::LeftButton);
+    QCOMPARE(RedPixels(Form->Image1->Bitmap()), 0);
+    QTest::mouseDClick(Form->edtFrase, Qt::LeftButton);
+    QVERIFY(RedPixels(Form->Image1->Bitmap()) > 0);
+    QTest::mouseClick(Form->SpeedButton6, Qt::LeftButton);
+    QTest::mouseDClick(Form->UserWrdList->viewport(), Qt::LeftButton, {},
+                       Form->UserWrdList->cursorRect(Form->UserWrdList->textCursor()).center());
+    QVERIFY(RedPixels(Form->Image1->Bitmap()) > 0);
+
+    test::TypeText(Form->edtFrase, "C");
+    QVERIFY(!OutputEnabled());
+    QVERIFY(!Form->Button1->isEnabled());
+    QCOMPARE(RedPixels(Form->Image1->Bitmap()), 0);
+  }
+
+  void copyWordsPutsThePhraseAnEmptyLineAndTheSortedWords() {
+    Type("TITLE", {"PEAR", "APPLE"});
+    test::FindAction(*Form, "CopyWords1")->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("TITLE\r\n\r\nAPPLE\r\nPEAR\r\n"));
+  }
+
+  void refusedTextAndAFailedBuildAreTold() {
+    Type("AB", {"CDEFGHI"});
+    // Pasted: a tab, which would become a cell of the word.
+    Form->UserWrdList->insertPlainText(QStringLiteral("\tJK"));
+    ClickSize("3 x 4");
+    QTest::mouseClick(Form->Button1, Qt::LeftButton);
+    QCOMPARE(Ui->Messages.size(), std::size_t{1});
+    QVERIFY(Ui->Messages[0].Text.starts_with("Line 1 of the words: "));
+    QVERIFY(Ui->Messages[0].Text.find("U+0009") != std::string::npos);
+    QVERIFY(Form->Game.Words.empty());
+    QVERIFY(!OutputEnabled());
+
+    Form->edtFrase->setText(QStringLiteral("ЖЖЖ"));
+    Form->UserWrdList->setPlainText(QStringLiteral("ABCDEF"));
+    ClickSize("3 x 3");
+    QTest::mouseClick(Form->Button1, Qt::LeftButton);
+    QVERIFY(Ui->Messages.back().Text.starts_with("The title phrase: The character \"Ж\""));
+
+    // A size the letters cannot fill (as a damaged list would offer it) fails the build.
+    Form->edtFrase->setText(QStringLiteral("ABCDEFGHIJ"));
+    Form->SizeListBox->addItem(QStringLiteral("3 x 3"));
+    ClickSize("3 x 3");
+    QTest::mouseClick(Form->Button1, Qt::LeftButton);
+    QCOMPARE(Ui->Messages.size(), std::size_t{3});
+    QVERIFY(Ui->Messages.back().Text.starts_with("The maze could not be built in 3 x 3"));
+    QVERIFY(Form->Game.Words.empty());
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+  }
+
+  void gridSettingsHideSizeCellsAndLanguage() {
+    test::ModalAnswer Dialog([](QWidget* Window) {
+      auto* Grid = qobject_cast<ui::TGridForm*>(Window);
+      QVERIFY(Grid);
+      QVERIFY(Grid->SizeGroup->isHidden());
+      QVERIFY(Grid->CellsGroup->isHidden());
+      QVERIFY(Grid->LanguageGroup->isHidden());
+      QVERIFY(!Grid->ColorGroup->isHidden());
+      Grid->CancelButton->click();
+    });
+    test::FindAction(*Form, "GridSettings1")->trigger();
+    QVERIFY(Dialog.Done());
+  }
+
+  void buildSaveReopenAndExport() {
+    Type("MAZE", {"ONE", "TWO", "THREE", "FOUR", "FIVE", "SIX", "NINE"});  // 30 letters
+    ClickSize("5 x 6");
+    QTest::mouseDClick(
+        Form->SizeListBox->viewport(), Qt::LeftButton, {},
+        Form->SizeListBox->visualItemRect(Form->SizeListBox->currentItem()).center());
+    QVERIFY(OutputEnabled());
+    const auto File = *Home / "numbers.gm";
+    Ui->SaveReplies.push_back(File.string());
+    test::FindAction(*Form, "Save1")->trigger();
+    QCOMPARE(Form->windowTitle(), QString("WordMaze - numbers.gm"));
+
+    TWordMazeForm Second(Answer());
+    Ui->OpenReplies.push_back(File.string());
+    test::FindAction(Second, "Open1")->trigger();
+    QCOMPARE(Second.edtFrase->text(), QString("MAZE"));
+    QCOMPARE(Second.WordLines(), Form->WordLines());
+    QCOMPARE(Second.SizeListBox->currentItem()->text(), QString("5 x 6"));
+    QCOMPARE(Second.Game.Grid, Form->Game.Grid);
+    QVERIFY(Second.Button1->isEnabled());
+    const auto Emf = *Home / "numbers.emf";
+    Ui->SaveReplies.push_back(Emf.string());
+    test::FindAction(Second, "Savetofile1")->trigger();
+    QCOMPARE(test::ReadFile(Emf).substr(0, 4), std::string("\x01\0\0\0", 4));
+    QVERIFY(Ui->Messages.empty());
+  }
+};
+
+QTEST_MAIN(TWordMazeFormTest)
+#include "TWordMazeFormTest.moc"
