@@ -22,6 +22,8 @@ void RunJumble(const JumbleOptions& Options, CliContext& Context) {
   Game.New();
   const TypedText Typed = ReadTypedText(Game.Codes(), Options.Text);
   if (!Typed.Ok()) throw CliFailure(NotBuilt, Typed.Refusal);
+  // Saying nothing and writing an empty puzzle would pass for success.
+  if (IsBlankText(Typed.Bytes)) throw CliFailure(NotBuilt, BlankTextMessage);
 
   JumbleBuilder Builder(Game);
   Builder.Mix = !Options.NoMix;
