@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "ui/games/jumble/TJumbleForm.h"
+#include "ui/games/lostletters/TLostLettersForm.h"
 #include "ui/games/wordsearch/TVornicForm.h"
 
 namespace vornic::ui {
@@ -16,11 +18,11 @@ TGameForm* Make(const Answerers& Answer) {
 // Index Tag - 1; a game's window joins by filling its row.
 std::array<GameWindowFactory, 5>& Factories() {
   static std::array<GameWindowFactory, 5> Table{{
-      &Make<TVornicForm>,  // 1 word search
-      nullptr,             // 2 word maze
-      nullptr,             // 3 word labyrinth
-      nullptr,             // 4 jumbled text
-      nullptr,             // 5 lost letters
+      &Make<TVornicForm>,       // 1 word search
+      nullptr,                  // 2 word maze
+      nullptr,                  // 3 word labyrinth
+      &Make<TJumbleForm>,       // 4 jumbled text
+      &Make<TLostLettersForm>,  // 5 lost letters
   }};
   return Table;
 }
