@@ -23,6 +23,8 @@ void RunJumble(const JumbleOptions& Options, CliContext& Context) {
   StartNew(Game);
   const TypedText Typed = ReadTypedText(Game.Codes(), Options.Text);
   if (!Typed.Ok()) throw CliFailure(NotBuilt, Typed.Refusal);
+  // Saying nothing and writing an empty puzzle would pass for success.
+  if (IsBlankText(Typed.Bytes)) throw CliFailure(NotBuilt, BlankTextMessage);
 
   JumbleBuilder Builder(Game);
   Builder.Mix = !Options.NoMix;

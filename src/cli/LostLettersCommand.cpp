@@ -26,8 +26,7 @@ void RunLostLetters(const LostLettersOptions& Options, CliContext& Context) {
   StartNew(Game);
   const TypedText Typed = ReadTypedText(Game.Codes(), Options.Text);
   if (!Typed.Ok()) throw CliFailure(NotBuilt, Typed.Refusal);
-  if (Typed.Bytes.empty())
-    throw CliFailure(NotBuilt, "The text is empty: there is nothing to build.");
+  if (IsBlankText(Typed.Bytes)) throw CliFailure(NotBuilt, BlankTextMessage);
 
   LostLettersBuilder Builder(Game);
   // A refusal has been told through the document's user interface.

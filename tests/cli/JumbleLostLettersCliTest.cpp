@@ -74,6 +74,8 @@ TEST_F(TextGamesCliTest, TextsThatCannotBeBuiltAreRefusedWithoutAFile) {
       {{"lostletters", "--text", "line\nbreak"}, 1, "control character U+000A"},
       {{"jumble", "--text", "\xE6\x97\xA5"}, 1, "code page 1252"},
       {{"lostletters", "--text", ""}, 1, "The text is empty"},
+      {{"lostletters", "--text", "   "}, 1, "The text is empty"},
+      {{"jumble", "--text", "  "}, 1, "The text is empty"},
       {{"lostletters", "--text", "abc", "--lines", "1"}, 2, "must be 2 to 40"},
       {{"lostletters", "--text", "abc", "--lines", "41"}, 2, "must be 2 to 40"},
   };

@@ -43,4 +43,8 @@ std::string ControlCharacterRefusal(std::string_view Bytes) {
   return {};
 }
 
+bool IsBlankText(std::string_view Bytes) {
+  return Bytes.find_first_not_of(' ') == std::string_view::npos;
+}
+
 }  // namespace vornic

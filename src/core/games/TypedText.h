@@ -24,4 +24,11 @@ TypedText ReadTypedText(const CodePage& Page, std::string_view Utf8);
 // Builders check the bytes they are given with it, whatever their source.
 std::string ControlCharacterRefusal(std::string_view Bytes);
 
+// Whether Bytes holds nothing but spaces (or nothing at all): a text with nothing to build.
+// Builders leave the puzzle as it was for it rather than replace it with an empty one.
+bool IsBlankText(std::string_view Bytes);
+
+// What the command-line tool says for such a text.
+inline constexpr const char* BlankTextMessage = "The text is empty: there is nothing to build.";
+
 }  // namespace vornic

@@ -5,6 +5,8 @@
 
 #include "ui/games/labyrinth/TLabirintForm.h"
 #include "ui/games/maze/TWordMazeForm.h"
+#include "ui/games/jumble/TJumbleForm.h"
+#include "ui/games/lostletters/TLostLettersForm.h"
 #include "ui/games/wordsearch/TVornicForm.h"
 
 namespace vornic::ui {
@@ -18,11 +20,11 @@ TGameForm* Make(const Answerers& Answer) {
 // Index Tag - 1; a game's window joins by filling its row.
 std::array<GameWindowFactory, 5>& Factories() {
   static std::array<GameWindowFactory, 5> Table{{
-      &Make<TVornicForm>,    // 1 word search
-      &Make<TWordMazeForm>,  // 2 word maze
-      &Make<TLabirintForm>,  // 3 word labyrinth
-      nullptr,               // 4 jumbled text
-      nullptr,               // 5 lost letters
+      &Make<TVornicForm>,       // 1 word search
+      &Make<TWordMazeForm>,     // 2 word maze
+      &Make<TLabirintForm>,     // 3 word labyrinth
+      &Make<TJumbleForm>,       // 4 jumbled text
+      &Make<TLostLettersForm>,  // 5 lost letters
   }};
   return Table;
 }

@@ -134,6 +134,13 @@ void DrawGlyph(QPainter& P, ToolGlyph Glyph) {
       P.drawText(QRectF(1.5, 1.5, 13, 13), Qt::AlignCenter, QStringLiteral("i"));
       break;
     }
+    case ToolGlyph::CopyWords:
+      DrawSheet(P, QRectF(0.5, 0.5, 9, 11));
+      DrawSheet(P, QRectF(5.5, 4.5, 10, 11));
+      P.setPen(QPen(Accent, 1.2));
+      for (int Row = 0; Row < 3; ++Row)
+        P.drawLine(QPointF(7.5, 8.5 + 2.3 * Row), QPointF(Row == 1 ? 11.0 : 13.0, 8.5 + 2.3 * Row));
+      break;
   }
 }
 

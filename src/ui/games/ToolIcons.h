@@ -16,6 +16,7 @@ enum class ToolGlyph {
   WordList,
   GridSettings,
   About,
+  CopyWords,  // the copy of a text field's selection beside "Copy text table to Clipboard"
 };
 
 QIcon ToolIcon(ToolGlyph Glyph);

@@ -1,5 +1,8 @@
 #include "games/jumble/JumbleBuilder.h"
 
+#include <algorithm>
+#include <functional>
+
 #include "games/TypedText.h"
 #include "games/jumble/ExchangeShuffle.h"
 #include "games/jumble/JumbleLayout.h"
@@ -11,6 +14,7 @@ bool JumbleBuilder::Build(const std::string& Text) {
     Tell(Refusal);
     return false;
   }
+  if (IsBlankText(Text)) return false;
   std::vector<std::string> Words = SplitJumbleWords(Text);
   if (Mix) ExchangeShuffle(Words);
   const std::optional<JumbleLayout> Layout = FindJumbleLayout(Words);
@@ -44,16 +48,31 @@ bool JumbleBuilder::Build(const std::string& Text) {
   return true;
 }
 
+namespace {
+
+std::string LettersOf(const std::vector<JumbleBuilder::Letter>& Letters) {
+  std::string Text;
+  Text.reserve(Letters.size());
+  for (const JumbleBuilder::Letter& Entry : Letters) Text += Entry.Character;
+  return Text;
+}
+
+}  // namespace
+
 void JumbleBuilder::SetTheGame(std::vector<Letter>& Letters, int A, int B) {
-  ExchangeShuffle(Letters);
+  // A hint that reads as the word gives the answer away (the shuffle leaves half of all
+  // two-letter words as they were), so mix again while it does and another order exists.
+  const std::string Word = LettersOf(Letters);
+  const bool CanDiffer =
+      std::adjacent_find(Word.begin(), Word.end(), std::not_equal_to<>()) != Word.end();
   std::string Mixed;
+  do {
+    ExchangeShuffle(Letters);
+    Mixed = LettersOf(Letters);
+  } while (CanDiffer && Mixed == Word);
   std::string Data;
-  Mixed.reserve(Letters.size());
   Data.reserve(2 * Letters.size() + 2);
-  for (const Letter& Entry : Letters) {
-    Mixed += Entry.Character;
-    Data += PathBytes(Entry.X, Entry.Y);
-  }
+  for (const Letter& Entry : Letters) Data += PathBytes(Entry.X, Entry.Y);
   Data += static_cast<char>(A + PathOffset);
   Data += static_cast<char>(B + PathOffset);
   Game.AddWord(Mixed, Data);

@@ -31,11 +31,12 @@ class JumbleBuilder {
 
   // Builds the puzzle of Text (bytes of the document's code page, as the text field holds it).
   // Returns false, after telling why, for a text with a control character or one that does not
-  // fit a grid of 50 x 50 cells and 20 word columns; the document then keeps its puzzle. A blank
-  // text builds an empty puzzle: 1 column, 0 rows, only line 0.
+  // fit a grid of 50 x 50 cells and 20 word columns, and silently for a blank text (nothing to
+  // build); the document then keeps its puzzle.
   [[nodiscard]] bool Build(const std::string& Text);
 
-  // Mixes Letters, appends their hint record for segment start A and word start B to the word
+  // Mixes Letters (again while they read as the word, unless all its letters are the same),
+  // appends their hint record for segment start A and word start B to the word
   // list, and empties Letters for the next word.
   void SetTheGame(std::vector<Letter>& Letters, int A, int B);
 

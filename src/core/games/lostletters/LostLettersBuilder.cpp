@@ -15,7 +15,7 @@ long long LostLettersBuilder::RowLength(std::size_t Length, int Lines) {
 }
 
 bool LostLettersBuilder::Build(const std::string& Text, int Lines) {
-  if (Text.empty()) return false;
+  if (IsBlankText(Text)) return false;
   if (const std::string Refusal = ControlCharacterRefusal(Text); !Refusal.empty()) {
     Tell(Refusal);
     return false;

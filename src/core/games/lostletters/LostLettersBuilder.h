@@ -23,8 +23,9 @@ class LostLettersBuilder {
 
   // Builds the puzzle of Text (bytes of the document's code page, untrimmed) in Lines rows.
   // Lines is brought into MinLines..MaxLines first, as the line-count control does. Returns
-  // false and changes nothing for an empty text (silently), and after telling why for a text
-  // with a control character or one whose rows would be wider than the grid size can record.
+  // false and changes nothing for a text of spaces only or none (silently), and after telling why
+  // for a text with a control character or one whose rows would be wider than the grid size can
+  // record.
   [[nodiscard]] bool Build(const std::string& Text, int Lines);
 
   // Grid width for a text length: ceil(Length / Lines).

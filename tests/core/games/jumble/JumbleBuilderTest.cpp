@@ -124,16 +124,34 @@ TEST_F(JumbleBuilderTest, SpacesSeparateAndEndsAreTrimmedButTheTextIsKept) {
   EXPECT_EQ(Parse(Game.Words[2]).Letters.size(), 3u);
 }
 
-TEST_F(JumbleBuilderTest, BlankTextBuildsAnEmptyPuzzle) {
+TEST_F(JumbleBuilderTest, BlankTextBuildsNothingAndKeepsThePuzzle) {
+  ASSERT_TRUE(Builder.Build("KEEP IT"));
+  Game.Modified = false;
+  const std::string Grid = Game.Grid;
   for (const std::string Text : {"", "    "}) {
-    ASSERT_TRUE(Builder.Build(Text));
-    EXPECT_EQ(Game.Settings.Cols, 1);
-    EXPECT_EQ(Game.Settings.Rows, 0);
-    EXPECT_TRUE(Game.Grid.empty());
-    ASSERT_EQ(Game.Words.size(), 1u);
-    EXPECT_EQ(Game.Words[0], Text);
+    EXPECT_FALSE(Builder.Build(Text));
+    EXPECT_FALSE(Builder.MixClick(false, Text));
   }
+  EXPECT_EQ(Game.Grid, Grid);
+  ASSERT_EQ(Game.Words.size(), 3u);
+  EXPECT_EQ(Game.Words[0], "KEEP IT");
+  EXPECT_FALSE(Game.Modified);
   EXPECT_TRUE(Ui.Messages.empty());
+}
+
+// Over many seeded builds no hint reads as its word, except one whose letters are all the same.
+TEST_F(JumbleBuilderTest, AHintNeverGivesTheAnswerAway) {
+  Builder.Mix = false;
+  const std::vector<std::string> Words{"AB", "ON", "TOO", "BOOK", "AA", "I"};
+  for (std::uint64_t Seed = 1; Seed <= 200; ++Seed) {
+    RandomGenerator::Seed(Seed);
+    ASSERT_TRUE(Builder.Build("AB ON TOO BOOK AA I"));
+    for (std::size_t k = 0; k < Words.size(); ++k) {
+      const std::string Hint = Parse(Game.Words[k + 1]).Letters;
+      const bool AllSame = Words[k].find_first_not_of(Words[k][0]) == std::string::npos;
+      EXPECT_EQ(Hint == Words[k], AllSame) << Words[k] << " seed " << Seed;
+    }
+  }
 }
 
 class JumbleRefusalTest : public JumbleBuilderTest {

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ui/games/TTextGameForm.h"
+
+class QLabel;
+
+namespace vornic::ui {
+
+class SpinEdit;
+
+// The lost-letters window: the text cut into SpinEdit1 rows whose columns are mixed, above an
+// answer block with the word gaps marked. The core's LostLettersBuilder makes the puzzle and
+// LostLettersDrawing draws it; a change of the line count builds again at once.
+class TLostLettersForm : public TTextGameForm {
+  Q_OBJECT
+
+ public:
+  explicit TLostLettersForm(const Answerers& Answer = {}, QWidget* Parent = nullptr);
+
+  SpinEdit* SpinEdit1;  // the line count, 2 to 40
+  QLabel* Label1;       // "Lines"
+
+  void Build() override;
+  bool DrawTheGame() override;
+
+ protected:
+  // The line count from the stored rows, without building, and the picture of two blocks.
+  void ShowOpened() override;
+};
+
+}  // namespace vornic::ui
