@@ -137,6 +137,17 @@ class TWordMazeFormTest : public QObject {
     QCOMPARE(RedPixels(Form->Image1->Bitmap()), 0);
   }
 
+  void newAfterABuildWithoutPhraseShowsNothingBuilt() {
+    Type("", {"ABC", "DEF", "GHI"});
+    ClickSize("3 x 3");
+    QTest::mouseClick(Form->Button1, Qt::LeftButton);
+    QVERIFY(OutputEnabled());
+    Ui->Answers.push_back(Answer::No);
+    test::FindAction(*Form, "New1")->trigger();
+    QVERIFY(!OutputEnabled());
+    QVERIFY(Form->WordLines().isEmpty());
+  }
+
   void copyWordsPutsThePhraseAnEmptyLineAndTheSortedWords() {
     Type("TITLE", {"PEAR", "APPLE"});
     test::FindAction(*Form, "CopyWords1")->trigger();
