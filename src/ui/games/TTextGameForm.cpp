@@ -202,7 +202,7 @@ void TTextGameForm::GridSet() {
   Dialog.SetProps(Game.Settings);
   if (Dialog.exec() != QDialog::Accepted) return;
   // Without its size group the dialog leaves the size and the puzzle alone, whatever they are.
-  Dialog.GetProps(Game);
+  Game.ApplySettings(Dialog.GetProps(Game.Settings));
   SetCharset();
   ClearPreview(*Image1);
   DrawTheGame();

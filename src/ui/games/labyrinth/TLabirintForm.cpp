@@ -104,7 +104,7 @@ void TLabirintForm::GridSet() {
   Dialog.CellsGroup->hide();
   if (Dialog.exec() != QDialog::Accepted) return;
   // A new size empties the grid and the words, and with them the start mark.
-  if (Dialog.GetProps(Game)) Start.reset();
+  if (Game.ApplySettings(Dialog.GetProps(Game.Settings))) Start.reset();
   SetCharset();
   ClearPreview(*Image1);
   DoPaint();

@@ -213,7 +213,7 @@ void TWordMazeForm::GridSet() {
   Dialog.CellsGroup->hide();
   Dialog.LanguageGroup->hide();
   if (Dialog.exec() != QDialog::Accepted) return;
-  Dialog.GetProps(Game);
+  Game.ApplySettings(Dialog.GetProps(Game.Settings));
   SetCharset();
   Game.DrawGrid(true);
   RedrawPreview(*Image1, Game);
