@@ -36,7 +36,7 @@ class StandInMazeForm : public TGameForm {
   explicit StandInMazeForm(const ui::Answerers& Answer) : TGameForm("WordMaze", Answer) {
     NewFile();
   }
-  void NewFile() override { Game.New(); }
+  void NewFile() override { static_cast<void>(Game.New()); }
   bool OpenVornicG(const std::string& FileName) override { return Game.Open(FileName); }
 };
 
