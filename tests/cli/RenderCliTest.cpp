@@ -91,17 +91,6 @@ TEST_F(RenderCliTest, GameViewsFollowTheirFlags) {
   EXPECT_FALSE(fs::exists(Home / "x.emf"));
 }
 
-TEST_F(RenderCliTest, PngScaleEnlargesThePicture) {
-  ASSERT_EQ(RunTool({"render", Game, "-o", Path("one.png")}).Status, 0);
-  ASSERT_EQ(RunTool({"render", Game, "-o", Path("two.png"), "--scale", "2"}).Status, 0);
-  const std::string One = test::ReadFile(Home / "one.png");
-  const std::string Two = test::ReadFile(Home / "two.png");
-  EXPECT_EQ(BigEndian32(One, 16), 85u);  // IHDR width and height
-  EXPECT_EQ(BigEndian32(One, 20), 85u);
-  EXPECT_EQ(BigEndian32(Two, 16), 170u);
-  EXPECT_EQ(RunTool({"render", Game, "-o", Path("bad.png"), "--scale", "0"}).Status, 2);
-}
-
 TEST_F(RenderCliTest, HighlightDrawsTheWordInRedAndChecksTheIndex) {
   ASSERT_EQ(RunTool({"render", Game, "-o", Path("plain.emf")}).Status, 0);
   ASSERT_EQ(RunTool({"render", Game, "-o", Path("word.emf"), "--highlight", "1"}).Status, 0);

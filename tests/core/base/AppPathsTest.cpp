@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <grp.h>
+#include <cstdlib>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -8,7 +8,7 @@ namespace vornic {
 namespace {
 
 TEST(CodePageTest, CharsetCodesChooseWindowsCodePagesAndTheDialogListMapsBothWays) {
-  for (auto [Charset, Page] : {std::pair{0, 1252}, {1, 1252}, {238, 1250}, {204, 1251},
+  for (auto [Charset, Page] : std::initializer_list<std::pair<int, int>>{{0, 1252}, {1, 1252}, {238, 1250}, {204, 1251},
                                {255, 437}, {77, 10000}, {42, 1252}})
     EXPECT_EQ(CodePage::CodePageNumber(Charset), Page) << Charset;
   for (int Index = 0; Index < static_cast<int>(CharsetNames.size()); ++Index)
