@@ -8,8 +8,8 @@ namespace vornic {
 namespace {
 
 TEST(CodePageTest, CharsetCodesChooseWindowsCodePagesAndTheDialogListMapsBothWays) {
-  for (auto [Charset, Page] : std::initializer_list<std::pair<int, int>>{{0, 1252}, {1, 1252}, {238, 1250}, {204, 1251},
-                               {255, 437}, {77, 10000}, {42, 1252}})
+  for (auto [Charset, Page] : std::initializer_list<std::pair<int, int>>{
+           {0, 1252}, {1, 1252}, {238, 1250}, {204, 1251}, {255, 437}, {77, 10000}, {42, 1252}})
     EXPECT_EQ(CodePage::CodePageNumber(Charset), Page) << Charset;
   for (int Index = 0; Index < static_cast<int>(CharsetNames.size()); ++Index)
     EXPECT_EQ(CharsetIndex(CharsetAtIndex(Index)), Index);
@@ -21,9 +21,11 @@ TEST(CodePageTest, CharsetCodesChooseWindowsCodePagesAndTheDialogListMapsBothWay
 TEST(CodePageTest, BytesRoundTripThroughUnicode) {
   for (int Charset : {0, 238, 204, 161, 162, 177, 178, 186, 163, 222, 77, 255}) {
     const CodePage& Page = CodePage::ForCharset(Charset);
-    for (int Byte = 0x20; Byte < 256; ++Byte)
-      if (auto Character = Page.ToUnicode(static_cast<std::uint8_t>(Byte)))
+    for (int Byte = 0x20; Byte < 256; ++Byte) {
+      if (auto Character = Page.ToUnicode(static_cast<std::uint8_t>(Byte))) {
         EXPECT_EQ(Page.FromUnicode(*Character), Byte) << Page.Number() << " byte " << Byte;
+      }
+    }
   }
   EXPECT_EQ(CodePage::ForCharset(204).Decode("\xCC\xC8\xD0"), "МИР");
   EXPECT_EQ(CodePage::ForCharset(1).Decode("A\x19"), "A\x19") << "the empty-cell byte is kept";
@@ -43,8 +45,8 @@ TEST(CodePageTest, UnencodableCharactersAreRefusedByName) {
 
 TEST(CodePageTest, UpperCasingKeepsOneBytePerCharacter) {
   EXPECT_EQ(CodePage::ForCharset(1).Upper("abc\xE9\xFF\xDF-"), "ABC\xC9\x9F\xDF-");  // ß stays
-  EXPECT_EQ(CodePage::ForCharset(161).Upper("\xE1\xE2"), "\xC1\xC2");               // Greek αβ
-  EXPECT_EQ(CodePage::ForCharset(238).Upper("\xB9\xE6"), "\xA5\xC6");               // Polish ąć
+  EXPECT_EQ(CodePage::ForCharset(161).Upper("\xE1\xE2"), "\xC1\xC2");                // Greek αβ
+  EXPECT_EQ(CodePage::ForCharset(238).Upper("\xB9\xE6"), "\xA5\xC6");                // Polish ąć
   EXPECT_FALSE(IsValidUtf8("\xE9t\xE9"));
   EXPECT_EQ(Windows1252ToUtf8("\xE9t\xE9"), "été");
 }

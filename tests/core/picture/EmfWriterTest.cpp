@@ -91,10 +91,13 @@ TEST_F(EmfWriterTest, HeaderRecordsAndObjectsAreWellFormed) {
   std::set<std::uint32_t> Alive;
   for (const Record& R : All) {
     const std::uint32_t Handle = R.Size >= 12 ? U32(Data, R.At + 8) : 0;
-    if (R.Type == 38 || R.Type == 39 || R.Type == EmrExtCreateFont || R.Type == EmrExtCreatePen)
+    if (R.Type == 38 || R.Type == 39 || R.Type == EmrExtCreateFont || R.Type == EmrExtCreatePen) {
       EXPECT_TRUE(Alive.insert(Handle).second) << "handle " << Handle << " reused while alive";
-    if (R.Type == EmrSelectObject) EXPECT_TRUE((Handle & 0x80000000u) || Alive.count(Handle));
-    if (R.Type == EmrDeleteObject) EXPECT_EQ(Alive.erase(Handle), 1u);
+    } else if (R.Type == EmrSelectObject) {
+      EXPECT_TRUE((Handle & 0x80000000u) || Alive.count(Handle));
+    } else if (R.Type == EmrDeleteObject) {
+      EXPECT_EQ(Alive.erase(Handle), 1u);
+    }
   }
   EXPECT_TRUE(Alive.empty()) << Alive.size() << " objects never deleted";
 }

@@ -57,20 +57,6 @@ class FileAssociationTest : public QObject {
     QVERIFY(Association.PointsAt(Program.toStdString()));
   }
 
-  void theDataFolderFollowsTheUsersSetting() {
-    const QByteArray KeptData = qgetenv("XDG_DATA_HOME");
-    const QByteArray KeptHome = qgetenv("HOME");
-    qputenv("HOME", "/home/teacher");
-    qputenv("XDG_DATA_HOME", "/srv/data");
-    QCOMPARE(FileAssociation::UserDataFolder(), fs::path("/srv/data"));
-    // A relative value is ignored, as the base directory rules say.
-    qputenv("XDG_DATA_HOME", "relative/data");
-    QCOMPARE(FileAssociation::UserDataFolder(), fs::path("/home/teacher/.local/share"));
-    qunsetenv("XDG_DATA_HOME");
-    QCOMPARE(FileAssociation::UserDataFolder(), fs::path("/home/teacher/.local/share"));
-    qputenv("HOME", KeptHome);
-    if (!KeptData.isNull()) qputenv("XDG_DATA_HOME", KeptData);
-  }
 };
 
 QTEST_MAIN(FileAssociationTest)

@@ -80,25 +80,6 @@ class QtUserInterfaceTest : public QObject {
     QCOMPARE(Chosen.value_or(""), (Home->Path() / "animals.gm").string());
   }
 
-  void choosingAnotherFilterChangesTheAddedExtension() {
-    QWidget Owner;
-    QtUserInterface Ui(&Owner);
-    FileDialogRequest Request;
-    Request.Filter = "Enhanced Windows Meta File (*.emf)|*.emf|PNG image (*.png)|*.png";
-    Request.DefaultExt = "*.emf";
-    Request.InitialDir = Home->Path().string();
-    test::ModalAnswer Typist([](QWidget* Window) {
-      auto* Dialog = qobject_cast<QFileDialog*>(Window);
-      QVERIFY(Dialog);
-      Dialog->selectNameFilter("PNG image (*.png)");
-      emit Dialog->filterSelected("PNG image (*.png)");
-      Dialog->selectFile("grid");
-      static_cast<QDialog*>(Dialog)->accept();
-    });
-    const auto Chosen = Ui.ChooseSaveFile(Request);
-    QVERIFY(Typist.Done());
-    QCOMPARE(Chosen.value_or(""), (Home->Path() / "grid.png").string());
-  }
 };
 
 QTEST_MAIN(QtUserInterfaceTest)

@@ -103,23 +103,6 @@ class TmainGameFormTest : public QObject {
     QVERIFY(test::NoWindowLeft());
   }
 
-  void aStartFileOpensOneWindowOfItsGame() {
-    test::WriteGameFile(Home->Path() / "animals.gm", "VornicGame", 6, 3, {"CAT", "DOG"});
-    TmainGameForm::Options Start = Options();
-    Start.StartFile = Path("animals.gm");
-    Show(Start);
-    QTRY_COMPARE(Main->GameWindows().size(), 1);
-    QCoreApplication::processEvents();
-    QCOMPARE(Main->GameWindows().size(), 1);
-    auto* Form = qobject_cast<ui::TVornicForm*>(Main->GameWindows().front());
-    QVERIFY(Form);
-    QCOMPARE(Form->windowTitle(), QString("VornicGame - animals.gm"));
-    QCOMPARE(Form->ListBox1->count(), 2);
-    QVERIFY(Ui->Questions.empty() && Ui->Messages.empty() && Ui->OpenRequests.empty());
-    // A maximised child shows in the frame's title, as the platform's MDI frame did.
-    QCOMPARE(Main->windowTitle(), QString("Vornic Pack - [VornicGame - animals.gm]"));
-  }
-
   void openGameCreatesTheWindowOfTheFilesGameOrTellsWhyNot() {
     Show(Options());
     test::WriteGameFile(Home->Path() / "animals.gm", "VornicGame", 6, 3, {"CAT"});
@@ -144,17 +127,6 @@ class TmainGameFormTest : public QObject {
     QCOMPARE(Main->GameWindows().back()->Game.GameName, std::string("WordMaze"));
     QCOMPARE(Main->GameWindows().back()->windowTitle(), QString("WordMaze - maze.gm"));
     QVERIFY(Ui->Questions.empty());
-  }
-
-  void aGameWithoutItsWindowIsToldInsteadOfOpened() {
-    ui::ReplaceGameWindow(2, {});
-    Show(Options());
-    QVERIFY(!Main->NewGameItems[1]->isEnabled());
-    test::WriteGameFile(Home->Path() / "maze.gm", "WordMaze", 5, 5, {"EMU"});
-    Main->OpenGameFile(File("maze.gm"));
-    QCOMPARE(Main->GameWindows().size(), 0);
-    QCOMPARE(Ui->Messages.size(), std::size_t{1});
-    QVERIFY(Ui->Messages[0].Text.find("WordMaze") != std::string::npos);
   }
 
   void anotherGamesFileFromAGameWindowIsConfirmedFirst() {

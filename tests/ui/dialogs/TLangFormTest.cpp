@@ -37,23 +37,6 @@ class TLangFormTest : public QObject {
     QCOMPARE(Form.Characters(), QString("ąę "));
   }
 
-  void aNameTheSettingsFileCannotHoldIsRefusedWithAMessage_data() {
-    QTest::addColumn<QString>("Name");
-    QTest::newRow("blank") << "   ";
-    QTest::newRow("equals sign") << "a=b";
-    QTest::newRow("brackets") << "[x]";
-  }
-  void aNameTheSettingsFileCannotHoldIsRefusedWithAMessage() {
-    QFETCH(QString, Name);
-    TLangForm Form(nullptr, &Prompts);
-    Form.show();
-    test::TypeText(Form.Edit1, Name);
-    test::TypeText(Form.Edit2, "xyz");
-    Form.Button1->click();
-    QVERIFY(Form.isVisible());
-    QCOMPARE(Prompts.Messages.size(), std::size_t{1});
-    QVERIFY(!Prompts.LastMessage().isEmpty());
-  }
 };
 
 QTEST_MAIN(TLangFormTest)

@@ -51,28 +51,6 @@ class TListEditFormTest : public QObject {
     QVERIFY(test::NoWindowLeft());
   }
 
-  void addingCatToAnimalsRewritesItsFile() {
-    SaveList("Animals", "DOG\r\n");
-    TListEditForm Form(nullptr, &Prompts);
-    Form.show();
-    test::TypeText(Form.Edit1, "cat");
-    QTest::keyClick(Form.Edit1, Qt::Key_Return);
-    QVERIFY(Form.isVisible());
-    QCOMPARE(test::ReadFile(ListFile("Animals")), std::string("DOG\r\nCAT\r\n"));
-    QCOMPARE(Items(Form.wordsListBox), (QStringList{"DOG", "CAT"}));
-    QVERIFY(Form.Edit1->text().isEmpty());
-    // The button does the same; an empty line adds nothing.
-    Form.AddButton->click();
-    QCOMPARE(Form.wordsListBox->count(), 2);
-    Form.Edit1->setText("gnu");
-    Form.AddButton->click();
-    QCOMPARE(test::ReadFile(ListFile("Animals")), std::string("DOG\r\nCAT\r\nGNU\r\n"));
-    // Escape empties the line and, like Enter, leaves the editor open.
-    test::TypeText(Form.Edit1, "yak");
-    QTest::keyClick(Form.Edit1, Qt::Key_Escape);
-    QVERIFY(Form.Edit1->text().isEmpty() && Form.isVisible());
-  }
-
   void okRefusesAWordThePuzzlesCharsetCannotHold() {
     TListEditForm Form(nullptr, &Prompts);
     Form.SetUserWords({"CAT", "КОТ"});

@@ -128,22 +128,6 @@ class TVornicFormTest : public QObject {
     QCOMPARE(RedPixels(*Form), Highlighted);
   }
 
-  void newAnsweredCancelKeepsEverythingAndNoStartsAfresh() {
-    Type(*Form, "CAT");
-    Click(*Form, "CheckBox1");
-    const std::string Grid = Form->Game.Grid;
-    Ui->Answers = {Answer::Cancel, Answer::No};
-    Trigger("New1");
-    QCOMPARE(Ui->Questions[0].Text, std::string("Do you want to save changes to 'Untitled'?"));
-    QCOMPARE(Form->Game.Grid, Grid);
-    QCOMPARE(Items(*Form), QStringList{"CAT"});
-    QVERIFY(!Child<QCheckBox>(*Form, "CheckBox1")->isChecked());
-    Trigger("New1");
-    QCOMPARE(Items(*Form), QStringList{});
-    QCOMPARE(Letters(Form->Game), 0);
-    QVERIFY(Child<QCheckBox>(*Form, "CheckBox1")->isChecked());
-  }
-
   void answeringYesSavesInTheSizeTheGridHas() {
     // The starting size of New must not reach the file that the question saves.
     Form->Game.SetSize(5, 4);

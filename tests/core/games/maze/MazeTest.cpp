@@ -21,33 +21,22 @@
 namespace vornic {
 namespace {
 
-std::vector<std::string> Items(long long Total) {
-  std::vector<std::string> Texts;
-  for (const MazeSize Size : OfferedSizes(Total)) Texts.push_back(FormatSize(Size));
-  return Texts;
-}
-
-TEST(MazeSizes, ThirtyLettersOfferFourSizesWidthFirst) {
-  EXPECT_EQ(Items(30), (std::vector<std::string>{"3 x 10", "5 x 6", "6 x 5", "10 x 3"}));
-}
-
-TEST(MazeSizes, NoSizeForSmallOrPrimeTotals) {
-  for (long long Total : {0LL, 1LL, 8LL, 13LL, 2503LL}) EXPECT_TRUE(Items(Total).empty()) << Total;
-  EXPECT_EQ(Items(9), std::vector<std::string>{"3 x 3"});
-  EXPECT_EQ(Items(12), (std::vector<std::string>{"3 x 4", "4 x 3"}));
-}
-
-TEST(MazeSizes, SidesStayWithinThreeToFifty) {
-  EXPECT_EQ(Items(2500), std::vector<std::string>{"50 x 50"});
-  EXPECT_EQ(Items(2400), (std::vector<std::string>{"48 x 50", "50 x 48"}));
-  // 2550 = 50 x 51: one side would exceed 50.
-  EXPECT_TRUE(Items(2550).empty());
-  EXPECT_TRUE(Items(5000).empty());
-  EXPECT_TRUE(Items(1'000'000'007LL).empty());
-}
-
-TEST(MazeSizes, NearestToSquarePrefersTheFirstOfEqualCandidates) {
-  EXPECT_EQ(NearestToSquare(OfferedSizes(100)), (MazeSize{10, 10}));
+// The sizes offered for a letter total: W x H = total, both sides 3 to 50, width first.
+TEST(MazeSizes, WorkedTotals) {
+  const std::vector<std::pair<long long, std::vector<std::string>>> Cases{
+      {30, {"3 x 10", "5 x 6", "6 x 5", "10 x 3"}},
+      {9, {"3 x 3"}},
+      {2500, {"50 x 50"}},
+      {2400, {"48 x 50", "50 x 48"}},
+      {13, {}},
+      {8, {}},
+      {2550, {}},
+      {1'000'000'007LL, {}}};
+  for (const auto& [Total, Expected] : Cases) {
+    std::vector<std::string> Texts;
+    for (const MazeSize Size : OfferedSizes(Total)) Texts.push_back(FormatSize(Size));
+    EXPECT_EQ(Texts, Expected) << Total;
+  }
   EXPECT_EQ(NearestToSquare(OfferedSizes(30)), (MazeSize{5, 6}));
   EXPECT_FALSE(NearestToSquare({}).has_value());
 }
