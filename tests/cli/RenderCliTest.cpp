@@ -13,12 +13,6 @@ namespace {
 namespace fs = std::filesystem;
 using test::RunTool;
 
-std::uint32_t BigEndian32(const std::string& Bytes, std::size_t At) {
-  std::uint32_t Value = 0;
-  for (std::size_t i = 0; i < 4; ++i) Value = Value << 8 | static_cast<std::uint8_t>(Bytes[At + i]);
-  return Value;
-}
-
 class RenderCliTest : public ::testing::Test {
  protected:
   test::TempHome Home;
