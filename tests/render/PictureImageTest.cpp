@@ -16,7 +16,8 @@ TEST_F(PictureImageTest, OneUnitIsOnePixelWithGdiEdges) {
   ASSERT_EQ(Image.size(), QSize(85, 85));
   // Grid lines at 17, 33, 49, 65 from 1 to 80; the frame's edges at 1 and 81; the shadow band
   // 82 to 84 from 4 down; nothing outside.
-  for (auto [X, Y] : std::initializer_list<std::pair<int, int>>{{17, 10}, {65, 40}, {40, 33}, {1, 40}, {81, 40}, {40, 81}})
+  for (auto [X, Y] : std::initializer_list<std::pair<int, int>>{
+           {17, 10}, {65, 40}, {40, 33}, {1, 40}, {81, 40}, {40, 81}})
     EXPECT_EQ(Pixel(Image, X, Y), QColor(Qt::black)) << X << "," << Y;
   for (auto [X, Y] : std::initializer_list<std::pair<int, int>>{{82, 40}, {84, 84}, {40, 83}})
     EXPECT_EQ(Pixel(Image, X, Y), QColor(0x80, 0x80, 0x80)) << X << "," << Y;

@@ -1,11 +1,11 @@
 #include "base/AppPaths.h"
 
-#include <gtest/gtest.h>
 #include <grp.h>
-#include <cstdlib>
+#include <gtest/gtest.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cstdlib>
 
 #include <filesystem>
 #include <string>

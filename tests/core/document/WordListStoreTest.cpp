@@ -27,7 +27,9 @@ class WordListStoreTest : public ::testing::Test {
 
 TEST_F(WordListStoreTest, WritesUtf8WithCrLfAndReadsBackUntrimmedWithDuplicates) {
   Store.Write("Animals", {"DOG", "KÄFER", "CAT"});
-  EXPECT_EQ(ReadFile(ListFile("Animals")), "DOG\r\nK\xC3\x84" "FER\r\nCAT\r\n");
+  EXPECT_EQ(ReadFile(ListFile("Animals")),
+            "DOG\r\nK\xC3\x84"
+            "FER\r\nCAT\r\n");
   const Words Saved{" SPACED ", "", "ÉTÉ", "ÉTÉ", "Ω"};
   Store.Write("Mixed", Saved);
   EXPECT_EQ(Store.Read("Mixed"), Saved);
@@ -87,7 +89,7 @@ TEST_F(WordListStoreTest, FailuresAreToldAndLoseNothing) {
 TEST(UpperCaseWordTest, UsesTheCodePageCapitalsOneCharacterForOne) {
   const CodePage& Western = CodePage::ForCharset(0);
   EXPECT_EQ(UpperCaseWord("éte\xC3\xBF", Western), "ÉTE\xC5\xB8");  // ÿ -> Ÿ, both in 1252
-  EXPECT_EQ(UpperCaseWord("straße", Western), "STRAßE");             // no one-letter capital
+  EXPECT_EQ(UpperCaseWord("straße", Western), "STRAßE");            // no one-letter capital
   EXPECT_EQ(UpperCaseWord("привет", Western), "ПРИВЕТ");
   EXPECT_EQ(UpperCaseWord("\xC2\xB5m", Western), "\xC2\xB5M");  // capital µ is not in 1252
 }

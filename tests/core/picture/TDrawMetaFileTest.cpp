@@ -46,7 +46,7 @@ TEST(TDrawMetaFileTest, LettersLandInTheirCellsAsRunsOfLetterAndSpace) {
   Picture.DrawLettersAt(100, " B");  // spaces keep later letters in their columns
   EXPECT_EQ(Picture.Canvas()->Brush.Style, TBrushStyle::Solid) << "brush style restored";
   Picture.EndDraw();
-  const std::vector<PlacedLetter> Expected{{U'A', 5, 2},  {U'B', 21, 2},  {U'C', 5, 18},
+  const std::vector<PlacedLetter> Expected{{U'A', 5, 2},   {U'B', 21, 2},  {U'C', 5, 18},
                                            {U'E', 21, 18}, {U'F', 37, 18}, {U'B', 21, 102}};
   EXPECT_EQ(PlacedLetters(Picture.Operations()), Expected);
   const auto Texts = OpsOf<draw::Text>(Picture.Operations());

@@ -56,7 +56,6 @@ class FileAssociationTest : public QObject {
     Association.Write(Program.toStdString());
     QVERIFY(Association.PointsAt(Program.toStdString()));
   }
-
 };
 
 QTEST_MAIN(FileAssociationTest)

@@ -79,7 +79,6 @@ class QtUserInterfaceTest : public QObject {
     QVERIFY(Typist.Done());
     QCOMPARE(Chosen.value_or(""), (Home->Path() / "animals.gm").string());
   }
-
 };
 
 QTEST_MAIN(QtUserInterfaceTest)

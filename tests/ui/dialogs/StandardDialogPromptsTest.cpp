@@ -22,7 +22,8 @@ class StandardDialogPromptsTest : public QObject {
   void cleanup() { QVERIFY(test::NoWindowLeft()); }
 
   void aConfirmationShowsOkCancelWithTheQuestionIcon() {
-    for (const auto& [Button, Expected] : {std::pair{QMessageBox::Ok, Answer::Ok}, std::pair{QMessageBox::Cancel, Answer::Cancel}}) {
+    for (const auto& [Button, Expected] :
+         {std::pair{QMessageBox::Ok, Answer::Ok}, std::pair{QMessageBox::Cancel, Answer::Cancel}}) {
       QMessageBox::StandardButtons Offered;
       QString Title, Text;
       QMessageBox::Icon Kind = QMessageBox::NoIcon;
@@ -45,7 +46,6 @@ class StandardDialogPromptsTest : public QObject {
       QCOMPARE(Kind, QMessageBox::Question);
     }
   }
-
 };
 
 QTEST_MAIN(StandardDialogPromptsTest)

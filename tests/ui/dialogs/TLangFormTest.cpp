@@ -36,7 +36,6 @@ class TLangFormTest : public QObject {
     QCOMPARE(Form.SetName(), QString("Polski"));
     QCOMPARE(Form.Characters(), QString("ąę "));
   }
-
 };
 
 QTEST_MAIN(TLangFormTest)

@@ -121,7 +121,6 @@ class TListEditFormTest : public QObject {
     Form.AddButton->click();
     QVERIFY(fs::is_directory(ListFile("Animals")));
   }
-
 };
 
 QTEST_MAIN(TListEditFormTest)

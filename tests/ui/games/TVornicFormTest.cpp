@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QClipboard>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -229,7 +230,6 @@ class TVornicFormTest : public QObject {
     QCOMPARE(Ui->Messages.size(), std::size_t{1});
     QVERIFY(Ui->Messages[0].Text.starts_with("Could not insert word ABCDEF"));
   }
-
 };
 
 QTEST_MAIN(TVornicFormTest)
