@@ -21,34 +21,11 @@ class InspectCliTest : public ::testing::Test {
 };
 
 TEST_F(InspectCliTest, TextIsTheTabSeparatedTableWithEmptyCellsKept) {
-  const auto Run = RunTool({"text", Path("p.gm")});
-  ASSERT_EQ(Run.Status, 0);
-  std::size_t Rows = 0, AbcdRows = 0;
-  std::size_t Start = 0;
-  while (Start < Run.Out.size()) {
-    const auto End = Run.Out.find("\r\n", Start);
-    ASSERT_NE(End, std::string::npos) << "every row ends with CR LF";
-    const std::string Row = Run.Out.substr(Start, End - Start);
-    EXPECT_EQ(Row.size(), 7u);
-    if (Row == "A\tB\tC\tD")
-      ++AbcdRows;
-    else
-      EXPECT_EQ(Row, "\x19\t\x19\t\x19\t\x19");
-    ++Rows;
-    Start = End + 2;
-  }
-  EXPECT_EQ(Rows, 3u);
-  EXPECT_EQ(AbcdRows, 1u);
-}
-
-TEST_F(InspectCliTest, PlainInfoDrawsTheGridAndTheWordCells) {
-  const auto Run = RunTool({"info", Path("p.gm")});
-  ASSERT_EQ(Run.Status, 0);
-  EXPECT_NE(Run.Out.find("Game: VornicGame"), std::string::npos);
-  EXPECT_NE(Run.Out.find("Size: 4 x 3"), std::string::npos);
-  EXPECT_NE(Run.Out.find("A B C D"), std::string::npos);
-  EXPECT_NE(Run.Out.find(". . . ."), std::string::npos);
-  EXPECT_NE(Run.Out.find("ABCD  (1,"), std::string::npos);
+  const std::string Empty = "\x19\t\x19\t\x19\t\x19\r\n", Word = "A\tB\tC\tD\r\n";
+  const std::string Text = RunTool({"text", Path("p.gm")}).Out;
+  EXPECT_TRUE(Text == Word + Empty + Empty || Text == Empty + Word + Empty ||
+              Text == Empty + Empty + Word)
+      << Text;
 }
 
 TEST_F(InspectCliTest, DamagedAndForeignFilesAreRefusedWithTheFormatMessage) {
@@ -64,19 +41,6 @@ TEST_F(InspectCliTest, DamagedAndForeignFilesAreRefusedWithTheFormatMessage) {
     }
   }
   EXPECT_EQ(RunTool({"info", Path("absent.gm")}).Status, 2);
-}
-
-TEST_F(InspectCliTest, DemoWritesSamplesAndSaysWhere) {
-  const auto Run = RunTool({"demo", Path("samples")});
-  ASSERT_EQ(Run.Status, 0) << Run.Err;
-  EXPECT_NE(Run.Out.find(Path("samples")), std::string::npos);
-  int Files = 0;
-  for (const auto& Entry : std::filesystem::directory_iterator(Home / "samples")) {
-    if (Entry.path().extension() != ".gm") continue;
-    ++Files;
-    EXPECT_EQ(RunTool({"info", Entry.path().string()}).Status, 0) << Entry.path();
-  }
-  EXPECT_GE(Files, 2);
 }
 
 }  // namespace

@@ -15,24 +15,6 @@ namespace fs = std::filesystem;
 
 class PictureExportTest : public test::RenderFixture {};
 
-TEST_F(PictureExportTest, SvgHasThePictureSizeAndDrawsLikeThePicture) {
-  const std::string Svg = render::SvgBytes(Game.MetaFile);
-  EXPECT_NE(Svg.find("viewBox=\"0 0 85 85\""), std::string::npos);
-  EXPECT_NE(Svg.find("<title>VornicGame</title>"), std::string::npos);
-  QSvgRenderer Renderer(QByteArray::fromStdString(Svg));
-  ASSERT_TRUE(Renderer.isValid());
-  QImage Image(85, 85, QImage::Format_ARGB32_Premultiplied);
-  Image.fill(Qt::transparent);
-  {
-    QPainter Painter(&Image);
-    Renderer.render(&Painter, QRectF(0, 0, 85, 85));
-  }
-  EXPECT_EQ(test::Pixel(Image, 17, 10), QColor(Qt::black));
-  EXPECT_EQ(test::Pixel(Image, 83, 40), QColor(0x80, 0x80, 0x80));
-  EXPECT_EQ(test::Pixel(Image, 57, 57), QColor(Qt::white));
-  EXPECT_TRUE(test::HasInk(Image, 18, 34, 32, 48));
-}
-
 TEST_F(PictureExportTest, PdfIsOnePageOfThePictureSize) {
   const std::string Pdf = render::PdfBytes(Game.MetaFile);
   EXPECT_EQ(Pdf.substr(0, 5), "%PDF-");
@@ -48,22 +30,6 @@ TEST_F(PictureExportTest, PngDecodesToThePicture) {
   ASSERT_TRUE(Image.loadFromData(QByteArray::fromStdString(Png), "PNG"));
   EXPECT_EQ(Image.size(), QSize(255, 255));
   EXPECT_EQ(test::Pixel(Image, 17 * 3 + 1, 30), QColor(Qt::black));
-}
-
-TEST_F(PictureExportTest, ExportPicksTheFormatByTheExtensionInAnyCase) {
-  const struct {
-    const char* Name;
-    std::string Magic;
-  } Cases[] = {{"a.emf", std::string("\x01\0\0\0", 4)},
-               {"b.WMF", "\xD7\xCD\xC6\x9A"},
-               {"c.Svg", "<?xml"},
-               {"d.PDF", "%PDF-"},
-               {"e.png", "\x89PNG"}};
-  for (const auto& Case : Cases) {
-    const fs::path Target = Home / Case.Name;
-    render::ExportPicture(Game.MetaFile, Target.string());
-    EXPECT_EQ(test::ReadFile(Target).substr(0, Case.Magic.size()), Case.Magic) << Case.Name;
-  }
 }
 
 TEST_F(PictureExportTest, FailuresAreReportedAndLeaveFilesAlone) {

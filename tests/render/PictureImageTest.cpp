@@ -14,27 +14,17 @@ class PictureImageTest : public test::RenderFixture {};
 TEST_F(PictureImageTest, OneUnitIsOnePixelWithGdiEdges) {
   const QImage Image = render::RenderImage(Game.MetaFile);
   ASSERT_EQ(Image.size(), QSize(85, 85));
-  // Grid lines at 17, 33, 49, 65 from 1 to 80, their end point left out.
-  EXPECT_EQ(Pixel(Image, 17, 10), QColor(Qt::black));
-  EXPECT_EQ(Pixel(Image, 65, 40), QColor(Qt::black));
-  EXPECT_EQ(Pixel(Image, 40, 33), QColor(Qt::black));
-  // The frame's edges at 1 and 81; the shadow band 82 to 84 from 4 down.
-  EXPECT_EQ(Pixel(Image, 1, 40), QColor(Qt::black));
-  EXPECT_EQ(Pixel(Image, 81, 40), QColor(Qt::black));
-  EXPECT_EQ(Pixel(Image, 40, 81), QColor(Qt::black));
-  EXPECT_EQ(Pixel(Image, 82, 40), QColor(0x80, 0x80, 0x80));
-  EXPECT_EQ(Pixel(Image, 84, 84), QColor(0x80, 0x80, 0x80));
-  EXPECT_EQ(Pixel(Image, 40, 83), QColor(0x80, 0x80, 0x80));
-  // Outside frame and shadow nothing is drawn.
+  // Grid lines at 17, 33, 49, 65 from 1 to 80; the frame's edges at 1 and 81; the shadow band
+  // 82 to 84 from 4 down; nothing outside.
+  for (auto [X, Y] : std::initializer_list<std::pair<int, int>>{
+           {17, 10}, {65, 40}, {40, 33}, {1, 40}, {81, 40}, {40, 81}})
+    EXPECT_EQ(Pixel(Image, X, Y), QColor(Qt::black)) << X << "," << Y;
+  for (auto [X, Y] : std::initializer_list<std::pair<int, int>>{{82, 40}, {84, 84}, {40, 83}})
+    EXPECT_EQ(Pixel(Image, X, Y), QColor(0x80, 0x80, 0x80)) << X << "," << Y;
   EXPECT_EQ(Pixel(Image, 0, 0).alpha(), 0);
   EXPECT_EQ(Pixel(Image, 83, 2).alpha(), 0);
-  // The centre of an empty cell is the background.
-  EXPECT_EQ(Pixel(Image, 16 * 4 - 7, 16 * 4 - 7), QColor(Qt::white));
   EXPECT_EQ(Pixel(Image, 9, 9), QColor(Qt::white));
-}
-
-TEST_F(PictureImageTest, LettersSitInTheirCellsOnly) {
-  const QImage Image = render::RenderImage(Game.MetaFile);
+  // The letters sit in their cells only.
   for (int X = 2; X <= 4; ++X)
     EXPECT_TRUE(HasInk(Image, 16 * X - 14, 34, 16 * X, 48)) << "column " << X;
   EXPECT_FALSE(HasInk(Image, 2, 34, 16, 48)) << "cell (1, 3) is empty";
@@ -51,15 +41,10 @@ TEST_F(PictureImageTest, ScaleEnlargesEveryUnit) {
   EXPECT_EQ(Image.dotsPerMeterX(), 7559);  // 192 dots per inch
 }
 
-TEST_F(PictureImageTest, HighlightedWordIsRed) {
-  ASSERT_TRUE(Game.ShowWord(0));
-  const QImage Image = render::RenderImage(Game.MetaFile);
-  EXPECT_TRUE(HasRed(Image, 18, 34, 64, 48));
-  Game.DrawGrid(true);
+TEST_F(PictureImageTest, HighlightedWordAndWordLineAreRed) {
   EXPECT_FALSE(HasRed(render::RenderImage(Game.MetaFile), 0, 0, 85, 85));
-}
-
-TEST_F(PictureImageTest, WordLineIsDrawnThroughTheCentres) {
+  ASSERT_TRUE(Game.ShowWord(0));
+  EXPECT_TRUE(HasRed(render::RenderImage(Game.MetaFile), 18, 34, 64, 48));
   Game.MetaFile.BeginDraw();
   Game.DrawGrid(false);
   Game.DrawWordLine(0, clRed);

@@ -121,12 +121,6 @@ void TDrawMetaFile::WritePictureBytes(const std::string& FileName, std::string_v
   WriteFileAtomically(FileName, Bytes);
 }
 
-void TDrawMetaFile::CopyToClipboard(UserInterface& Ui) const {
-  ClipboardContent Offer;
-  Offer.Picture = this;
-  Ui.SetClipboard(Offer);
-}
-
 void TDrawMetaFile::SaveToFile(const std::string& FileName) const {
   const std::vector<std::uint8_t> Bytes = IsWmfName(FileName) ? WmfBytes() : EmfBytes();
   WritePictureBytes(FileName,

@@ -79,9 +79,6 @@ class TDrawMetaFile {
   // stays as it was.
   void SaveToFile(const std::string& FileName) const;
   static bool IsWmfName(std::string_view FileName);
-  // Puts the picture on the clipboard through the user interface, which offers it as EMF (and
-  // in the other picture formats a window can add).
-  void CopyToClipboard(UserInterface& Ui) const;
   // Writes an exported picture file: refuses a read-only file (by its permission bits, so also
   // for a privileged user) and otherwise replaces the file atomically. Throws DocumentError
   // "Cannot create file ..." and leaves any existing file as it was.

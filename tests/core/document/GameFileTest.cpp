@@ -77,25 +77,6 @@ TEST_F(GameFileTest, EveryFieldRoundTripsIncludingReserved) {
             SerializeGameFile({"VornicGame", Copy.Settings, Copy.Grid, Copy.Words.Items()}));
 }
 
-TEST_F(GameFileTest, EmptyWordListEndsRightAfterTheGrid) {
-  Game.FileName = (Home / "empty.gm").string();
-  Game.SaveToFile();
-  const std::string File = ReadFile(Home / "empty.gm");
-  EXPECT_EQ(File.size(), 4 + 10 + 40 + 4 + 25u);
-  Game.Words.Add("stale");
-  ASSERT_TRUE(Game.LoadFromFile(Game.FileName));
-  EXPECT_TRUE(Game.Words.empty());
-}
-
-TEST(SplitLinesTest, SplitsAtEveryKindOfLineBreakAndStopsAtZero) {
-  using V = std::vector<std::string>;
-  EXPECT_EQ(SplitLines(""), V{});
-  EXPECT_EQ(SplitLines("A\r\n"), V{"A"});
-  EXPECT_EQ(SplitLines("A\r\nB\rC\nD"), (V{"A", "B", "C", "D"}));
-  EXPECT_EQ(SplitLines("A\n\nB\r\n"), (V{"A", "", "B"}));
-  EXPECT_EQ(SplitLines(std::string("A\r\nB\0C\r\n", 8)), (V{"A", "B"}));
-}
-
 TEST_F(GameFileTest, FileOfAnotherGameGoesToOnWrongTypeAndChangesNothing) {
   std::string MazeFile = CatFile;
   MazeFile.replace(0, 14, Bytes({8, 0, 0, 0}) + "WordMaze");
@@ -114,21 +95,6 @@ TEST_F(GameFileTest, FileOfAnotherGameGoesToOnWrongTypeAndChangesNothing) {
   EXPECT_EQ(Game.Grid, GridBefore);
   EXPECT_EQ(Game.Words.size(), 1u);
   EXPECT_TRUE(Game.FileName.empty());
-}
-
-TEST_F(GameFileTest, TypeNamesCompareExactlyAndEmptyNamesMatchNoGame) {
-  EXPECT_EQ(ParseGameFile(Bytes({8, 0, 0, 0}) + "wordmaze", "WordMaze").Status,
-            GameFileStatus::OtherType);
-  EXPECT_EQ(ParseGameFile(Bytes({0, 0, 0, 0}), "VornicGame").Status, GameFileStatus::OtherType);
-  // Without a handler another game's file is the format message.
-  WriteFile(Home / "other.gm", Bytes({0, 0, 0, 0}));
-  try {
-    static_cast<void>(Game.LoadFromFile((Home / "other.gm").string()));
-    FAIL() << "expected the format message";
-  } catch (const DocumentError& Failure) {
-    EXPECT_EQ(std::string(Failure.what()),
-              "Cannot open file " + (Home / "other.gm").string() + ".\nFile format is incorrect");
-  }
 }
 
 // Damaged files: every one is refused with the format message and the document stays as it was.
@@ -159,28 +125,13 @@ TEST_F(GameFileTest, DamagedFilesAreRefusedAndLeaveTheDocumentAlone) {
   for (const std::string& File : Corpus) {
     SCOPED_TRACE("damaged file " + std::to_string(Index++));
     WriteFile(Home / "bad.gm", File);
-    EXPECT_THROW(static_cast<void>(Game.LoadFromFile((Home / "bad.gm").string())), DocumentError);
+    EXPECT_THROW(Game.LoadFromFile((Home / "bad.gm").string()), DocumentError);
     EXPECT_EQ(Game.Settings.ToBytes(), SettingsBefore);
     EXPECT_EQ(Game.Grid, GridBefore);
     ASSERT_EQ(Game.Words.size(), 1u);
     EXPECT_TRUE(Game.Modified);
     EXPECT_TRUE(Game.FileName.empty());
   }
-}
-
-TEST_F(GameFileTest, OpenReportsDamageWithTheFormatMessageAndKeepsTheCaption) {
-  WriteFile(Home / "bad.gm", CatFile.substr(0, 30));
-  EXPECT_FALSE(Game.Open((Home / "bad.gm").string()));
-  ASSERT_EQ(Ui.Messages.size(), 1u);
-  EXPECT_EQ(Ui.Messages[0].Text,
-            "Cannot open file " + (Home / "bad.gm").string() + ".\nFile format is incorrect");
-  EXPECT_TRUE(Ui.Captions.empty());
-}
-
-TEST_F(GameFileTest, MissingFileIsToldAndChangesNothing) {
-  EXPECT_FALSE(Game.Open((Home / "nowhere.gm").string()));
-  ASSERT_EQ(Ui.Messages.size(), 1u);
-  EXPECT_NE(Ui.Messages[0].Text.find("Cannot open file"), std::string::npos);
 }
 
 }  // namespace

@@ -3,102 +3,83 @@
 #include <filesystem>
 
 #include "MetafileReaders.h"
-#include "document/TVornicGame.h"
-#include "support/ScriptedUserInterface.h"
-#include "support/TempHome.h"
+#include "picture/PictureFormat.h"
+#include "base/DocumentError.h"
+#include "support/DocumentTest.h"
 
 namespace vornic {
 namespace {
 
 namespace fs = std::filesystem;
 
-class SaveImageTest : public ::testing::Test {
+class SaveImageTest : public test::DocumentTest {
  protected:
-  test::TempHome Home;
-  test::ScriptedUserInterface Ui;
-  TVornicGame Game;
-
   void SetUp() override {
+    DocumentTest::SetUp();
     fs::create_directory(Home / "read");
-    Game.Init("VornicGame", &Ui);
     ASSERT_TRUE(Game.New());
     Game.ResizeImage();
     Game.DrawGrid(true);
   }
-  std::string Chosen(const std::string& Name) {
-    const std::string Path = (Home / Name).string();
-    Ui.SaveReplies.push_back(Path);
-    return Path;
+  std::vector<std::uint8_t> Saved(const std::string& Name) {
+    Ui.SaveReplies.push_back((Home / Name).string());
+    Game.SaveImage();
+    const std::string Bytes = test::ReadFile(Home / Name);
+    return std::vector<std::uint8_t>(Bytes.begin(), Bytes.end());
   }
 };
 
-TEST_F(SaveImageTest, UntitledDocumentProposesUntitledEmf) {
-  Ui.SaveReplies.push_back(std::nullopt);
-  Game.SaveImage();
-  ASSERT_EQ(Ui.SaveRequests.size(), 1u);
-  const FileDialogRequest& Request = Ui.SaveRequests[0];
-  EXPECT_EQ(Request.ProposedName, "Untitled.emf");
-  EXPECT_EQ(Request.DefaultExt, "*.emf");
-  EXPECT_EQ(Request.Filter.substr(0, 41), "Enhanced Windows Meta File (*.emf)|*.emf");
-  EXPECT_TRUE(Request.OverwritePrompt);
-}
-
-TEST_F(SaveImageTest, SavedDocumentProposesItsPathWithTheEmfExtension) {
+TEST_F(SaveImageTest, WritesEmfOrWmfByTheExtensionThatOtherProgramsRead) {
   Game.FileName = (Home / "animals.gm").string();
-  Ui.SaveReplies.push_back(std::nullopt);
-  Game.SaveImage();
-  ASSERT_EQ(Ui.SaveRequests.size(), 1u);
-  EXPECT_EQ(Ui.SaveRequests[0].ProposedName, (Home / "animals.emf").string());
-}
-
-TEST_F(SaveImageTest, CancelWritesNothing) {
-  Ui.SaveReplies.push_back(std::nullopt);
-  Game.SaveImage();
-  EXPECT_FALSE(fs::exists(Home / "Untitled.emf"));
-  EXPECT_TRUE(Ui.Messages.empty());
-}
-
-TEST_F(SaveImageTest, WritesEmfOrWmfByTheNamesExtensionAndKeepsTheDocument) {
   Game.Modified = false;
-  const std::string Emf = Chosen("grid.emf");
-  Game.SaveImage();
-  const std::string Upper = Chosen("GRID.WMF");
-  Game.SaveImage();
-  const std::string Lower = Chosen("other.wmf");
-  Game.SaveImage();
-  EXPECT_EQ(test::ReadFile(Emf).substr(0, 4), std::string("\x01\0\0\0", 4));
-  EXPECT_EQ(test::ReadFile(Upper).substr(0, 4), "\xD7\xCD\xC6\x9A");
-  EXPECT_EQ(test::ReadFile(Lower).substr(0, 4), "\xD7\xCD\xC6\x9A");
+  const auto Emf = Saved("grid.emf");
+  const auto Wmf = Saved("GRID.WMF");
+  const FileDialogRequest& Request = Ui.SaveRequests[0];
+  EXPECT_EQ(Request.ProposedName, (Home / "animals.emf").string());
+  EXPECT_EQ(Request.Filter, "Enhanced Windows Meta File (*.emf)|*.emf");
+  EXPECT_TRUE(Request.OverwritePrompt);
   EXPECT_FALSE(Game.Modified);
-  EXPECT_TRUE(Game.FileName.empty());
-  // What was written reads back in programs that are not ours.
-  const auto Read = [](const std::string& Path) {
-    const std::string Bytes = test::ReadFile(Path);
-    return std::vector<std::uint8_t>(Bytes.begin(), Bytes.end());
-  };
   ASSERT_TRUE(test::ReaderInstalled("emf2svg-conv"));
   ASSERT_TRUE(test::ReaderInstalled("wmf2svg"));
-  EXPECT_EQ(test::Elements(test::EmfToSvg(Home / "read", Read(Emf)), "rect").size(), 2u);
-  EXPECT_EQ(test::Elements(test::WmfToSvg(Home / "read", Read(Upper)), "rect").size(), 2u);
-  EXPECT_EQ(test::Elements(test::WmfToSvg(Home / "read", Read(Lower)), "rect").size(), 2u);
+  EXPECT_EQ(test::Elements(test::EmfToSvg(Home / "read", Emf), "rect").size(), 2u);
+  EXPECT_EQ(test::Elements(test::WmfToSvg(Home / "read", Wmf), "rect").size(), 2u);
+  // The same table names every format the program writes.
+  EXPECT_EQ(PictureFormatOf("/x/Page.PNG"), PictureFormat::Png);
+  EXPECT_EQ(PictureFormatOf("a.svg"), PictureFormat::Svg);
+  EXPECT_EQ(PictureFormatOf("a.gif"), std::nullopt);
 }
 
 TEST_F(SaveImageTest, UnwritableTargetIsToldAndAnExistingFileStays) {
+  Ui.SaveReplies.push_back(std::nullopt);  // Cancel writes nothing and says nothing
+  Game.SaveImage();
   Ui.SaveReplies.push_back((Home / "no such folder" / "grid.emf").string());
   Game.SaveImage();
   ASSERT_EQ(Ui.Messages.size(), 1u);
   EXPECT_NE(Ui.Messages[0].Text.find("grid.emf"), std::string::npos);
-
   // A read-only file is refused, also for a privileged user.
-  const fs::path Existing = Home / "locked.emf";
-  test::WriteFile(Existing, "keep me");
-  fs::permissions(Existing, fs::perms::owner_read | fs::perms::group_read);
-  Ui.SaveReplies.push_back(Existing.string());
-  Game.SaveImage();
-  EXPECT_EQ(test::ReadFile(Existing), "keep me");
+  test::WriteFile(Home / "locked.emf", "keep me");
+  fs::permissions(Home / "locked.emf", fs::perms::owner_read);
+  Saved("locked.emf");
+  EXPECT_EQ(test::ReadFile(Home / "locked.emf"), "keep me");
   ASSERT_EQ(Ui.Messages.size(), 2u);
-  EXPECT_NE(Ui.Messages[1].Text.find("Cannot create file"), std::string::npos);
   EXPECT_EQ(Ui.Messages[1].Kind, Icon::Error);
+}
+
+// The window program adds formats through a picture writer that gets the chosen name.
+TEST_F(SaveImageTest, AWriterGetsThePictureAndItsFailureIsTold) {
+  std::string Written;
+  Game.MoreImageFilters = "PNG image (*.png)|*.png";
+  Game.ImageWriter = [&](const TDrawMetaFile& Given, const std::string& Name) {
+    EXPECT_EQ(&Given, &Game.MetaFile);
+    Written = Name;
+    throw DocumentError("Cannot create file \"" + Name + "\".");
+  };
+  Saved("grid.png");
+  EXPECT_EQ(Ui.SaveRequests[0].Filter,
+            "Enhanced Windows Meta File (*.emf)|*.emf|PNG image (*.png)|*.png");
+  EXPECT_EQ(Written, (Home / "grid.png").string());
+  ASSERT_EQ(Ui.Messages.size(), 1u);
+  EXPECT_NE(Ui.Messages[0].Text.find("Cannot create file"), std::string::npos);
 }
 
 }  // namespace

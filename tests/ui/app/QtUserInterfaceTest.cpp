@@ -32,7 +32,6 @@ class QtUserInterfaceTest : public QObject {
   void filtersBecomeQtNameFilters_data() {
     QTest::addColumn<QString>("Filter");
     QTest::addColumn<QStringList>("Expected");
-    QTest::newRow("game") << "Vornic Game (*.gm)|*.gm" << QStringList{"Vornic Game (*.gm)"};
     QTest::newRow("patterns added")
         << "Pictures|*.png;*.svg" << QStringList{"Pictures (*.png *.svg)"};
     QTest::newRow("several") << "Enhanced Windows Meta File (*.emf)|*.emf|PNG image|*.png"
@@ -45,47 +44,6 @@ class QtUserInterfaceTest : public QObject {
     QFETCH(QString, Filter);
     QFETCH(QStringList, Expected);
     QCOMPARE(QtUserInterface::NameFilters(Filter.toStdString()), Expected);
-  }
-
-  void theCaptionIsTheOwnersTitleAndIsReported() {
-    QWidget Owner;
-    test::ScriptedUserInterface Scripted;
-    QtUserInterface Ui(&Owner, &Scripted);
-    Ui.SetCaption("VornicGame - Untitled.gm");
-    QCOMPARE(Owner.windowTitle(), QString("VornicGame - Untitled.gm"));
-    QCOMPARE(Scripted.LastCaption(), std::string("VornicGame - Untitled.gm"));
-  }
-
-  void textAndPictureReachTheClipboard() {
-    QtUserInterface Ui(nullptr);
-    TVornicGame Game;
-    Game.Init("VornicGame", nullptr);
-    Game.DrawGrid(true);
-    ClipboardContent Content;
-    Content.Text = "ÄBC\r\n";
-    Content.Picture = &Game.MetaFile;
-    Ui.SetClipboard(Content);
-    const QMimeData* Data = QGuiApplication::clipboard()->mimeData();
-    QCOMPARE(Data->text(), QString("ÄBC\r\n"));
-    QVERIFY(Data->hasFormat("image/png"));
-    QVERIFY(!QImage::fromData(Data->data("image/png"), "PNG").isNull());
-  }
-
-  void questionsUseARealMessageBoxWithTheGivenButtons() {
-    QWidget Owner;
-    QtUserInterface Ui(&Owner);
-    test::ModalAnswer User([](QWidget* Window) {
-      auto* Box = qobject_cast<QMessageBox*>(Window);
-      QVERIFY(Box);
-      QCOMPARE(Box->windowTitle(), QString("Please confirm"));
-      QCOMPARE(Box->text(), QString("Open it?"));
-      QCOMPARE(Box->icon(), QMessageBox::Question);
-      QCOMPARE(Box->standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
-      Box->button(QMessageBox::Cancel)->click();
-    });
-    QCOMPARE(Ui.Ask("Please confirm", "Open it?", Buttons::OkCancel, Icon::Question),
-             Answer::Cancel);
-    QVERIFY(User.Done());
   }
 
   void theSaveDialogStartsWhereItIsAsked() {
@@ -120,26 +78,6 @@ class QtUserInterfaceTest : public QObject {
     const auto Chosen = Ui.ChooseSaveFile(Request);
     QVERIFY(Typist.Done());
     QCOMPARE(Chosen.value_or(""), (Home->Path() / "animals.gm").string());
-  }
-
-  void choosingAnotherFilterChangesTheAddedExtension() {
-    QWidget Owner;
-    QtUserInterface Ui(&Owner);
-    FileDialogRequest Request;
-    Request.Filter = "Enhanced Windows Meta File (*.emf)|*.emf|PNG image (*.png)|*.png";
-    Request.DefaultExt = "*.emf";
-    Request.InitialDir = Home->Path().string();
-    test::ModalAnswer Typist([](QWidget* Window) {
-      auto* Dialog = qobject_cast<QFileDialog*>(Window);
-      QVERIFY(Dialog);
-      Dialog->selectNameFilter("PNG image (*.png)");
-      emit Dialog->filterSelected("PNG image (*.png)");
-      Dialog->selectFile("grid");
-      static_cast<QDialog*>(Dialog)->accept();
-    });
-    const auto Chosen = Ui.ChooseSaveFile(Request);
-    QVERIFY(Typist.Done());
-    QCOMPARE(Chosen.value_or(""), (Home->Path() / "grid.png").string());
   }
 };
 

@@ -46,56 +46,6 @@ class StandardDialogPromptsTest : public QObject {
       QCOMPARE(Kind, QMessageBox::Question);
     }
   }
-
-  void closingAConfirmationCountsAsCancel() {
-    test::ModalAnswer User([](QWidget* Window) { Window->close(); });
-    QVERIFY(Prompts.Ask(nullptr, "T", "Q", Buttons::OkCancel, Icon::Question) == Answer::Cancel);
-    QVERIFY(User.Done());
-  }
-
-  void aMessageHasOneOkButton() {
-    QMessageBox::StandardButtons Offered;
-    QMessageBox::Icon Kind = QMessageBox::NoIcon;
-    test::ModalAnswer User([&](QWidget* Window) {
-      auto* Box = qobject_cast<QMessageBox*>(Window);
-      QVERIFY(Box);
-      Offered = Box->standardButtons();
-      Kind = Box->icon();
-      Box->button(QMessageBox::Ok)->click();
-    });
-    Prompts.Tell(nullptr, "Vornic Pack", "Cannot create file", Icon::Error);
-    QVERIFY(User.Done());
-    QCOMPARE(Offered, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(Kind, QMessageBox::Critical);
-  }
-
-  void anInputBoxReturnsTheTextOnOkAndNothingOnCancel() {
-    QString Title, Label;
-    test::ModalAnswer Typist([&](QWidget* Window) {
-      auto* Box = qobject_cast<QInputDialog*>(Window);
-      QVERIFY(Box);
-      Title = Box->windowTitle();
-      Label = Box->labelText();
-      QCOMPARE(Box->textValue(), QString("start"));
-      Box->setTextValue("Birds");
-      Box->accept();
-    });
-    const std::optional<QString> Typed =
-        Prompts.AskText(nullptr, "New WordList", "Enter name for the new Word list", "start");
-    QVERIFY(Typist.Done());
-    QCOMPARE(Typed.value_or("none"), QString("Birds"));
-    QCOMPARE(Title, QString("New WordList"));
-    QCOMPARE(Label, QString("Enter name for the new Word list"));
-
-    test::ModalAnswer Canceller([](QWidget* Window) {
-      auto* Box = qobject_cast<QInputDialog*>(Window);
-      QVERIFY(Box);
-      Box->setTextValue("Ignored");
-      Box->reject();
-    });
-    QVERIFY(!Prompts.AskText(nullptr, "New WordList", "Name", {}).has_value());
-    QVERIFY(Canceller.Done());
-  }
 };
 
 QTEST_MAIN(StandardDialogPromptsTest)

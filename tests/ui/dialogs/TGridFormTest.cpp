@@ -1,7 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -70,35 +69,6 @@ class TGridFormTest : public QObject {
     QVERIFY(test::NoWindowLeft());
   }
 
-  void okWithoutChangesMarksModifiedAndKeepsEverything() {
-    const TGridSettings Before = Game->Settings;
-    const std::string Grid = Game->Grid;
-    TGridForm Form(nullptr, &Prompts);
-    Form.CellsGroup->hide();
-    Form.SetProps(Game->Settings);
-    Form.show();
-    QTest::mouseClick(Form.OkButton, Qt::LeftButton);
-    QCOMPARE(Form.result(), int(QDialog::Accepted));
-    QVERIFY(!Game->ApplySettings(Form.GetProps(Game->Settings)));
-    QVERIFY(Game->Modified);
-    QVERIFY(Game->Settings == Before);
-    QCOMPARE(Game->Grid, Grid);
-    QCOMPARE(Game->Words.size(), std::size_t{1});
-    QCOMPARE(Game->Letters, std::string("QWERTYUIOPASDFGHJKLZXCVBNM"));
-  }
-
-  void changingRowsClearsTheGridAndReportsTheNewSize() {
-    TGridForm Form(nullptr, &Prompts);
-    Form.SetProps(Game->Settings);
-    TypeInto(Form.SpinEdit1, "12");
-    QVERIFY(Game->ApplySettings(Form.GetProps(Game->Settings)));
-    QCOMPARE(int(Game->Settings.Cols), 15);
-    QCOMPARE(int(Game->Settings.Rows), 12);
-    QCOMPARE(Game->Grid, std::string(15 * 12, EmptyChar));
-    QVERIFY(Game->Words.empty());
-    QCOMPARE(Game->MetaFile.Height(), 12 * 16 + 5);
-  }
-
   void typedSizesAreBroughtIntoRange_data() {
     QTest::addColumn<QString>("Typed");
     QTest::addColumn<int>("RowsMinimum");
@@ -146,29 +116,6 @@ class TGridFormTest : public QObject {
     QCOMPARE(int(Game->Settings.Bold), 1);
   }
 
-  void theWordMazeDialogShowsOnlyColourAndFontAndFitsThem() {
-    TGridForm Full(nullptr, &Prompts);
-    Full.SetProps(Game->Settings);
-    Full.show();
-    TGridForm Form(nullptr, &Prompts);
-    Form.SizeGroup->hide();
-    Form.CellsGroup->hide();
-    Form.LanguageGroup->hide();
-    Form.SetProps(Game->Settings);
-    Form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&Form));
-    QVERIFY(Form.ColorGroup->isVisible() && Form.FontGroup->isVisible());
-    QVERIFY(!Form.SizeGroup->isVisible() && !Form.CellsGroup->isVisible() &&
-            !Form.LanguageGroup->isVisible());
-    const int Spacing = Form.layout()->spacing();
-    const QMargins Margins = Form.layout()->contentsMargins();
-    QCOMPARE(Form.ColorGroup->geometry().top(), Margins.top());
-    QCOMPARE(Form.FontGroup->geometry().top(), Form.ColorGroup->geometry().bottom() + 1 + Spacing);
-    QCOMPARE(Form.ButtonPanel->geometry().top(), Form.FontGroup->geometry().bottom() + 1 + Spacing);
-    QCOMPARE(Form.height(), Form.ButtonPanel->geometry().bottom() + 1 + Margins.bottom());
-    QVERIFY(Form.height() < Full.height());
-  }
-
   void aColourOutsideTheSixteenIsShownByNumberAndKept() {
     Game->Settings.LineColor = 0x123456;
     Game->Settings.MarkBackColor = 0x80000005;  // a system colour from an older file
@@ -187,119 +134,6 @@ class TGridFormTest : public QObject {
     Form.ColorComboBox1->SetColor(0x0000FF);
     QCOMPARE(Form.ColorComboBox1->count(), 16);
     QCOMPARE(Form.ColorComboBox1->Color(), std::uint32_t{0x0000FF});
-  }
-
-  void theCharsetListMapsCodesBothWays() {
-    TGridForm Form(nullptr, &Prompts);
-    QCOMPARE(Form.Combo2->count(), 17);
-    Game->Settings.Charset = 204;
-    Form.SetProps(Game->Settings);
-    QCOMPARE(Form.Combo2->currentText(), QString("Cyrillic"));
-    Game->Settings.Charset = 2;  // not offered: shown as ANSI, stored back as ANSI
-    Form.SetProps(Game->Settings);
-    QCOMPARE(Form.Combo2->currentText(), QString("ANSI"));
-    Game->ApplySettings(Form.GetProps(Game->Settings));
-    QCOMPARE(int(Game->Settings.Charset), 0);
-    Form.Combo2->setCurrentIndex(-1);
-    Game->ApplySettings(Form.GetProps(Game->Settings));
-    QCOMPARE(int(Game->Settings.Charset), 1);
-  }
-
-  void theCharacterSetsAreListedInFileOrderAndTheDocumentsIsSelected() {
-    QVERIFY(Game->Settings.SetLanguageName("deutsch"));  // names compare without regard to case
-    TGridForm Form(nullptr, &Prompts);
-    QCOMPARE(Form.Combo1->count(), 3);
-    QCOMPARE(Form.Combo1->itemText(0), QString("English"));
-    QCOMPARE(Form.Combo1->itemText(2), QString("Francais"));
-    QCOMPARE(Form.Combo1->currentIndex(), -1);
-    Form.SetProps(Game->Settings);
-    QCOMPARE(Form.Combo1->currentText(), QString("Deutsch"));
-    Game->ApplySettings(Form.GetProps(Game->Settings));
-    QCOMPARE(Game->Settings.LanguageName(), std::string("Deutsch"));
-    QCOMPARE(Game->Letters, std::string("ABC\xC4\xD6\xDC"));  // upper-cased, Windows-1252
-  }
-
-  void aLanguageNotListedSelectsNothingAndOkStoresAnEmptyName() {
-    QVERIFY(Game->Settings.SetLanguageName("Klingon"));
-    TGridForm Form(nullptr, &Prompts);
-    Form.SetProps(Game->Settings);
-    QCOMPARE(Form.Combo1->currentIndex(), -1);
-    Game->ApplySettings(Form.GetProps(Game->Settings));
-    QCOMPARE(Game->Settings.LanguageName(), std::string());
-    QCOMPARE(Game->Letters, std::string("?"));
-  }
-
-  void deletingTheSetInUseThenOkGivesTheFirstRemainingSet() {
-    QVERIFY(Game->Settings.SetLanguageName("Deutsch"));
-    TGridForm Form(nullptr, &Prompts);
-    Form.SetProps(Game->Settings);
-    Prompts.Answers.push_back(Answer::Ok);
-    Form.SpeedButton2->click();
-    QCOMPARE(Prompts.Questions.size(), std::size_t{1});
-    QCOMPARE(Prompts.Questions[0].Title, QString("Please confirm"));
-    QCOMPARE(Prompts.Questions[0].Text, QString("Delete Character set \"Deutsch\"?"));
-    QVERIFY(Prompts.Questions[0].Choice == Buttons::OkCancel);
-    QVERIFY(Prompts.Questions[0].Kind == Icon::Question);
-    // The file changed at once; the document keeps its name until OK.
-    QCOMPARE(Settings().ListCharsets(), (std::vector<std::string>{"English", "Francais"}));
-    QCOMPARE(Game->Settings.LanguageName(), std::string("Deutsch"));
-    QCOMPARE(Form.Combo1->count(), 2);
-    QCOMPARE(Form.Combo1->currentText(), QString("English"));
-    Game->ApplySettings(Form.GetProps(Game->Settings));
-    QCOMPARE(Game->Settings.LanguageName(), std::string("English"));
-    QCOMPARE(Game->Letters, std::string("QWERTYUIOPASDFGHJKLZXCVBNM"));
-  }
-
-  void deleteDoesNothingWhenCancelledOrWithoutSelection() {
-    TGridForm Form(nullptr, &Prompts);
-    Form.SpeedButton2->click();  // nothing selected: no question
-    QVERIFY(Prompts.Questions.empty());
-    Form.Combo1->setCurrentIndex(1);
-    Prompts.Answers.push_back(Answer::Cancel);
-    Form.SpeedButton2->click();
-    QCOMPARE(Prompts.Questions.size(), std::size_t{1});
-    QCOMPARE(Settings().ListCharsets().size(), std::size_t{3});
-    QCOMPARE(Form.Combo1->count(), 3);
-    QCOMPARE(Form.Combo1->currentText(), QString("Deutsch"));
-  }
-
-  void createStoresTheNewSetAtOnceAndListsItUnselected() {
-    QVERIFY(Game->Settings.SetLanguageName("Deutsch"));
-    TGridForm Form(nullptr, &Prompts);
-    Form.SetProps(Game->Settings);
-    test::ModalAnswer Typist([](QWidget* Window) {
-      auto* Lang = qobject_cast<ui::TLangForm*>(Window);
-      QVERIFY(Lang);
-      QCOMPARE(Lang->windowTitle(), QString("New Character set"));
-      test::TypeText(Lang->Edit1, "Polski");
-      test::TypeText(Lang->Edit2, "ąęłóż");
-      Lang->Button1->click();
-    });
-    Form.SpeedButton4->click();
-    QVERIFY(Typist.Done());
-    QCOMPARE(Settings().ReadCharset("Polski", ""), std::string("ąęłóż"));
-    QCOMPARE(Form.Combo1->count(), 4);
-    QCOMPARE(Form.Combo1->itemText(3), QString("Polski"));
-    QCOMPARE(Form.Combo1->currentText(), QString("Deutsch"));
-    // Cancel afterwards keeps the set: it was written when it was created.
-    Form.reject();
-    QCOMPARE(Settings().ListCharsets().size(), std::size_t{4});
-  }
-
-  void createWithAnExistingNameGivesItTheNewCharacters() {
-    TGridForm Form(nullptr, &Prompts);
-    test::ModalAnswer Typist([](QWidget* Window) {
-      auto* Lang = qobject_cast<ui::TLangForm*>(Window);
-      QVERIFY(Lang);
-      test::TypeText(Lang->Edit1, "english");
-      test::TypeText(Lang->Edit2, "abc");
-      Lang->Button1->click();
-    });
-    Form.SpeedButton4->click();
-    QVERIFY(Typist.Done());
-    QCOMPARE(Settings().ReadCharset("English", ""), std::string("abc"));
-    QCOMPARE(Form.Combo1->count(), 3);
-    QCOMPARE(Form.Combo1->currentIndex(), -1);  // adding never selects
   }
 
   void aSettingsFileThatCannotBeWrittenReportsTheFailure() {
@@ -322,23 +156,6 @@ class TGridFormTest : public QObject {
     QVERIFY(Prompts.Messages[0].Kind == Icon::Error);
     QCOMPARE(Form.Combo1->count(), 0);
     QVERIFY(std::filesystem::is_directory(Home->SettingsFile()));
-  }
-
-  void aNameLongerThanTheDocumentHoldsIsListedButRefused() {
-    test::WriteFile(Home->SettingsFile(),
-                    "[Languages]\nEnglish=qwerty\nVeryLongName12=xyz\nРусский=абв\n");
-    QVERIFY(Game->Settings.SetLanguageName("English"));
-    TGridForm Form(nullptr, &Prompts);
-    Form.SetProps(Game->Settings);
-    QCOMPARE(Form.Combo1->count(), 3);
-    Form.Combo1->setCurrentIndex(1);
-    QCOMPARE(Prompts.Messages.size(), std::size_t{1});
-    QVERIFY2(Prompts.LastMessage().contains("VeryLongName12") &&
-                 Prompts.LastMessage().contains("10 characters"),
-             qPrintable(Prompts.LastMessage()));
-    QCOMPARE(Form.Combo1->currentText(), QString("English"));
-    Game->ApplySettings(Form.GetProps(Game->Settings));
-    QCOMPARE(Game->Settings.LanguageName(), std::string("English"));
   }
 
   void aNameTheCharsetCannotWriteIsRefusedUntilTheCharsetCan() {

@@ -22,28 +22,6 @@ class TLangFormTest : public QObject {
     QVERIFY(test::NoWindowLeft());
   }
 
-  void okStaysOpenSilentlyUntilBothLinesAreFilled_data() {
-    QTest::addColumn<QString>("Name");
-    QTest::addColumn<QString>("Characters");
-    QTest::newRow("nothing") << ""
-                             << "";
-    QTest::newRow("no characters") << "Polski"
-                                   << "";
-    QTest::newRow("no name") << ""
-                             << "ąę";
-  }
-  void okStaysOpenSilentlyUntilBothLinesAreFilled() {
-    QFETCH(QString, Name);
-    QFETCH(QString, Characters);
-    TLangForm Form(nullptr, &Prompts);
-    Form.show();
-    test::TypeText(Form.Edit1, Name);
-    test::TypeText(Form.Edit2, Characters);
-    QTest::mouseClick(Form.Button1, Qt::LeftButton);
-    QVERIFY(Form.isVisible());
-    QVERIFY(Prompts.Messages.empty());
-  }
-
   void okWithBothLinesClosesWithOk() {
     TLangForm Form(nullptr, &Prompts);
     test::ModalAnswer Typist([](QWidget* Window) {
@@ -57,48 +35,6 @@ class TLangFormTest : public QObject {
     QVERIFY(Typist.Done());
     QCOMPARE(Form.SetName(), QString("Polski"));
     QCOMPARE(Form.Characters(), QString("ąę "));
-  }
-
-  void cancelAndClosingReturnCancel() {
-    for (bool UseButton : {true, false}) {
-      TLangForm Form(nullptr, &Prompts);
-      test::ModalAnswer User([UseButton](QWidget* Window) {
-        auto* Lang = qobject_cast<TLangForm*>(Window);
-        QVERIFY(Lang);
-        test::TypeText(Lang->Edit1, "Polski");
-        test::TypeText(Lang->Edit2, "ąę");
-        if (UseButton)
-          Lang->Button2->click();
-        else
-          Lang->close();
-      });
-      QCOMPARE(Form.exec(), int(QDialog::Rejected));
-      QVERIFY(User.Done());
-    }
-  }
-
-  void theNameTakesAtMostTenCharacters() {
-    TLangForm Form(nullptr, &Prompts);
-    test::TypeText(Form.Edit1, "ABCDEFGHIJKLMN");
-    QCOMPARE(Form.Edit1->text(), QString("ABCDEFGHIJ"));
-  }
-
-  void aNameTheSettingsFileCannotHoldIsRefusedWithAMessage_data() {
-    QTest::addColumn<QString>("Name");
-    QTest::newRow("blank") << "   ";
-    QTest::newRow("equals sign") << "a=b";
-    QTest::newRow("brackets") << "[x]";
-  }
-  void aNameTheSettingsFileCannotHoldIsRefusedWithAMessage() {
-    QFETCH(QString, Name);
-    TLangForm Form(nullptr, &Prompts);
-    Form.show();
-    test::TypeText(Form.Edit1, Name);
-    test::TypeText(Form.Edit2, "xyz");
-    Form.Button1->click();
-    QVERIFY(Form.isVisible());
-    QCOMPARE(Prompts.Messages.size(), std::size_t{1});
-    QVERIFY(!Prompts.LastMessage().isEmpty());
   }
 };
 

@@ -25,12 +25,6 @@ QStringList Items(const QListWidget* Box) {
   return Words;
 }
 
-void SelectRows(QListWidget* Box, std::initializer_list<int> Rows) {
-  Box->clearSelection();
-  for (int Row : Rows) Box->item(Row)->setSelected(true);
-  Box->setCurrentRow(*Rows.begin(), QItemSelectionModel::NoUpdate);
-}
-
 }  // namespace
 
 class TListEditFormTest : public QObject {
@@ -57,107 +51,6 @@ class TListEditFormTest : public QObject {
     QVERIFY(test::NoWindowLeft());
   }
 
-  void anEmptyFolderOffersNothingToAddTo() {
-    TListEditForm Form(nullptr, &Prompts);
-    QCOMPARE(Form.windowTitle(), QString("WordList Editor"));
-    QVERIFY(fs::is_directory(Folder()));  // made when the editor opens
-    QCOMPARE(Form.ComboBox1->count(), 0);
-    QVERIFY(!Form.AddButton->isEnabled());
-    QVERIFY(!Form.DeleteListButton->isEnabled());
-    QVERIFY(!Form.RemoveButton->isEnabled());
-    QVERIFY(!Form.SpeedButton1->isEnabled() && !Form.SpeedButton2->isEnabled());
-    Form.show();
-    test::TypeText(Form.Edit1, "cat");
-    QTest::keyClick(Form.Edit1, Qt::Key_Return);
-    QVERIFY(Form.isVisible());  // Enter in the word line never closes the editor
-    QCOMPARE(Form.wordsListBox->count(), 0);
-    QVERIFY(fs::is_empty(Folder()));
-  }
-
-  void opensWithTheFirstSavedListShown() {
-    SaveList("zoo", "LION\r\n");
-    SaveList("Animals", "DOG\r\nBIRD\r\n");
-    TListEditForm Form(nullptr, &Prompts);
-    QCOMPARE(Form.ComboBox1->count(), 2);
-    QCOMPARE(Form.ComboBox1->currentText(), QString("Animals"));
-    QCOMPARE(Items(Form.wordsListBox), (QStringList{"DOG", "BIRD"}));
-    QVERIFY(Form.AddButton->isEnabled() && Form.DeleteListButton->isEnabled());
-    Form.ComboBox1->setCurrentIndex(1);
-    QCOMPARE(Items(Form.wordsListBox), QStringList{"LION"});
-  }
-
-  void addingCatToAnimalsRewritesItsFile() {
-    SaveList("Animals", "DOG\r\n");
-    TListEditForm Form(nullptr, &Prompts);
-    Form.show();
-    test::TypeText(Form.Edit1, "cat");
-    QTest::keyClick(Form.Edit1, Qt::Key_Return);
-    QVERIFY(Form.isVisible());
-    QCOMPARE(test::ReadFile(ListFile("Animals")), std::string("DOG\r\nCAT\r\n"));
-    QCOMPARE(Items(Form.wordsListBox), (QStringList{"DOG", "CAT"}));
-    QVERIFY(Form.Edit1->text().isEmpty());
-    // The button does the same; an empty line adds nothing.
-    Form.AddButton->click();
-    QCOMPARE(Form.wordsListBox->count(), 2);
-    Form.Edit1->setText("gnu");
-    Form.AddButton->click();
-    QCOMPARE(test::ReadFile(ListFile("Animals")), std::string("DOG\r\nCAT\r\nGNU\r\n"));
-    // Escape empties the line and, like Enter, leaves the editor open.
-    test::TypeText(Form.Edit1, "yak");
-    QTest::keyClick(Form.Edit1, Qt::Key_Escape);
-    QVERIFY(Form.Edit1->text().isEmpty() && Form.isVisible());
-  }
-
-  void threeSelectedSavedWordsCopiedTwiceAppendSix() {
-    SaveList("Animals", "ANT\r\nBEE\r\nCOW\r\nDOG\r\n");
-    TListEditForm Form(nullptr, &Prompts);
-    Form.SetUserWords({"YAK"});
-    SelectRows(Form.wordsListBox, {3, 0, 2});
-    QVERIFY(Form.SpeedButton1->isEnabled());
-    Form.SpeedButton1->click();
-    Form.SpeedButton1->click();
-    QCOMPARE(Items(Form.UserListBox),
-             (QStringList{"YAK", "ANT", "COW", "DOG", "ANT", "COW", "DOG"}));
-  }
-
-  void removingUserWordsTakesEverySelectedOne() {
-    TListEditForm Form(nullptr, &Prompts);
-    Form.SetUserWords({"A", "B", "C", "D"});
-    QVERIFY(!Form.SpeedButton2->isEnabled());
-    SelectRows(Form.UserListBox, {1, 3});
-    QVERIFY(Form.SpeedButton2->isEnabled());
-    Form.SpeedButton2->click();
-    QCOMPARE(Items(Form.UserListBox), (QStringList{"A", "C"}));
-    // A double click removes too.
-    SelectRows(Form.UserListBox, {0});
-    Form.UserListBox->itemDoubleClicked(Form.UserListBox->item(0));
-    QCOMPARE(Items(Form.UserListBox), QStringList{"C"});
-  }
-
-  void removeTakesOnlyTheCurrentSavedWordAndRewritesTheFile() {
-    SaveList("Animals", "ANT\r\nBEE\r\nCOW\r\n");
-    TListEditForm Form(nullptr, &Prompts);
-    QVERIFY(!Form.RemoveButton->isEnabled());
-    SelectRows(Form.wordsListBox, {1, 0, 2});
-    QVERIFY(Form.RemoveButton->isEnabled());
-    Form.RemoveButton->click();
-    QCOMPARE(Items(Form.wordsListBox), (QStringList{"ANT", "COW"}));
-    QCOMPARE(test::ReadFile(ListFile("Animals")), std::string("ANT\r\nCOW\r\n"));
-  }
-
-  void aUserListReturnedWithOkKeepsOrderAndDuplicates() {
-    SaveList("Animals", "ANT\r\nBEE\r\n");
-    TListEditForm Form(nullptr, &Prompts);
-    Form.SetUserWords({"B", "A", "B"});
-    SelectRows(Form.wordsListBox, {0});
-    Form.SpeedButton1->click();
-    Form.show();
-    Form.OkButton->click();
-    QCOMPARE(Form.result(), int(QDialog::Accepted));
-    QCOMPARE(Form.UserWords(), (QStringList{"B", "A", "B", "ANT"}));
-    QCOMPARE(Form.UserWordBytes(), (std::vector<std::string>{"B", "A", "B", "ANT"}));
-  }
-
   void okRefusesAWordThePuzzlesCharsetCannotHold() {
     TListEditForm Form(nullptr, &Prompts);
     Form.SetUserWords({"CAT", "КОТ"});
@@ -172,82 +65,6 @@ class TListEditFormTest : public QObject {
     Form.OkButton->click();
     QCOMPARE(Form.result(), int(QDialog::Accepted));
     QCOMPARE(Form.UserWordBytes(), (std::vector<std::string>{"CAT", "\xCA\xCE\xD2"}));
-  }
-
-  void addUpperCasesByThePuzzlesCharset() {
-    SaveList("Words", "");
-    TListEditForm Form(nullptr, &Prompts);
-    Form.SetCharset(204);
-    Form.Edit1->setText("кот");
-    Form.AddButton->click();
-    QCOMPARE(Items(Form.wordsListBox), QStringList{"КОТ"});
-    QCOMPARE(test::ReadFile(ListFile("Words")), std::string("КОТ\r\n"));
-  }
-
-  void deletingTheLastSavedListDisablesAddToList() {
-    SaveList("Animals", "DOG\r\n");
-    TListEditForm Form(nullptr, &Prompts);
-    Prompts.Answers.push_back(Answer::Ok);
-    Form.DeleteListButton->click();
-    QCOMPARE(Prompts.Questions.size(), std::size_t{1});
-    QCOMPARE(Prompts.Questions[0].Title, QString("Please confirm"));
-    QCOMPARE(Prompts.Questions[0].Text, QString("Delete WordList \"Animals\"?"));
-    QVERIFY(Prompts.Questions[0].Choice == Buttons::OkCancel);
-    QVERIFY(Prompts.Questions[0].Kind == Icon::Question);
-    QVERIFY(!fs::exists(ListFile("Animals")));
-    QCOMPARE(Form.ComboBox1->count(), 0);
-    QCOMPARE(Form.wordsListBox->count(), 0);
-    QVERIFY(!Form.AddButton->isEnabled());
-    QVERIFY(!Form.DeleteListButton->isEnabled());
-  }
-
-  void deletingAListAfterConfirmationShowsTheFirstRemainingOne() {
-    SaveList("Animals", "DOG\r\n");
-    SaveList("Birds", "OWL\r\n");
-    TListEditForm Form(nullptr, &Prompts);
-    Form.ComboBox1->setCurrentIndex(1);
-    Prompts.Answers.push_back(Answer::Cancel);
-    Form.DeleteListButton->click();
-    QVERIFY(fs::exists(ListFile("Birds")));
-    QCOMPARE(Form.ComboBox1->count(), 2);
-    Prompts.Answers.push_back(Answer::Ok);
-    Form.DeleteListButton->click();
-    QCOMPARE(Form.ComboBox1->currentText(), QString("Animals"));
-    QCOMPARE(Items(Form.wordsListBox), QStringList{"DOG"});
-    QVERIFY(Form.AddButton->isEnabled());
-  }
-
-  void newListCreatesAnEmptyFileAndSelectsIt() {
-    SaveList("Animals", "DOG\r\n");
-    TListEditForm Form(nullptr, &Prompts);
-    Prompts.TextReplies.push_back(QString("Birds"));
-    Form.NewListButton->click();
-    QCOMPARE(Prompts.TextQuestions.size(), std::size_t{1});
-    QCOMPARE(Prompts.TextQuestions[0].Title, QString("New WordList"));
-    QCOMPARE(Prompts.TextQuestions[0].Text, QString("Enter name for the new Word list|"));
-    QCOMPARE(test::ReadFile(ListFile("Birds")), std::string());
-    QVERIFY(fs::exists(ListFile("Birds")));
-    QCOMPARE(Form.ComboBox1->currentText(), QString("Birds"));
-    QCOMPARE(Form.ComboBox1->count(), 2);
-    QCOMPARE(Form.wordsListBox->count(), 0);
-    QVERIFY(Form.AddButton->isEnabled() && Form.DeleteListButton->isEnabled());
-    Form.Edit1->setText("owl");
-    Form.AddButton->click();
-    QCOMPARE(test::ReadFile(ListFile("Birds")), std::string("OWL\r\n"));
-    QCOMPARE(test::ReadFile(ListFile("Animals")), std::string("DOG\r\n"));
-  }
-
-  void newListWithAnExistingNameOpensItInsteadOfEmptyingIt() {
-    SaveList("Animals", "DOG\r\n");
-    SaveList("Birds", "OWL\r\n");
-    TListEditForm Form(nullptr, &Prompts);
-    Form.ComboBox1->setCurrentIndex(1);
-    Prompts.TextReplies.push_back(QString("Animals"));
-    Form.NewListButton->click();
-    QCOMPARE(test::ReadFile(ListFile("Animals")), std::string("DOG\r\n"));
-    QCOMPARE(Form.ComboBox1->count(), 2);
-    QCOMPARE(Form.ComboBox1->currentText(), QString("Animals"));
-    QCOMPARE(Items(Form.wordsListBox), QStringList{"DOG"});
   }
 
   void newListRefusesAnEmptyNameOrOneThatWouldLeaveTheFolder_data() {
@@ -289,22 +106,6 @@ class TListEditFormTest : public QObject {
     QCOMPARE(test::ReadFile(ListFile("Animals")), std::string("DOG\r\nCAT\r\n"));
   }
 
-  void aFolderThatCannotBeWrittenIsReportedOnWriting() {
-    // A file in the folder's place: it cannot be made or written, even by the superuser.
-    test::WriteFile(Folder(), "not a folder");
-    TListEditForm Form(nullptr, &Prompts);
-    QVERIFY(Prompts.Messages.empty());  // opening says nothing: there are just no lists
-    QCOMPARE(Form.ComboBox1->count(), 0);
-    Prompts.TextReplies.push_back(QString("Animals"));
-    Form.NewListButton->click();
-    QCOMPARE(Prompts.Messages.size(), std::size_t{1});
-    QVERIFY(Prompts.LastMessage().startsWith("Cannot create file"));
-    QVERIFY(Prompts.Messages[0].Kind == Icon::Error);
-    QCOMPARE(Form.ComboBox1->count(), 0);
-    QVERIFY(!Form.AddButton->isEnabled());
-    QCOMPARE(test::ReadFile(Folder()), std::string("not a folder"));
-  }
-
   void aListThatCannotBeReadIsReportedAndNotWrittenOver() {
     SaveList("Animals", "DOG\r\n");
     // After the editor opened, the list's file turned into something that cannot be read.
@@ -319,31 +120,6 @@ class TListEditFormTest : public QObject {
     Form.Edit1->setText("cat");
     Form.AddButton->click();
     QVERIFY(fs::is_directory(ListFile("Animals")));
-  }
-
-  void aListFromAnOlderInstallationReadsAsWindows1252() {
-    SaveList("Old", "CAF\xC9\r\nNA\xCFVE\r\n");
-    TListEditForm Form(nullptr, &Prompts);
-    QCOMPARE(Items(Form.wordsListBox), (QStringList{"CAFÉ", "NAÏVE"}));
-    Form.Edit1->setText("été");
-    Form.AddButton->click();
-    // Rewritten whole, in UTF-8.
-    QCOMPARE(test::ReadFile(ListFile("Old")), std::string("CAFÉ\r\nNAÏVE\r\nÉTÉ\r\n"));
-  }
-
-  void cancelKeepsWhatWasWrittenToTheSavedLists() {
-    SaveList("Animals", "");
-    TListEditForm Form(nullptr, &Prompts);
-    test::ModalAnswer User([](QWidget* Window) {
-      auto* Editor = qobject_cast<TListEditForm*>(Window);
-      QVERIFY(Editor);
-      test::TypeText(Editor->Edit1, "cat");
-      QTest::keyClick(Editor->Edit1, Qt::Key_Enter);
-      QTest::mouseClick(Editor->CancelButton, Qt::LeftButton);
-    });
-    QCOMPARE(Form.exec(), int(QDialog::Rejected));
-    QVERIFY(User.Done());
-    QCOMPARE(test::ReadFile(ListFile("Animals")), std::string("CAT\r\n"));
   }
 };
 

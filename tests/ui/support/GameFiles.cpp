@@ -28,10 +28,4 @@ void WriteGameFile(const std::filesystem::path& Path, const std::string& TypeNam
   Game.SaveToFile();
 }
 
-QAction* FindAction(const QObject& Owner, const char* Name) {
-  auto* Action = Owner.findChild<QAction*>(QString::fromLatin1(Name));
-  if (!Action) qWarning("no action named %s", Name);
-  return Action;
-}
-
 }  // namespace vornic::test

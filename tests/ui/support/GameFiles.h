@@ -1,12 +1,11 @@
 #pragma once
 
+#include <QAction>
+#include <QObject>
 #include <QString>
 #include <filesystem>
 #include <string>
 #include <vector>
-
-class QAction;
-class QObject;
 
 namespace vornic::test {
 
@@ -16,7 +15,16 @@ namespace vornic::test {
 void WriteGameFile(const std::filesystem::path& Path, const std::string& TypeName, int Cols,
                    int Rows, const std::vector<std::string>& Words = {});
 
-// The action named Name among Owner's children; fails the test (returns null) when missing.
-QAction* FindAction(const QObject& Owner, const char* Name);
+// The child of Owner named Name (its objectName, which stays the design's name whatever the
+// C++ member is called); warns and returns null when missing.
+template <typename T>
+T* Child(const QObject& Owner, const char* Name) {
+  T* Found = Owner.findChild<T*>(QString::fromLatin1(Name));
+  if (!Found) qWarning("no child named %s", Name);
+  return Found;
+}
+inline QAction* FindAction(const QObject& Owner, const char* Name) {
+  return Child<QAction>(Owner, Name);
+}
 
 }  // namespace vornic::test

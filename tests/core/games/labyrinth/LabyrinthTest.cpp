@@ -5,11 +5,13 @@
 #include <map>
 #include <set>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "games/labyrinth/LabyrinthBuilder.h"
+#include "games/labyrinth/LabyrinthDrawing.h"
 #include "games/labyrinth/LabyrinthEntry.h"
 #include "support/TempHome.h"
 
@@ -127,49 +129,6 @@ TEST_F(LabyrinthBuilderTest, ManySeededBuildsKeepEveryPromiseOfMainPathAndTraps)
   EXPECT_GT(Full, 30 / 2);
 }
 
-TEST_F(LabyrinthBuilderTest, TheTextIsUpperCasedInTheDocumentsCodePage) {
-  RandomGenerator::Seed(2);
-  Game.Settings.Charset = 204;  // Windows-1251: 0xE0 а, 0xC0 А
-  ASSERT_NE(Build("ab\xE0", 4, 4), Result::NothingToBuild);
-  EXPECT_EQ(Builder.Text(), "AB\xC0");
-  EXPECT_EQ(LabyrinthEntry::Parse(Game.Words[0]).Item, "AB\xC0");
-}
-
-TEST_F(LabyrinthBuilderTest, AOneLetterTextIsItsStartCellAndCannotFillTheGrid) {
-  RandomGenerator::Seed(4);
-  EXPECT_EQ(Build("Q", 3, 3), Result::NotFull);
-  ASSERT_EQ(Game.Words.size(), 1u);
-  const GridCell Start = Builder.StartCell();
-  EXPECT_EQ(Game.Words[0],
-            std::string("Q") + EmptyChar + PathBytes(Start.X, Start.Y) + "\x05" + "0");
-  EXPECT_TRUE(OnBorder(Start, 3, 3));
-  EXPECT_EQ(std::count(Game.Grid.begin(), Game.Grid.end(), EmptyChar), 8);
-}
-
-TEST_F(LabyrinthBuilderTest, ATextLongerThanTheGridLeavesAnEmptyGridAndNoEntries) {
-  RandomGenerator::Seed(6);
-  EXPECT_EQ(Build(std::string(10, 'X'), 3, 3), Result::NoMainPath);
-  EXPECT_TRUE(Game.Words.empty());
-  EXPECT_EQ(Game.Grid, std::string(9, EmptyChar));
-}
-
-TEST_F(LabyrinthBuilderTest, ATextOfMoreThanAHundredAndFiftyLettersIsBuiltLikeAnyOther) {
-  std::string Text;
-  for (int i = 0; i < 200; ++i) Text += static_cast<char>('A' + i % 26);
-  RandomGenerator::Seed(8);
-  Game.SetSize(40, 40);
-  Game.ClearGrid();
-  // A long path seldom ends on the border: the build gives it several rounds of tries too.
-  bool Laid = false;
-  for (int Round = 0; Round < 30 && !Laid; ++Round) Laid = Builder.LayMainPath(Text, Game);
-  ASSERT_TRUE(Laid);
-  int Traps = 0;
-  for (int Call = 0; Call < 300; ++Call) Traps += Builder.AddTrap(Game);
-  EXPECT_GT(Traps, 0);
-  Game.SetGrid(Builder.LabGridText());
-  ExpectSound(Text);
-}
-
 TEST_F(LabyrinthBuilderTest, NothingIsBuiltFromAnEmptyTextOrOneWithAControlCharacter) {
   Game.SetSize(5, 5);
   Game.ClearGrid();
@@ -182,17 +141,6 @@ TEST_F(LabyrinthBuilderTest, NothingIsBuiltFromAnEmptyTextOrOneWithAControlChara
             Result::NothingToBuild);
   ASSERT_EQ(Game.Words.size(), 1u);
   EXPECT_EQ(Game.Words[0], std::string("KEEP") + EmptyChar);
-}
-
-TEST_F(LabyrinthBuilderTest, TrapsAreNotGrownBeforeAMainPathExists) {
-  Game.SetSize(5, 5);
-  Game.ClearGrid();
-  EXPECT_FALSE(Builder.AddTrap(Game));
-  RandomGenerator::Seed(3);
-  ASSERT_TRUE(Builder.LayMainPath("AB", Game));
-  // With two letters nothing can follow a branching cell: the last letter is never repeated.
-  for (int i = 0; i < 50; ++i) EXPECT_FALSE(Builder.AddTrap(Game));
-  EXPECT_EQ(Game.Words.size(), 1u);
 }
 
 TEST(LabyrinthEntry, ReadsWhatItWritesAndToleratesDamage) {
@@ -208,6 +156,97 @@ TEST(LabyrinthEntry, ReadsWhatItWritesAndToleratesDamage) {
   EXPECT_FALSE(
       LabyrinthEntry::Parse(std::string("AB") + EmptyChar + "efeg\x05").Offset.has_value());
   EXPECT_TRUE(LabyrinthEntry::Parse("NOSEPARATOR").Cells.empty());
+}
+
+constexpr TColor Lines = 0x112233, Back = 0x445566, Letters = 0x778899;
+
+// The recording as a sequence of layers: what was drawn, in which colour, in order.
+struct Layer {
+  enum Kind { Line, Fill, Text } What;
+  TColor Color;
+  std::u32string Characters;
+  TPoint At;
+  bool Transparent = false;
+};
+
+std::vector<Layer> Play(const TDrawMetaFile& Picture) {
+  std::vector<Layer> Layers;
+  TPen Pen;
+  TBrush Brush;
+  TFont Font;
+  for (const DrawOperation& Operation : Picture.Operations()) {
+    if (const auto* P = std::get_if<draw::SelectPen>(&Operation)) Pen = P->Pen;
+    if (const auto* B = std::get_if<draw::SelectBrush>(&Operation)) Brush = B->Brush;
+    if (const auto* F = std::get_if<draw::SelectFont>(&Operation)) Font = F->Font;
+    if (const auto* L = std::get_if<draw::LineTo>(&Operation)) {
+      if (Pen.Width == 2) Layers.push_back({Layer::Line, Pen.Color, {}, L->To});
+    }
+    if (std::holds_alternative<draw::Polyline>(Operation) && Pen.Width == 2)
+      Layers.push_back({Layer::Line, Pen.Color, {}, {}});
+    if (const auto* R = std::get_if<draw::FillRect>(&Operation))
+      Layers.push_back({Layer::Fill, Brush.Color, {}, {R->Left, R->Top}});
+    if (const auto* T = std::get_if<draw::Text>(&Operation))
+      Layers.push_back(
+          {Layer::Text, Font.Color, T->Characters, T->At, Brush.Style == TBrushStyle::Clear});
+  }
+  return Layers;
+}
+
+class LabyrinthDrawingTest : public ::testing::Test {
+ protected:
+  test::TempHome Home;
+  TVornicGame Game;
+  LabyrinthBuilder Builder;
+
+  void SetUp() override {
+    Game.Init("WordLabirint", nullptr);
+    Game.Settings.LineColor = Lines;
+    Game.Settings.BackColor = Back;
+    Game.Settings.FontColor = Letters;
+    Game.SetSize(15, 10);
+    Game.ClearGrid();
+    Game.ResizeImage();
+    RandomGenerator::Seed(12);
+    ASSERT_NE(
+        Builder.BuildLabyrinth("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG AND RUNS AWAY", Game),
+        LabyrinthBuilder::Result::NoMainPath);
+    ASSERT_GT(Game.Words.size(), 1u) << "the sample needs traps";
+  }
+};
+
+TEST_F(LabyrinthDrawingTest, AnOpenedFileGivesTheStartCellFromEntryZero) {
+  EXPECT_EQ(StartCellFromDocument(Game), Builder.StartCell());
+  // Damaged files: no pair, a cell outside the grid, no entries.
+  Game.ClearGrid();
+  Game.AddWord("ABC", "");
+  EXPECT_FALSE(StartCellFromDocument(Game).has_value());
+  DoPaint(Game, LabyrinthView::All(), StartCellFromDocument(Game));
+  for (const Layer& L : Play(Game.MetaFile)) EXPECT_NE(L.What, Layer::Fill);
+  Game.ClearGrid();
+  Game.AddWord("ABC", PathBytes(16, 1) + PathBytes(15, 1) +
+                          "\x05"
+                          "0");
+  EXPECT_FALSE(StartCellFromDocument(Game).has_value());
+  Game.ClearGrid();
+  EXPECT_FALSE(StartCellFromDocument(Game).has_value());
+}
+
+TEST_F(LabyrinthDrawingTest, EntriesWithTooFewPairsOrCellsOutsideDrawWhatIsValid) {
+  Game.ClearGrid();
+  Game.AddWord("ABCD", PathBytes(1, 1) + PathBytes(2, 1) +
+                           "\x05"
+                           "0");
+  Game.AddWord("BCD", PathBytes(2, 1) + PathBytes(2, 2) + PathBytes(99, 2) +
+                          "\x05"
+                          "1");
+  DoPaint(Game, LabyrinthView::All(), StartCellFromDocument(Game));
+  int Red = 0, Green = 0;
+  for (const Layer& L : Play(Game.MetaFile)) {
+    Red += L.What == Layer::Line && L.Color == clRed;
+    Green += L.What == Layer::Line && L.Color == clGreen;
+  }
+  EXPECT_EQ(Red, 1);
+  EXPECT_EQ(Green, 1);
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 
 #include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
+#include "games/GameText.h"
 #include "games/jumble/JumbleBuilder.h"
 #include "games/jumble/JumbleLayout.h"
+#include "games/jumble/JumbleText.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempHome.h"
 
@@ -69,61 +71,43 @@ TEST_F(JumbleBuilderTest, WorkedExampleWithoutMixLaysOutTwoWordColumns) {
   ASSERT_EQ(Game.Words.size(), 7u);
   EXPECT_EQ(Game.Words[0], Text);
 
-  const Record The = Parse(Game.Words[1]);
-  EXPECT_EQ(The.A, 1);
-  EXPECT_EQ(The.B, 3);
-  const Record On = Parse(Game.Words[4]);
-  EXPECT_EQ(On.A, 6);
-  EXPECT_EQ(On.B, 9);
   // Placement order is word column by word column, top to bottom.
+  EXPECT_EQ(std::pair(Parse(Game.Words[1]).A, Parse(Game.Words[1]).B), std::pair(1, 3));
+  EXPECT_EQ(std::pair(Parse(Game.Words[4]).A, Parse(Game.Words[4]).B), std::pair(6, 9));
   const Record Mat = Parse(Game.Words[6]);
-  EXPECT_EQ(Mat.A, 6);
-  EXPECT_EQ(Mat.B, 8);
+  EXPECT_EQ(std::pair(Mat.A, Mat.B), std::pair(6, 8));
   EXPECT_TRUE(
       std::is_permutation(Mat.Letters.begin(), Mat.Letters.end(), std::string("MAT").begin()));
   EXPECT_TRUE(Game.Modified);
 }
 
-TEST_F(JumbleBuilderTest, OneLetterWordHasATwoCellSegment) {
-  ASSERT_TRUE(Builder.Build("A"));
-  EXPECT_EQ(Game.Settings.Cols, 2);
-  EXPECT_EQ(Game.Settings.Rows, 1);
-  EXPECT_EQ(Row(Game, 1), ".A");
-  ASSERT_EQ(Game.Words.size(), 2u);
-  EXPECT_EQ(Game.Words[1], std::string("A") + EmptyChar + "\x66\x65\x65\x66");
+// Refused texts are told and leave the puzzle as it was. The limits: 33 letters to a word
+// (50 columns) and 20 word columns.
+TEST_F(JumbleBuilderTest, RefusedTextsLeaveThePuzzleAsItWas) {
+  ASSERT_TRUE(Builder.Build("KEEP THIS"));
+  Game.Modified = false;
+  const std::string Grid = Game.Grid;
+  const std::vector<std::string> Words = Game.Words.Items();
+  std::string Ones;
+  for (int i = 0; i < 820; ++i) Ones += "A ";  // 21 word columns of 2 cells
+  for (const std::string& Text :
+       {std::string(34, 'W'), Ones, std::string("CAT\tDOG"), std::string("CAT") + EmptyChar})
+    EXPECT_FALSE(Builder.Build(Text)) << Text.substr(0, 10);
+  ASSERT_EQ(Ui.Messages.size(), 4u);
+  EXPECT_EQ(Ui.Messages[0].Text, "The text is too long. It does not fit to the grid");
+  EXPECT_NE(Ui.Messages[2].Text.find("U+0009"), std::string::npos);
+  EXPECT_EQ(Game.Grid, Grid);
+  EXPECT_EQ(Game.Words.Items(), Words);
+  EXPECT_FALSE(Game.Modified);
+  ASSERT_TRUE(Builder.Build(std::string(33, 'W')));
+  EXPECT_EQ(Game.Settings.Cols, 50);
+  ASSERT_TRUE(Builder.Build(Ones.substr(0, 1600)));  // 800 words fill 20 by 40
+  EXPECT_EQ(Game.Settings.Cols, 40);
 }
 
-TEST_F(JumbleBuilderTest, TwoShortWordsShareOneWordColumn) {
-  Builder.Mix = false;
-  ASSERT_TRUE(Builder.Build("AB CD"));
-  EXPECT_EQ(Game.Settings.Cols, 4);
-  EXPECT_EQ(Game.Settings.Rows, 2);
-  EXPECT_EQ(Row(Game, 1), "..AB");
-  EXPECT_EQ(Row(Game, 2), "..CD");
-}
-
-TEST_F(JumbleBuilderTest, ShorterWordsInAColumnGetWiderHintBoxes) {
-  Builder.Mix = false;
-  // Six words make C = 2 (R = 3): HOUSE, A and TO share word column 1, of width 5 + 2 + 1.
-  ASSERT_TRUE(Builder.Build("HOUSE A TO B C D"));
-  EXPECT_EQ(Row(Game, 1).substr(0, 8), "...HOUSE");
-  EXPECT_EQ(Row(Game, 2).substr(0, 8), ".......A");
-  EXPECT_EQ(Row(Game, 3).substr(0, 8), "......TO");
-  EXPECT_EQ(Parse(Game.Words[2]).A, 1);
-  EXPECT_EQ(Parse(Game.Words[2]).B, 8);
-  EXPECT_EQ(Parse(Game.Words[3]).B, 7);
-}
-
-TEST_F(JumbleBuilderTest, SpacesSeparateAndEndsAreTrimmedButTheTextIsKept) {
-  Builder.Mix = false;
-  const std::string Text = "  CAT,   DOG  ";
-  ASSERT_TRUE(Builder.Build(Text));
-  EXPECT_EQ(Game.Words[0], Text);
-  ASSERT_EQ(Game.Words.size(), 3u);
-  EXPECT_EQ(Parse(Game.Words[1]).Letters.size(), 4u);  // the comma belongs to CAT
-  EXPECT_EQ(Parse(Game.Words[2]).Letters.size(), 3u);
-}
-
+// Over many seeded builds of varied texts: every hint record's letters are a permutation of its
+// word, each pointing at the answer cell that holds it, and together the records hold every
+// word of the text once.
 TEST_F(JumbleBuilderTest, BlankTextBuildsNothingAndKeepsThePuzzle) {
   ASSERT_TRUE(Builder.Build("KEEP IT"));
   Game.Modified = false;
@@ -154,77 +138,6 @@ TEST_F(JumbleBuilderTest, AHintNeverGivesTheAnswerAway) {
   }
 }
 
-class JumbleRefusalTest : public JumbleBuilderTest {
- protected:
-  void SetUp() override {
-    JumbleBuilderTest::SetUp();
-    ASSERT_TRUE(Builder.Build("KEEP THIS"));
-    Game.Modified = false;
-    Grid = Game.Grid;
-    Words = Game.Words.Items();
-    Cols = Game.Settings.Cols;
-    Rows = Game.Settings.Rows;
-  }
-  void ExpectUnchanged() {
-    EXPECT_EQ(Game.Grid, Grid);
-    EXPECT_EQ(Game.Words.Items(), Words);
-    EXPECT_EQ(Game.Settings.Cols, Cols);
-    EXPECT_EQ(Game.Settings.Rows, Rows);
-    EXPECT_FALSE(Game.Modified);
-  }
-  std::string Grid;
-  std::vector<std::string> Words;
-  int Cols = 0;
-  int Rows = 0;
-};
-
-TEST_F(JumbleRefusalTest, ThirtyThreeLettersFitAndThirtyFourDoNot) {
-  EXPECT_FALSE(Builder.Build(std::string(34, 'W')));
-  ASSERT_EQ(Ui.Messages.size(), 1u);
-  EXPECT_EQ(Ui.Messages[0].Text, "The text is too long. It does not fit to the grid");
-  EXPECT_EQ(Ui.Messages[0].Kind, Icon::None);
-  ExpectUnchanged();
-
-  ASSERT_TRUE(Builder.Build(std::string(33, 'W')));
-  EXPECT_EQ(Game.Settings.Cols, 50);
-}
-
-TEST_F(JumbleRefusalTest, MoreThanTwentyWordColumnsIsTooLong) {
-  auto Letters = [](int Count) {
-    std::string Text;
-    for (int i = 0; i < Count; ++i) Text += "A ";
-    return Text;
-  };
-  // 820 one-letter words would need 21 word columns of 2 cells; 800 fill exactly 20 by 40.
-  EXPECT_FALSE(Builder.Build(Letters(820)));
-  ASSERT_EQ(Ui.Messages.size(), 1u);
-  ExpectUnchanged();
-  ASSERT_TRUE(Builder.Build(Letters(800)));
-  EXPECT_EQ(Game.Settings.Cols, 40);
-  EXPECT_EQ(Game.Settings.Rows, 40);
-}
-
-TEST_F(JumbleRefusalTest, ControlCharactersAreRefused) {
-  EXPECT_FALSE(Builder.Build("CAT\tDOG"));
-  EXPECT_FALSE(Builder.Build(std::string("CAT") + EmptyChar));
-  ASSERT_EQ(Ui.Messages.size(), 2u);
-  EXPECT_NE(Ui.Messages[0].Text.find("U+0009"), std::string::npos);
-  ExpectUnchanged();
-}
-
-TEST_F(JumbleBuilderTest, MixClickBuildsOnlyWhenTheTextHoldsAWord) {
-  ASSERT_TRUE(Builder.Build("OLD"));
-  EXPECT_FALSE(Builder.MixClick(false, "   "));
-  EXPECT_FALSE(Builder.Mix);
-  EXPECT_EQ(Game.Words[0], "OLD");
-  EXPECT_TRUE(Builder.MixClick(true, "NEW TEXT"));
-  EXPECT_TRUE(Builder.Mix);
-  EXPECT_EQ(Game.Words[0], "NEW TEXT");
-}
-
-// Over many seeded builds of varied texts: every hint record's letters are a permutation of its
-// word, each pointing at the answer cell that holds it, and together the records hold every
-// word of the text once.
 TEST_F(JumbleBuilderTest, SeededBuildsKeepEveryRecordConsistentWithTheGrid) {
   const std::vector<std::string> Pool{"A",     "TO",    "THE",    "BOOK",      "NEVER",
                                       "EAGLE", "ZEBRA", "RABBIT", "SUNFLOWER", "MISSISSIPPI"};
@@ -270,22 +183,34 @@ TEST_F(JumbleBuilderTest, SeededBuildsKeepEveryRecordConsistentWithTheGrid) {
   }
 }
 
-TEST_F(JumbleBuilderTest, MixChangesTheWordOrderMostOfTheTime) {
-  Builder.Mix = true;
-  int FirstWordMoved = 0;
-  for (int Seed = 1; Seed <= 200; ++Seed) {
-    RandomGenerator::Seed(static_cast<std::uint64_t>(Seed));
-    ASSERT_TRUE(Builder.Build("ONE TWO THREE FOUR FIVE SIX"));
-    if (Game.GetCell(Parse(Game.Words[1]).B, 1) != 'O') ++FirstWordMoved;
-  }
-  // Five times out of six in expectation; a fixed order would give none.
-  EXPECT_GT(FirstWordMoved, 100);
+class GameTextTest : public ::testing::Test {
+ protected:
+  test::TempHome Home;
+  test::ScriptedUserInterface Ui;
+  TVornicGame Game;
+  void SetUp() override { RandomGenerator::Seed(1); }
+};
+
+TEST_F(GameTextTest, JumbleTextIsTheMixedWordsInPlacementOrder) {
+  Game.Init("JumbledUp", &Ui);
+  JumbleBuilder Builder(Game);
+  Builder.Mix = false;
+  // One-letter words keep their order of letters, so the export is fixed: word column 1 holds
+  // I, A, M and word column 2 holds O, K.
+  ASSERT_TRUE(Builder.Build("I A M O K"));
+  ASSERT_EQ(Game.Settings.Rows, 3);
+  EXPECT_EQ(JumbleAsText(Game), "I\r\nA\r\nM\r\nO\r\nK\r\n");
+  EXPECT_EQ(GameAsText(Game), JumbleAsText(Game));
 }
 
-TEST(JumbleLayoutTest, SplitsOnSpacesOnlyAndTrimsBlanksAtTheEnds) {
-  EXPECT_TRUE(SplitJumbleWords("").empty());
-  EXPECT_TRUE(SplitJumbleWords("   ").empty());
-  EXPECT_EQ(SplitJumbleWords("\t A  B\tC "), (std::vector<std::string>{"A", "B\tC"}));
+TEST_F(GameTextTest, JumbleTextKeepsTheCodePageBytesAndTheClipboardGetsUtf8) {
+  Game.Init("JumbledUp", &Ui);
+  JumbleBuilder Builder(Game);
+  ASSERT_TRUE(Builder.Build("\xC9"));  // É in Windows-1252
+  EXPECT_EQ(JumbleAsText(Game), "\xC9\r\n");
+  CopyGameAsText(Game);
+  ASSERT_EQ(Ui.Clipboard.size(), 1u);
+  EXPECT_EQ(Ui.Clipboard[0].Text, "\xC3\x89\r\n");
 }
 
 }  // namespace

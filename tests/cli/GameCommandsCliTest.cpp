@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+#include "cli/CliRunner.h"
+
+namespace vornic {
+namespace {
+
+namespace fs = std::filesystem;
+using test::RunTool;
+using Args = std::vector<std::string>;
+
+class GameCommandsCliTest : public test::CliFileTest {
+ protected:
+  // A command with "-o FILE" put after its name.
+  test::CliRun Build(Args Command, const std::string& Name) {
+    Command.insert(Command.begin() + 1, {"-o", Path(Name)});
+    return RunTool(Command);
+  }
+};
+
+// 30 letters: offered 3x10, 5x6, 6x5, 10x3.
+const Args Maze{"maze", "--phrase", "title", "--words", "pear,apple,figs,kiwi,lime,plum"};
+
+TEST_F(GameCommandsCliTest, EverySeededBuildIsReproducibleAndOfItsGame) {
+  const std::vector<std::pair<Args, std::string>> Cases{
+      {{"wordsearch", "--size", "12x8", "--words", "cat,dog,emu", "--fill"}, "VornicGame"},
+      {Maze, "WordMaze"},
+      {{"labyrinth", "--text", "follow me home"}, "WordLabirint"},
+      {{"jumble", "--text", "the cat sat on the mat"}, "JumbledUp"},
+      {{"lostletters", "--text", " hello world"}, "LostLetters"}};
+  for (auto [Command, Type] : Cases) {
+    Command.insert(Command.end(), {"--seed", "9"});
+    ASSERT_EQ(Build(Command, "a.gm").Status, 0) << Type;
+    ASSERT_EQ(Build(Command, "b.gm").Status, 0) << Type;
+    EXPECT_EQ(test::ReadFile(Home / "a.gm"), test::ReadFile(Home / "b.gm")) << Type;
+    EXPECT_EQ(Info(Path("a.gm"))["type"], Type);
+  }
+}
+
+TEST_F(GameCommandsCliTest, BadUsageExitsWithTwoAndWritesNothing) {
+  for (const Args& Command : std::vector<Args>{{"wordsearch", "--size", "51x10"},
+                                               {"wordsearch", "--size", "ten"},
+                                               {"wordsearch", "--directions", "UP"},
+                                               {"wordsearch", "--charset", "Klingon"},
+                                               {"wordsearch", "--words-file", Path("none.txt")},
+                                               {"wordsearch", "--font-charset", "300"},
+                                               {"maze", "--phrase", "ti\ttle", "--words", "pear"},
+                                               {"lostletters", "--text", "abc", "--lines", "41"},
+                                               {"labyrinth", "--text", ""},
+                                               {"labyrinth", "--text", "ab", "--size", "2x9"}}) {
+    const auto Run = Build(Command, "x.gm");
+    EXPECT_EQ(Run.Status, 2) << Command.back();
+    EXPECT_FALSE(Run.Err.empty());
+  }
+  const auto Refused = Build(
+      {"maze", "--size", "4x8", "--phrase", "title", "--words", "pear,apple,figs,kiwi,lime,plum"},
+      "x.gm");
+  EXPECT_NE(Refused.Err.find("3x10, 5x6, 6x5, 10x3"), std::string::npos) << Refused.Err;
+  EXPECT_EQ(RunTool({"nosuchcommand"}).Status, 2);
+  EXPECT_EQ(RunTool({}).Status, 2);
+  EXPECT_EQ(RunTool({"wordsearch", "--help"}).Status, 0);
+  EXPECT_FALSE(fs::exists(Home / "x.gm"));
+}
+
+TEST_F(GameCommandsCliTest, PuzzlesThatCannotBeBuiltAreToldWithoutAFile) {
+  const std::vector<std::pair<Args, std::string>> Cases{
+      {{"jumble", "--text", std::string(34, 'w')}, "The text is too long."},
+      {{"jumble", "--text", "tab\there"}, "control character U+0009"},
+      {{"jumble", "--text", "\xE6\x97\xA5"}, "code page 1252"},
+      {{"lostletters", "--text", ""}, "The text is empty"},
+      {{"lostletters", "--text", "   "}, "The text is empty"},
+      {{"jumble", "--text", "  "}, "The text is empty"},
+      {{"maze", "--phrase", "ab", "--words", "cdefghijklm"}, "13 letters"},
+      {{"labyrinth", "--text", std::string(10, 'x'), "--size", "3x3"}, "no path from border"}};
+  for (const auto& [Command, Message] : Cases) {
+    const auto Run = Build(Command, "x.gm");
+    EXPECT_EQ(Run.Status, 1) << Message;
+    EXPECT_NE(Run.Err.find(Message), std::string::npos) << Run.Err;
+    EXPECT_FALSE(fs::exists(Home / "x.gm")) << Message;
+  }
+  EXPECT_NE(Build({"wordsearch"}, "missing/x.gm").Err.find("Cannot create file"),
+            std::string::npos);
+}
+
+TEST_F(GameCommandsCliTest, AWordSearchWordThatFitsNowhereIsToldAndTheRestWritten) {
+  const auto Run = Build({"wordsearch", "--size", "5x5", "--words", "abcdefgh,ok", "--directions",
+                          "E,W", "--seed", "1"},
+                         "x.gm");
+  EXPECT_EQ(Run.Status, 1);
+  EXPECT_NE(Run.Err.find("Could not insert word ABCDEFGH"), std::string::npos);
+  const nlohmann::json Doc = Info(Path("x.gm"));
+  ASSERT_EQ(Doc["words"].size(), 1u);
+  // The path names the cells that hold the word's letters.
+  const auto After = Doc["words"][0]["after"].get<std::vector<int>>();
+  for (int i = 0; i < 2; ++i)
+    EXPECT_EQ(Doc["grid"][After[2 * i + 1] - 101].get<std::string>()[After[2 * i] - 101], "OK"[i]);
+}
+
+TEST_F(GameCommandsCliTest, WordsComeInTheCodePageOfThePuzzleAndOutAsUtf8) {
+  test::WriteFile(Home / "words.txt", "\xEF\xBB\xBFжук\r\n\r\n  кот  \nмир");
+  ASSERT_EQ(
+      Build({"wordsearch", "--words-file", Path("words.txt"), "--font-charset", "204"}, "ru.gm")
+          .Status,
+      0);
+  EXPECT_EQ(Info(Path("ru.gm"))["words"][1]["text"], "КОТ");
+  EXPECT_EQ(RunTool({"words", Path("ru.gm")}).Out, "ЖУК\r\nКОТ\r\nМИР\r\n");
+  const auto Western = Build({"wordsearch", "--words", "жук,cat"}, "w.gm");
+  EXPECT_EQ(Western.Status, 1);
+  EXPECT_NE(Western.Err.find("\"ж\""), std::string::npos) << "the typed character is named";
+}
+
+TEST_F(GameCommandsCliTest, TheMazeIsNearestToSquareFullAndItsWordsSorted) {
+  ASSERT_EQ(Build(Maze, "m.gm").Status, 0);
+  const nlohmann::json Doc = Info(Path("m.gm"));
+  EXPECT_EQ(Doc["settings"]["Cols"], 5);
+  EXPECT_EQ(Doc["settings"]["Rows"], 6);
+  std::set<std::pair<int, int>> Cells;
+  for (const auto& Entry : Doc["words"]) {
+    const auto After = Entry["after"].get<std::vector<int>>();
+    for (std::size_t i = 0; i + 1 < After.size(); i += 2) Cells.insert({After[i], After[i + 1]});
+  }
+  EXPECT_EQ(Cells.size(), 30u);
+  EXPECT_EQ(RunTool({"words", Path("m.gm")}).Out,
+            "TITLE\r\n\r\nAPPLE\r\nFIGS\r\nKIWI\r\nLIME\r\nPEAR\r\nPLUM\r\n");
+}
+
+TEST_F(GameCommandsCliTest, TheDemoWritesASampleOfEveryGameThatReadsBack) {
+  ASSERT_EQ(RunTool({"demo", Path("demo")}).Status, 0);
+  std::set<std::string> Types;
+  for (const auto& Entry : fs::directory_iterator(Home / "demo"))
+    if (Entry.path().extension() == ".gm") Types.insert(Info(Entry.path().string())["type"]);
+  EXPECT_EQ(Types, (std::set<std::string>{"VornicGame", "WordMaze", "WordLabirint", "JumbledUp",
+                                          "LostLetters"}));
+  EXPECT_EQ(Info(Path("demo/maze-spring.gm"))["settings"]["Cols"], 7);
+}
+
+}  // namespace
+}  // namespace vornic
