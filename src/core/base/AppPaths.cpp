@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <string>
 #include <system_error>
 
 namespace vornic {
@@ -15,13 +17,63 @@ fs::path EnvironmentFolder(const char* Name) {
   return fs::path(Value);
 }
 
+// The XDG base folders count only when absolute; a relative value is ignored as the
+// freedesktop base directory rules say.
+fs::path XdgFolder(const char* Name) {
+  fs::path Folder = EnvironmentFolder(Name);
+  return Folder.is_absolute() ? Folder : fs::path();
+}
+
 fs::path HomeFolder() {
   fs::path Home = EnvironmentFolder("HOME");
   return Home.empty() ? fs::temp_directory_path() : Home;
 }
 
-bool ProgramFolderWritable() {
-  return ::access(AppPaths::ProgramFolder().c_str(), W_OK) == 0;
+fs::path ConfigHome() {
+  fs::path Config = XdgFolder("XDG_CONFIG_HOME");
+  return Config.empty() ? HomeFolder() / ".config" : Config;
+}
+
+fs::path DataHome() {
+  fs::path Data = XdgFolder("XDG_DATA_HOME");
+  return Data.empty() ? HomeFolder() / ".local" / "share" : Data;
+}
+
+// Files beside the program only for a build or a copied folder that can be written.
+bool BesideProgram() {
+  return !AppPaths::Installed() && ::access(AppPaths::ProgramFolder().c_str(), W_OK) == 0;
+}
+
+bool SameFolder(const fs::path& A, const fs::path& B) {
+  return (A / "").lexically_normal() == (B / "").lexically_normal();
+}
+
+bool IsFolder(const fs::path& Path) {
+  std::error_code Error;
+  return !Path.empty() && fs::is_directory(Path, Error);
+}
+
+// The documents folder named in user-dirs.dirs: a line XDG_DOCUMENTS_DIR="$HOME/..." or
+// XDG_DOCUMENTS_DIR="/abs/path". Empty when there is none, and when it names the home folder
+// itself, which is how xdg-user-dirs marks a folder as switched off.
+fs::path UserDirsDocuments() {
+  std::ifstream In(ConfigHome() / "user-dirs.dirs");
+  const std::string Key = "XDG_DOCUMENTS_DIR=\"";
+  std::string Line;
+  while (std::getline(In, Line)) {
+    if (!Line.starts_with(Key) || Line.size() < Key.size() + 1 || Line.back() != '"') continue;
+    std::string Value = Line.substr(Key.size(), Line.size() - Key.size() - 1);
+    fs::path Folder;
+    if (Value.starts_with("$HOME"))
+      Folder = HomeFolder() / fs::path(Value.substr(5)).relative_path();
+    else if (fs::path(Value).is_absolute())
+      Folder = Value;
+    else
+      continue;
+    if (SameFolder(Folder, HomeFolder())) return {};
+    return Folder;
+  }
+  return {};
 }
 
 }  // namespace
@@ -33,30 +85,41 @@ fs::path AppPaths::ProgramFolder() {
   return Program.parent_path();
 }
 
+bool AppPaths::InstalledAt(const fs::path& Folder) {
+  if (Folder.filename() != "bin") return false;
+  std::error_code Error;
+  return fs::is_regular_file(Folder.parent_path() / "share" / "applications" / DesktopEntryName,
+                             Error);
+}
+
+bool AppPaths::Installed() {
+  return InstalledAt(ProgramFolder());
+}
+
 fs::path AppPaths::SettingsFile() {
   if (fs::path Home = EnvironmentFolder("VORNICPACK_HOME"); !Home.empty())
     return Home / "vornicpack.ini";
-  if (ProgramFolderWritable()) return ProgramFolder() / "vornicpack.ini";
-  fs::path Config = EnvironmentFolder("XDG_CONFIG_HOME");
-  if (Config.empty()) Config = HomeFolder() / ".config";
-  return Config / "vornicpack" / "vornicpack.ini";
+  if (BesideProgram()) return ProgramFolder() / "vornicpack.ini";
+  return ConfigHome() / "vornicpack" / "vornicpack.ini";
 }
 
 fs::path AppPaths::WordListsFolder() {
   if (fs::path Home = EnvironmentFolder("VORNICPACK_HOME"); !Home.empty())
     return Home / "WordLists";
-  if (ProgramFolderWritable()) return ProgramFolder() / "WordLists";
-  fs::path Data = EnvironmentFolder("XDG_DATA_HOME");
-  if (Data.empty()) Data = HomeFolder() / ".local" / "share";
-  return Data / "vornicpack" / "WordLists";
+  if (BesideProgram()) return ProgramFolder() / "WordLists";
+  return DataHome() / "vornicpack" / "WordLists";
 }
 
 fs::path AppPaths::DialogFolder() {
   if (fs::path Home = EnvironmentFolder("VORNICPACK_HOME"); !Home.empty()) return Home;
-  if (ProgramFolderWritable()) return ProgramFolder();
-  fs::path Documents = HomeFolder() / "Documents";
-  std::error_code Error;
-  return fs::is_directory(Documents, Error) ? Documents : HomeFolder();
+  if (BesideProgram()) return ProgramFolder();
+  return DocumentsFolder();
+}
+
+fs::path AppPaths::DocumentsFolder() {
+  if (fs::path Named = UserDirsDocuments(); IsFolder(Named)) return Named;
+  if (fs::path Documents = HomeFolder() / "Documents"; IsFolder(Documents)) return Documents;
+  return HomeFolder();
 }
 
 }  // namespace vornic
