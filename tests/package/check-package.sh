@@ -45,8 +45,8 @@ done
 share=$root/usr/share
 out=$(desktop-file-validate "$share/applications/vornicpack.desktop") && [ -z "$out" ] ||
   fail "desktop-file-validate: $out"
-appstreamcli validate --no-net "$share/metainfo/org.vornicpack.VornicPack.metainfo.xml" ||
-  fail "appstreamcli validate"
+appstreamcli validate-tree --no-net "$root" >/dev/null ||
+  fail "appstreamcli validate-tree: $(appstreamcli validate-tree --no-net "$root")"
 
 # The installed programs, run from the scratch root, with a scratch home and desktop.
 export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/config XDG_DATA_HOME=$scratch/home/data
