@@ -2,10 +2,15 @@
 # One entry point for a fresh Debian 12 machine:
 #   scripts/vornic.sh run   install missing packages, build, run the main job
 #   scripts/vornic.sh test  install missing packages, build with sanitizers, run every test
+#   scripts/vornic.sh install  install missing packages, build the Debian package, install it
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$here"
 mode=${1:-run}
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
 
 install_packages() {
   local wanted missing=()
@@ -14,11 +19,9 @@ install_packages() {
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  local sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
   echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -38,8 +41,16 @@ case "$mode" in
     cmake --build --preset ci -j "$jobs"
     ctest --preset ci -j "$jobs"
     ;;
+  install)
+    install_packages
+    cmake --preset release >/dev/null
+    cmake --build --preset release -j "$jobs"
+    rm -f build/release/vornicpack_*.deb
+    cpack --preset release
+    as_root apt-get install -y "$here"/build/release/vornicpack_*.deb
+    ;;
   *)
-    echo "usage: scripts/vornic.sh run|test" >&2
+    echo "usage: scripts/vornic.sh run|test|install" >&2
     exit 2
     ;;
 esac

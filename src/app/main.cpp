@@ -37,6 +37,8 @@ int main(int argc, char** argv) {
   // No application display name: the platform would add it to every window title, and the
   // titles are given exactly ("Vornic Pack" is the main window's own).
   QApplication::setWindowIcon(vornic::ui::AppIcon::Icon());
+  // Lets Wayland desktops match the windows to the installed desktop entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("vornicpack"));
 
   vornic::ui::TmainGameForm::Options Start;
   const QStringList Arguments = QApplication::arguments();

@@ -5,8 +5,9 @@
 
 namespace vornic::ui {
 
-// The program's icon: a small letter grid with one word marked, drawn rather than stored so that
-// it is sharp at every size. Used by the main window, the about box and the file association.
+// The program's icon: a small letter grid with one word marked. One SVG file serves the window
+// frames, the about box, the desktop entry's icon written for a build-folder run and the
+// installed hicolor icons, so they are the same picture everywhere.
 class AppIcon {
  public:
   static QPixmap Pixmap(int Size);

@@ -1,6 +1,7 @@
 #include "ui/app/FileAssociation.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <fstream>
@@ -54,18 +55,11 @@ std::string QuoteArgument(const std::string& Argument) {
   return Result + "\"";
 }
 
+// The MIME package an installation puts in share/mime/packages, compiled in.
 std::string MimePackage() {
-  return std::string(
-             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-             "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-             "  <mime-type type=\"") +
-         FileAssociation::MimeType +
-         "\">\n"
-         "    <comment>Vornic Game Files</comment>\n"
-         "    <icon name=\"vornicpack\"/>\n"
-         "    <glob pattern=\"*.gm\"/>\n"
-         "  </mime-type>\n"
-         "</mime-info>\n";
+  QFile Package(QStringLiteral(":/mime/vornicpack.xml"));
+  if (!Package.open(QIODevice::ReadOnly)) throw DocumentError("The MIME package is missing.");
+  return Package.readAll().toStdString();
 }
 
 std::string IconBytes() {

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "base/AppPaths.h"
 #include "base/DocumentError.h"
 #include "document/TVornicGame.h"
 #include "games/GameTable.h"
@@ -49,7 +50,9 @@ TmainGameForm::~TmainGameForm() {
 }
 
 void TmainGameForm::FormCreate() {
-  if (!Start.Associate) return;
+  // An installed program's package owns its desktop entry and MIME type; one in the home folder
+  // would hide them.
+  if (!Start.Associate || AppPaths::Installed()) return;
   const FileAssociation Association(FileAssociation::UserDataFolder());
   try {
     if (Association.Ensure(QCoreApplication::applicationFilePath().toStdString()) &&

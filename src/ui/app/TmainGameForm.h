@@ -33,7 +33,8 @@ class TmainGameForm : public QMainWindow {
     QString StartFile;
     Answerers Answer;
     // Write the file association under $XDG_DATA_HOME when it does not point here yet, and
-    // ask the desktop's tools to read it.
+    // ask the desktop's tools to read it. An installed program never does: its package owns
+    // the association.
     bool Associate = true;
     bool RefreshDesktop = true;
   };

@@ -4,7 +4,9 @@
 
 namespace vornic::ui {
 
-// The pictures of the game windows' tool bar buttons, drawn so that they need no icon theme.
+// The pictures of the game windows' tool bar buttons. Each is looked up first under its
+// freedesktop icon name in the user's icon theme, so that the tool bar fits the desktop; the
+// program's own SVG picture (resource ":/tools/") stands in where the theme has none.
 enum class ToolGlyph {
   New,
   Open,
