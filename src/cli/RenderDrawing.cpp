@@ -4,6 +4,7 @@
 #include "games/jumble/JumbleDrawing.h"
 #include "games/labyrinth/LabyrinthDrawing.h"
 #include "games/lostletters/LostLettersDrawing.h"
+#include "worksheet/SheetPictures.h"
 
 namespace vornic::cli {
 namespace {
@@ -97,9 +98,18 @@ void AddRenderOptions(CLI::App& Command, RenderOptions& Options) {
                      "(default path,traps,start)");
   Command.add_flag("--puzzle", Options.Puzzle,
                    "Word labyrinth: the puzzle to hand out, letters and start mark (text,start)");
+  Command.add_flag("--answers", Options.Answers,
+                   "Every game: the answer key, all words marked, path and traps, or the "
+                   "solution shown");
 }
 
 void RecordGamePicture(TVornicGame& Game, const RenderOptions& Options) {
+  if (Options.Answers) {
+    const bool Other = Options.Highlight >= 0 || Options.Solution || Options.Plain ||
+                       Options.Puzzle || !Options.Show.empty();
+    if (Other) throw CliFailure(BadUsage, "--answers draws the whole key: use it alone");
+    return RecordAnswerKey(Game);
+  }
   // One case per game whose window draws more than the standard grid.
   if (Game.GameName == "JumbledUp") return RecordJumble(Game, Options);
   if (Game.GameName == "LostLetters") return RecordLostLetters(Game, Options);
