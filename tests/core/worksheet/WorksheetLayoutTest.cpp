@@ -80,38 +80,5 @@ TEST_F(WorksheetLayoutTest, ASmallGridIsNeverPrintedAboveTwelveMillimetresACell)
   EXPECT_DOUBLE_EQ(Pages[0].Pictures.at(0).Width, (4 * 16 + 5) * 12.0 / 16);
 }
 
-TEST_F(WorksheetLayoutTest, PuzzlePagesComeFirstThenTheirKeysInTheSameOrder) {
-  TVornicGame Second, Third;
-  Second.Init("VornicGame", &Ui);
-  Third.Init("VornicGame", &Ui);
-  Build(Game, 6, 6, {"ONE"});
-  Build(Second, 6, 6, {"TWO"});
-  Build(Third, 6, 6, {"SIX"});
-  Game.FileName = "/x/first.gm";
-  Second.FileName = "/x/second.gm";
-  Third.FileName = "/x/third.gm";
-  const std::vector<const TVornicGame*> Games{&Game, &Second, &Third};
-  const std::pair<SheetPages, std::vector<std::string>> Cases[] = {
-      {SheetPages::PuzzlesAndAnswers,
-       {"first", "second", "third", "Answer key: first", "Answer key: second",
-        "Answer key: third"}},
-      {SheetPages::PuzzlesOnly, {"first", "second", "third"}},
-      {SheetPages::AnswersOnly, {"Answer key: first", "Answer key: second", "Answer key: third"}}};
-  Game.DrawGrid(true);
-  const std::size_t Shown = Game.MetaFile.Operations().size();
-  for (const auto& [Which, Titles] : Cases) {
-    WorksheetOptions Options;
-    Options.Pages = Which;
-    const auto Pages = LayOutWorksheet(Games, Options);
-    ASSERT_EQ(Pages.size(), Titles.size());
-    for (std::size_t i = 0; i < Pages.size(); ++i) {
-      EXPECT_EQ(Pages[i].Texts.at(0).Text, Titles[i]);
-      EXPECT_EQ(Pages[i].AnswerKey, Titles[i].starts_with("Answer"));
-    }
-  }
-  // The window's picture is left alone: the pages are drawn from copies.
-  EXPECT_EQ(Game.MetaFile.Operations().size(), Shown);
-}
-
 }  // namespace
 }  // namespace vornic::test
