@@ -64,16 +64,14 @@ void PaintWorksheetPage(const WorksheetPage& Page, QPainter& Painter, double Dot
 
 void PaintWorksheet(const std::vector<WorksheetPage>& Pages, QPagedPaintDevice& Device) {
   if (Pages.empty()) return;
-  const auto Layout = [](const WorksheetPage& Page) {
-    return QPageLayout(PageSizeOf(Page.Paper), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
-  };
-  Device.setPageLayout(Layout(Pages.front()));
+  // One paper for the whole worksheet, set before painting starts: a print preview's printer
+  // refuses a new layout once it is active.
+  const QPageLayout Paper(PageSizeOf(Pages.front().Paper), QPageLayout::Portrait,
+                          QMarginsF(0, 0, 0, 0));
+  if (!Device.pageLayout().isEquivalentTo(Paper)) Device.setPageLayout(Paper);
   QPainter Painter(&Device);
   for (std::size_t i = 0; i < Pages.size(); ++i) {
-    if (i > 0) {
-      Device.setPageLayout(Layout(Pages[i]));
-      Device.newPage();
-    }
+    if (i > 0) Device.newPage();
     PaintWorksheetPage(Pages[i], Painter, Device.logicalDpiX() / 25.4);
   }
 }
