@@ -2,6 +2,7 @@
 
 #include "base/DocumentError.h"
 #include "cli/CliSupport.h"
+#include "cli/WorksheetCommand.h"
 
 namespace vornic::cli {
 
@@ -19,6 +20,7 @@ int RunCli(const std::vector<std::string>& Args, std::ostream& Out, std::ostream
   AddMazeCommand(App, Context);
   AddLabyrinthCommand(App, Context);
   AddWordsCommand(App, Context);
+  AddWorksheetCommand(App, Context);
 
   std::vector<std::string> Reversed(Args.rbegin(), Args.rend());
   if (!Reversed.empty()) Reversed.pop_back();  // the program name

@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
+#include "worksheet/SheetPictures.h"
 
 namespace vornic::cli {
 namespace {
@@ -54,9 +55,18 @@ void AddRenderOptions(CLI::App& Command, RenderOptions& Options) {
                      "(default path,traps,start)");
   Command.add_flag("--puzzle", Options.Puzzle,
                    "Word labyrinth: the puzzle to hand out, letters and start mark (text,start)");
+  Command.add_flag("--answers", Options.Answers,
+                   "Every game: the answer key, all words marked, path and traps, or the "
+                   "solution shown");
 }
 
 void RecordGamePicture(TVornicGame& Game, const RenderOptions& Options) {
+  if (Options.Answers) {
+    const bool Other = Options.Highlight >= 0 || Options.Solution || Options.Plain ||
+                       Options.Puzzle || !Options.Show.empty();
+    if (Other) throw CliFailure(BadUsage, "--answers draws the whole key: use it alone");
+    return RecordAnswerKey(Game);
+  }
   GameView View;
   View.Highlight = Options.Highlight;
   View.Solution = Options.Solution;

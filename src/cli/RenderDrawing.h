@@ -16,6 +16,7 @@ struct RenderOptions {
   bool Plain = false;     // the puzzle without extras (paths, marks)
   bool Puzzle = false;    // the puzzle part only
   std::string Show;       // a game's own view choice
+  bool Answers = false;   // every game: the answer key of the worksheet
 };
 
 // Adds the drawing flags to the render command.

@@ -150,10 +150,14 @@ class Player {
 }  // namespace
 
 void PlayPicture(const TDrawMetaFile& Picture, QPainter& Painter) {
+  PlayOperations(Picture.Operations(), Painter);
+}
+
+void PlayOperations(const std::vector<DrawOperation>& Operations, QPainter& Painter) {
   Painter.save();
   Painter.setRenderHint(QPainter::TextAntialiasing, true);
   Player Play(Painter);
-  for (const DrawOperation& Op : Picture.Operations()) std::visit(Play, Op);
+  for (const DrawOperation& Op : Operations) std::visit(Play, Op);
   Painter.restore();
 }
 

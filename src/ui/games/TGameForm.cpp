@@ -16,6 +16,7 @@
 #include "ui/games/PreviewRoutines.h"
 #include "ui/games/TPreviewImage.h"
 #include "ui/games/ToolIcons.h"
+#include "ui/games/WorksheetCommands.h"
 
 namespace vornic::ui {
 namespace {
@@ -127,6 +128,14 @@ void TGameForm::BuildActions() {
   connect(CopyImage1, &QAction::triggered, this, [this] { CopyText(); });
   connect(CopyasText1, &QAction::triggered, this, [this] { SaveAsT(); });
   connect(About1, &QAction::triggered, this, &TGameForm::About1Click);
+
+  Worksheets = new WorksheetCommands(*this);
+  Print1 = MakeAction(this, "Print1", "&Print...", "Ctrl+P", "Print worksheet");
+  PrintPreview1 = MakeAction(this, "PrintPreview1", "Print Pre&view...", "", "");
+  SaveWorksheet1 = MakeAction(this, "SaveWorksheet1", "Save &worksheet as PDF...", "", "");
+  connect(Print1, &QAction::triggered, Worksheets, &WorksheetCommands::Print);
+  connect(PrintPreview1, &QAction::triggered, Worksheets, &WorksheetCommands::Preview);
+  connect(SaveWorksheet1, &QAction::triggered, Worksheets, &WorksheetCommands::SaveAsPdf);
 }
 
 void TGameForm::BuildMenus() {
@@ -135,11 +144,15 @@ void TGameForm::BuildMenus() {
   FileMenu->setObjectName(QStringLiteral("File1"));
   FileMenu->addActions({New1, Open1, Save1, Saveas1});
   FileMenu->addSeparator();
+  FileMenu->addActions({Print1, PrintPreview1});
+  FileMenu->addSeparator();
   FileMenu->addAction(Exit1);
 
   ExportMenu = new QMenu(QStringLiteral("&Export"));
   ExportMenu->setObjectName(QStringLiteral("Export1"));
   ExportMenu->addActions({Savetofile1, CopyImage1, CopyasText1});
+  ExportMenu->addSeparator();
+  ExportMenu->addAction(SaveWorksheet1);
 
   HelpMenu = new QMenu(QStringLiteral("&Help"));
   HelpMenu->setObjectName(QStringLiteral("Help1"));

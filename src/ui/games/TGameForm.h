@@ -17,6 +17,7 @@ class QVBoxLayout;
 namespace vornic::ui {
 
 class TPreviewImage;
+class WorksheetCommands;
 
 // The frame every game window shares: the document Game, the tool bar over the " Preview: "
 // group with Image1, and the "&File", "&Export" and "&Help" menus with their handlers. A game
@@ -54,6 +55,12 @@ class TGameForm : public QWidget {
   QAction* CopyasText1;
   QAction* Contents1;
   QAction* About1;
+
+  // Worksheets: "&Print...", "Print Pre&view..." (File) and "Save &worksheet as PDF..." (Export).
+  QAction* Print1;
+  QAction* PrintPreview1;
+  QAction* SaveWorksheet1;
+  WorksheetCommands* Worksheets;
 
   // The game's new-file routine: an untitled document of the game's starting size.
   virtual void NewFile() = 0;

@@ -1,0 +1,97 @@
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <memory>
+
+#include "base/DocumentError.h"
+#include "cli/CliSupport.h"
+#include "cli/WorksheetCommand.h"
+#include "worksheet/PaperChoice.h"
+#include "worksheet/WorksheetLayout.h"
+#ifdef VORNIC_HAVE_RENDER
+#include "render/WorksheetOutput.h"
+#endif
+
+namespace vornic::cli {
+namespace {
+
+struct WorksheetCommandOptions {
+  std::vector<std::string> Files;
+  std::string Output;
+  std::string Page;
+  std::string Title;
+  bool NoNameLine = false;
+  bool NoAnswers = false;
+  bool AnswersOnly = false;
+};
+
+bool EndsInPdf(const std::string& Path) {
+  std::string Extension = std::filesystem::path(Path).extension().string();
+  std::transform(Extension.begin(), Extension.end(), Extension.begin(),
+                 [](unsigned char C) { return static_cast<char>(std::tolower(C)); });
+  return Extension == ".pdf";
+}
+
+WorksheetOptions SheetOptions(const WorksheetCommandOptions& Given) {
+  WorksheetOptions Options;
+  Options.Paper = Given.Page.empty()       ? DefaultPaper()
+                  : Given.Page == "letter" ? PaperSize::Letter
+                                           : PaperSize::A4;
+  Options.Title = Given.Title;
+  Options.NameLine = !Given.NoNameLine;
+  Options.Pages = Given.NoAnswers     ? SheetPages::PuzzlesOnly
+                  : Given.AnswersOnly ? SheetPages::AnswersOnly
+                                      : SheetPages::PuzzlesAndAnswers;
+  return Options;
+}
+
+void WriteWorksheet(const WorksheetCommandOptions& Given, CliContext& Context) {
+  if (!EndsInPdf(Given.Output))
+    throw CliFailure(BadUsage, "A worksheet is written as PDF: name the output " +
+                                   std::filesystem::path(Given.Output).stem().string() + ".pdf");
+#ifdef VORNIC_HAVE_RENDER
+  // Every file is read before anything is written, so a bad one leaves the output untouched.
+  std::vector<std::unique_ptr<TVornicGame>> Games;
+  std::vector<const TVornicGame*> Sheet;
+  for (const std::string& File : Given.Files) {
+    Games.push_back(std::make_unique<TVornicGame>());
+    OpenAnyGame(File, *Games.back(), Context);
+    Sheet.push_back(Games.back().get());
+  }
+  const WorksheetOptions Options = SheetOptions(Given);
+  const std::vector<WorksheetPage> Pages = LayOutWorksheet(Sheet, Options);
+  const std::string Title =
+      Options.Title.empty() ? std::filesystem::path(Given.Output).stem().string() : Options.Title;
+  try {
+    render::WriteWorksheetPdf(Pages, Title, Given.Output);
+  } catch (const DocumentError& Failure) {
+    throw CliFailure(NotBuilt, Failure.what());
+  }
+#else
+  (void)Context;
+  throw CliFailure(BadUsage, "This build writes only .emf and .wmf pictures");
+#endif
+}
+
+}  // namespace
+
+void AddWorksheetCommand(CLI::App& App, CliContext& Context) {
+  auto Options = std::make_shared<WorksheetCommandOptions>();
+  CLI::App* Command = App.add_subcommand(
+      "worksheet",
+      "Print puzzles as worksheets into one PDF: a page per puzzle, then their answer keys");
+  Command->add_option("files", Options->Files, "Game files (.gm), one page each")->required();
+  Command->add_option("-o,--output", Options->Output, "The PDF file to write")->required();
+  Command->add_option("--page", Options->Page, "Paper: a4 or letter (default from the locale)")
+      ->check(CLI::IsMember({"a4", "letter"}));
+  Command->add_option("--title", Options->Title,
+                      "Title of every puzzle page (default: each file's name)");
+  Command->add_flag("--no-name-line", Options->NoNameLine, "Leave out the \"Name:  Date:\" line");
+  CLI::Option* NoAnswers =
+      Command->add_flag("--no-answers", Options->NoAnswers, "Only the puzzle pages");
+  Command->add_flag("--answers-only", Options->AnswersOnly, "Only the answer keys")
+      ->excludes(NoAnswers);
+  Command->callback([Options, &Context] { WriteWorksheet(*Options, Context); });
+}
+
+}  // namespace vornic::cli

@@ -1,0 +1,107 @@
+// The worksheet commands of a game window, driven offscreen: printing goes to a PDF printer.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QtTest>
+#include <memory>
+
+#include "support/GameFiles.h"
+#include "support/ModalAnswer.h"
+#include "support/Poppler.h"
+#include "support/ScriptedPrompts.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TempHome.h"
+#include "ui/dialogs/TWorksheetForm.h"
+#include "ui/games/WorksheetCommands.h"
+#include "ui/games/wordsearch/TVornicForm.h"
+
+using namespace vornic;
+
+class WorksheetCommandsTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<test::TempHome> Home;
+  std::unique_ptr<test::ScriptedUserInterface> Ui;
+  test::ScriptedPrompts Prompts;
+  std::unique_ptr<ui::TVornicForm> Form;
+
+  std::string Path(const char* Name) const { return (*Home / Name).string(); }
+  // Answers the options dialog with the paper and answer-key choice, then runs Command.
+  test::ModalAnswer Choose(bool Letter, bool Answers) {
+    return test::ModalAnswer([=](QWidget* Window) {
+      auto* Options = qobject_cast<ui::TWorksheetForm*>(Window);
+      QVERIFY(Options);
+      Options->PageBox->setCurrentIndex(Letter ? 1 : 0);
+      Options->AnswersBox->setChecked(Answers);
+      Options->accept();
+    });
+  }
+  std::string Info(const std::string& Pdf) { return test::RunReader("pdfinfo '" + Pdf + "'"); }
+
+ private slots:
+  void init() {
+    Home = std::make_unique<test::TempHome>();
+    Ui = std::make_unique<test::ScriptedUserInterface>();
+    Form = std::make_unique<ui::TVornicForm>(ui::Answerers{Ui.get(), &Prompts});
+    Form->show();
+    test::WriteGameFile(*Home / "animals.gm", "VornicGame", 6, 3, {"CAT", "DOG", "COW"});
+    QVERIFY(Form->OpenVornicG(Path("animals.gm")));
+  }
+  void cleanup() {
+    Form->Game.Modified = false;
+    Form.reset();
+    Ui.reset();
+    Home.reset();
+    QVERIFY(test::NoWindowLeft());
+  }
+
+  void printsThePuzzlePageToThePrinterAndRemembersTheChoices() {
+    const std::string Pdf = Path("printed.pdf");
+    Form->Worksheets->ChoosePrinter = [&](QPrinter& Printer) {
+      Printer.setOutputFormat(QPrinter::PdfFormat);
+      Printer.setOutputFileName(QString::fromStdString(Pdf));
+      return true;
+    };
+    auto Answer = Choose(true, false);
+    test::FindAction(*Form, "Print1")->trigger();
+    QVERIFY(Answer.Done());
+    QVERIFY(Info(Pdf).find("612 x 792 pts") != std::string::npos);
+    QVERIFY(Info(Pdf).find("Pages:           1") != std::string::npos);
+    QVERIFY(test::PdfPageText(Pdf, 1).find("animals") != std::string::npos);
+    const WorksheetOptions Kept = ui::TWorksheetForm::Remembered();
+    QCOMPARE(Kept.Paper, PaperSize::Letter);
+    QCOMPARE(Kept.Pages, SheetPages::PuzzlesOnly);
+  }
+
+  void savesTheWorksheetWithItsKeyAsPdfAndLeavesThePreviewAlone() {
+    const std::size_t Shown = Form->Game.MetaFile.Operations().size();
+    Ui->SaveReplies.push_back(Path("sheet.pdf"));
+    auto Answer = Choose(false, true);
+    test::FindAction(*Form, "SaveWorksheet1")->trigger();
+    QVERIFY(Answer.Done());
+    QVERIFY(Info(Path("sheet.pdf")).find("Pages:           2") != std::string::npos);
+    QVERIFY(test::PdfPageText(Path("sheet.pdf"), 2).find("Answer key: animals") !=
+            std::string::npos);
+    QCOMPARE(Form->Game.MetaFile.Operations().size(), Shown);
+  }
+
+  void previewShowsThePagesInThePreviewDialog() {
+    std::unique_ptr<test::ModalAnswer> Preview;
+    QString Shown;
+    test::ModalAnswer Answer([&](QWidget* Window) {
+      Preview = std::make_unique<test::ModalAnswer>([&](QWidget* Dialog) {
+        Shown = Dialog->metaObject()->className();
+        Dialog->close();
+      });
+      qobject_cast<QDialog*>(Window)->accept();
+    });
+    test::FindAction(*Form, "PrintPreview1")->trigger();
+    QVERIFY(Answer.Done());
+    QCOMPARE(Shown, QString("QPrintPreviewDialog"));
+  }
+};
+
+QTEST_MAIN(WorksheetCommandsTest)
+#include "WorksheetCommandsTest.moc"
