@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,20 @@ TEST_F(LabyrinthBestTryTest, NoPathIsToldOnlyWhenNoTryLaidTheMainPath) {
   EXPECT_EQ(LabyrinthNoPathMessage(150, 15, 10),
             "The text of 150 letters found no path from border to border in the 15 x 10 grid. "
             "Use a shorter text or a larger grid.");
+}
+
+TEST_F(LabyrinthBestTryTest, TheStartIsAnyBorderCellAlikeAndNeverAnInnerOne) {
+  Game.SetSize(4, 3);
+  std::map<std::pair<int, int>, int> Starts;
+  RandomGenerator::Seed(5);
+  for (int i = 0; i < 1000; ++i) {
+    Game.ClearGrid();
+    ASSERT_TRUE(Builder.LayMainPath("Q", Game));
+    ++Starts[{Builder.StartCell().X, Builder.StartCell().Y}];
+  }
+  ASSERT_EQ(Starts.size(), 10u);  // the 12 cells but (2, 2) and (3, 2)
+  EXPECT_EQ(Starts.count({2, 2}) + Starts.count({3, 2}), 0u);
+  for (const auto& [Cell, Count] : Starts) EXPECT_NEAR(Count, 100, 40);
 }
 
 TEST_F(LabyrinthBestTryTest, TypedTextIsRefusedWhenEmptyOrNotInTheCodePage) {
