@@ -71,8 +71,8 @@ TEST_F(MazeCliTest, AMazeNoRandomWalkCanFillIsStillBuilt) {
   const auto Run = RunTool({"maze", "-o", Path("f.gm"), "--phrase", "", "--words",
                             std::string(90, 'w'), "--size", "30x3", "--seed", "1"});
   ASSERT_EQ(Run.Status, 0) << Run.Err;
-  for (const auto& Row : Info(Path("f.gm"))["grid"])
-    EXPECT_EQ(Row.get<std::string>(), std::string(30, 'W'));
+  const nlohmann::json Doc = Info(Path("f.gm"));
+  for (const auto& Row : Doc["grid"]) EXPECT_EQ(Row.get<std::string>(), std::string(30, 'W'));
 }
 
 TEST_F(MazeCliTest, WordsComeFromAFileAndBadInputIsRefused) {
