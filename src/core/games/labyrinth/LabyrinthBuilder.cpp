@@ -90,10 +90,7 @@ bool LabyrinthBuilder::LayMain() {
 
 bool LabyrinthBuilder::TryMainPath() {
   const std::size_t Length = Letters.size();
-  GridCell First;
-  do {
-    First = {RandomGenerator::Uniform(W) + 1, RandomGenerator::Uniform(H) + 1};
-  } while (First.X != 1 && First.X != W && First.Y != 1 && First.Y != H);
+  const GridCell First = RandomBorderCell();
   Now.Start = First;
   MainPath.assign(1, First);
   Put(First, Letters[0]);
@@ -112,6 +109,17 @@ bool LabyrinthBuilder::TryMainPath() {
   }
   const GridCell Last = MainPath.back();
   return MainPath.size() == Length && (Last.X == 1 || Last.X == W || Last.Y == 1 || Last.Y == H);
+}
+
+GridCell LabyrinthBuilder::RandomBorderCell() const {
+  // Every cell is on the border of a grid one or two cells across.
+  if (W <= 2 || H <= 2) return {RandomGenerator::Uniform(W) + 1, RandomGenerator::Uniform(H) + 1};
+  // One draw among the border cells: the top row, the bottom row, then the two sides between.
+  const int I = RandomGenerator::Uniform(2 * W + 2 * (H - 2));
+  if (I < W) return {I + 1, 1};
+  if (I < 2 * W) return {I - W + 1, H};
+  const int Side = I - 2 * W;
+  return {Side % 2 == 0 ? 1 : W, Side / 2 + 2};
 }
 
 bool LabyrinthBuilder::AddTrap(TVornicGame& Game) {

@@ -84,6 +84,8 @@ class LabyrinthBuilder {
   bool HasFreeNeighbour(GridCell At) const;
   bool LayMain();
   bool TryMainPath();
+  // A border cell, each equally likely.
+  GridCell RandomBorderCell() const;
   bool GrowOneTrap();
   bool GrowTrap(GridCell Fork, int From, int To);
   static std::string EntryText(const std::string& Letters, const Branch& Entry);

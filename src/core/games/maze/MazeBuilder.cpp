@@ -109,8 +109,8 @@ void MazeBuilder::LayAlongTwistedPath(const std::vector<std::string>& List,
     std::string Letters = *Word;
     // Read either way, as a walked word is.
     if (RandomGenerator::Uniform(2) == 0) std::reverse(Letters.begin(), Letters.end());
-    std::vector<GridCell>& Path = Paths[static_cast<std::size_t>(Word - List.begin())];
-    for (char Letter : Letters) Path.push_back(Take(Letter));
+    std::vector<GridCell>& Cells = Paths[static_cast<std::size_t>(Word - List.begin())];
+    for (char Letter : Letters) Cells.push_back(Take(Letter));
     ++Word;
     --WordsLeft;
   }

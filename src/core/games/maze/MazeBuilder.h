@@ -33,8 +33,9 @@ class MazeBuilder {
   static constexpr int MaxSide = MaxPathSide;
   // The walk's work budget in cells looked at and steps taken (see MazeGrid::CellsLookedAt),
   // counted rather than timed so that a seed gives the same maze on every machine. About a
-  // tenth of a second of an ordinary processor's time.
-  static constexpr std::uint64_t WalkWorkBudget = 20'000'000;
+  // tenth of a second of an ordinary processor's time; the twisted path then takes a few
+  // hundredths more at the largest size.
+  static constexpr std::uint64_t WalkWorkBudget = 40'000'000;
 
   // How the last build laid its words.
   enum class Method {

@@ -15,16 +15,18 @@ constexpr long long MovesPerCell = 30;
 // bounded and such grids are only less bent.
 constexpr long long MaxMoves = MovesPerCell * 2500;
 // A move that costs the path one turn is taken with this chance in thousandths (two turns:
-// its square). At 1000 the path would turn at about six of ten inner cells, at 650 about seven.
-constexpr int KeepStraighterPermille = 650;
+// its square). At 1000 the path turns at about six of ten inner cells, at 800 at about two of
+// three, as walked words do; lower values bend it more.
+constexpr int StraighteningPermille = 800;
 
 class Backbite {
  public:
   Backbite(int Width, int Height) : W(Width), H(Height) {
     const int Count = W * H;
     Order.reserve(static_cast<std::size_t>(Count));
-    // Row by row (or column by column), every other line backwards.
-    const bool ByRows = RandomGenerator::Uniform(2) == 0;
+    // Line by line, every other line backwards, across the shorter side: in a narrow strip the
+    // moves bend a long way only slowly, and short lines turn often from the start.
+    const bool ByRows = W == H ? RandomGenerator::Uniform(2) == 0 : W < H;
     const int Lines = ByRows ? H : W, Along = ByRows ? W : H;
     for (int Line = 0; Line < Lines; ++Line)
       for (int i = 0; i < Along; ++i) {
@@ -53,7 +55,7 @@ class Backbite {
     int Gain = Bends(At(Tail, J), At(Tail, N - 2)) - Bends(At(Tail, J), At(Tail, J + 2));
     if (J >= 1) Gain += Bends(At(Tail, J - 1), End) - Bends(At(Tail, J - 1), At(Tail, J + 1));
     for (int Lost = 0; Lost < -Gain; ++Lost)
-      if (RandomGenerator::Uniform(1000) >= KeepStraighterPermille) return;
+      if (RandomGenerator::Uniform(1000) >= StraighteningPermille) return;
     if (Tail)
       Reverse(J + 1, N - 1);
     else

@@ -7,7 +7,7 @@
 namespace vornic {
 
 // A path through every cell of a W x H grid, each step to an orthogonal neighbour, that turns at
-// about seven of ten inner cells: about as often as the words of the walking maze builder do,
+// about two of three inner cells: about as often as the words of the walking maze builder do,
 // so that words cut from it bend like theirs. (A path laid row by row hardly turns and gives
 // its words away.)
 //
@@ -22,7 +22,9 @@ std::vector<GridCell> TwistedPath(int W, int H);
 struct TurnTally {
   long long Turns = 0;
   long long Inner = 0;
-  double Share() const { return Inner == 0 ? 0.0 : static_cast<double>(Turns) / Inner; }
+  double Share() const {
+    return Inner == 0 ? 0.0 : static_cast<double>(Turns) / static_cast<double>(Inner);
+  }
 };
 // Adds the turns of a path in letter order.
 void CountTurns(const std::vector<GridCell>& Path, TurnTally& Tally);
