@@ -22,9 +22,13 @@ fs::path HomeFolder() {
   return Home.empty() ? fs::temp_directory_path() : Home;
 }
 
-fs::path ConfigHome() { return AppPaths::XdgFolder("XDG_CONFIG_HOME", ".config"); }
+fs::path ConfigHome() {
+  return AppPaths::XdgFolder("XDG_CONFIG_HOME", ".config");
+}
 
-fs::path DataHome() { return AppPaths::XdgFolder("XDG_DATA_HOME", fs::path(".local") / "share"); }
+fs::path DataHome() {
+  return AppPaths::XdgFolder("XDG_DATA_HOME", fs::path(".local") / "share");
+}
 
 // Files beside the program only for a build or a copied folder that can be written.
 bool BesideProgram() {

@@ -83,7 +83,8 @@ void LostLettersPicture(TVornicGame& Game, bool Solution) {
 }  // namespace
 
 void RecordPuzzleView(TVornicGame& Game) {
-  if (Game.GameName == GameTypeName::WordLabyrinth) return LabyrinthPicture(Game, LabyrinthView::Puzzle());
+  if (Game.GameName == GameTypeName::WordLabyrinth)
+    return LabyrinthPicture(Game, LabyrinthView::Puzzle());
   if (Game.GameName == GameTypeName::Jumble) return JumblePicture(Game, false);
   if (Game.GameName == GameTypeName::LostLetters) return LostLettersPicture(Game, false);
   WordSearchPuzzle(Game);  // the word search, and the maze without its phrase highlighted
@@ -91,7 +92,8 @@ void RecordPuzzleView(TVornicGame& Game) {
 
 void RecordAnswerKey(TVornicGame& Game) {
   if (Game.GameName == GameTypeName::WordMaze) return MazeKey(Game);
-  if (Game.GameName == GameTypeName::WordLabyrinth) return LabyrinthPicture(Game, LabyrinthView::All());
+  if (Game.GameName == GameTypeName::WordLabyrinth)
+    return LabyrinthPicture(Game, LabyrinthView::All());
   if (Game.GameName == GameTypeName::Jumble) return JumblePicture(Game, true);
   if (Game.GameName == GameTypeName::LostLetters) return LostLettersPicture(Game, true);
   WordSearchKey(Game);

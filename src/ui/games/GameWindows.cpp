@@ -3,10 +3,10 @@
 #include <array>
 #include <utility>
 
-#include "ui/games/labyrinth/TLabirintForm.h"
-#include "ui/games/maze/TWordMazeForm.h"
 #include "ui/games/jumble/TJumbleForm.h"
+#include "ui/games/labyrinth/TLabirintForm.h"
 #include "ui/games/lostletters/TLostLettersForm.h"
+#include "ui/games/maze/TWordMazeForm.h"
 #include "ui/games/wordsearch/TVornicForm.h"
 
 namespace vornic::ui {

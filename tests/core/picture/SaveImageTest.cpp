@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "MetafileReaders.h"
-#include "picture/PictureFormat.h"
 #include "base/DocumentError.h"
+#include "picture/PictureFormat.h"
 #include "support/DocumentTest.h"
 
 namespace vornic {

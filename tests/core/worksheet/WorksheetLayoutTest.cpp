@@ -46,7 +46,7 @@ class WorksheetLayoutTest : public DocumentTest {
   void Build(TVornicGame& Document, int Cols, int Rows, const std::vector<std::string>& Words) {
     RandomGenerator::Seed(11);
     Document.SetSize(Cols, Rows);
-    Document.New();
+    ASSERT_TRUE(Document.New());
     WordSearchPlacer Placer(Document);
     Placer.PlaceEditedList(Words);
     Placer.FillBlanks();

@@ -1,5 +1,8 @@
 #include "ui/games/maze/TWordMazeForm.h"
 
+#include "games/GameDescriptor.h"
+#include "games/GameTable.h"
+
 #include <QAction>
 #include <QEvent>
 #include <QGroupBox>
@@ -9,6 +12,7 @@
 #include <QPushButton>
 
 #include "base/RandomGenerator.h"
+#include "games/GameDescriptor.h"
 #include "games/GameTable.h"
 #include "games/maze/MazeSizes.h"
 #include "ui/dialogs/TGridForm.h"
@@ -149,8 +153,8 @@ void TWordMazeForm::Build() {
     Done = BuildMazeGame(Game, Builder, *Input, *Size);
   }
   if (Done) {
-    Game.DrawGrid(true);
-    Game.ShowWord(0);
+    // The default view of a built maze: its phrase highlighted.
+    static_cast<void>(DescriptorOf(Game)->Draw(Game, GameView{}));
     RedrawPreview(*Image1, Game);
   } else {
     ClearPreview(*Image1);
