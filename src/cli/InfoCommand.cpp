@@ -4,6 +4,8 @@
 #include <sstream>
 
 #include "cli/CliSupport.h"
+#include "games/GameTable.h"
+#include "games/wordsearch/WordRepeats.h"
 
 namespace vornic::cli {
 namespace {
@@ -48,11 +50,17 @@ void PrintJson(const TVornicGame& Game, std::ostream& Out) {
                                      {"Charset", S.Charset},
                                      {"Language", Game.Codes().Decode(S.LanguageName())}};
   nlohmann::ordered_json Words = nlohmann::ordered_json::array();
-  for (const std::string& Entry : Game.Words) {
-    const SplitEntry Parts = Split(Entry);
+  // A word search tells how often each word can be read: more than once is a second answer.
+  const GameInfo* Info = FindGameByTag(1);
+  const bool WordSearch = Info && Game.GameName == Info->TypeName;
+  const std::vector<int> Readings = WordSearch ? CountEntryReadings(Game) : std::vector<int>{};
+  for (std::size_t i = 0; i < Game.Words.size(); ++i) {
+    const SplitEntry Parts = Split(Game.Words[i]);
     std::vector<int> After;
     for (char Byte : Parts.After) After.push_back(static_cast<std::uint8_t>(Byte));
-    Words.push_back({{"text", Game.Codes().Decode(Parts.Text)}, {"after", After}});
+    nlohmann::ordered_json Word = {{"text", Game.Codes().Decode(Parts.Text)}, {"after", After}};
+    if (WordSearch) Word["readings"] = Readings[i];
+    Words.push_back(Word);
   }
   nlohmann::ordered_json Document = {
       {"type", Game.GameName}, {"settings", Settings}, {"grid", GridRows(Game)}, {"words", Words}};

@@ -2,6 +2,7 @@
 
 #include "cli/CliSupport.h"
 #include "document/SettingsFile.h"
+#include "games/wordsearch/WordRepeats.h"
 #include "games/wordsearch/WordSearchPlacer.h"
 
 namespace vornic::cli {
@@ -76,10 +77,12 @@ void RunWordSearch(const WordSearchOptions& Options, CliContext& Context) {
   Placer.Intersect = !Options.NoIntersections;
   const int ToldBefore = Context.Ui.Told;
   Placer.PlaceEditedList(Words);
-  if (Options.Fill) Placer.FillBlanks();
+  const int Repeating = Options.Fill ? Placer.FillBlanks() : 0;
   SaveGame(Game, Options.Output);
   Context.Out << "Wrote " << Options.Output << ": " << Cols << " x " << Rows << ", "
               << Placer.ListBox1.size() << " of " << Words.size() << " words placed.\n";
+  // Only a character set of too few letters cannot hide every second reading.
+  if (Repeating > 0) Context.Out << RepeatNotice(Repeating) << '\n';
   if (Context.Ui.Told > ToldBefore) Context.Status = NotBuilt;
 }
 

@@ -40,6 +40,20 @@ TEST_F(WordSearchCliTest, BuildsAReproduciblePuzzleAndDescribesItAsJson) {
   }
 }
 
+TEST_F(WordSearchCliTest, InfoTellsHowOftenEachWordReadsAndTheFillHidesEverySecondReading) {
+  // Short real words turn up by chance in a random fill; this one must hide them.
+  const std::string Words = "ant,bee,cat,cow,dog,eel,elk,emu,fox,gnu,hen,owl,pig,rat,yak,ape";
+  for (const char* Seed : {"1", "2", "3", "4"}) {
+    ASSERT_EQ(RunTool({"wordsearch", "-o", Path("z.gm"), "--size", "30x30", "--words", Words,
+                       "--fill", "--seed", Seed})
+                  .Status,
+              0);
+    const nlohmann::json Doc = Info(Path("z.gm"));
+    ASSERT_EQ(Doc["words"].size(), 16u);
+    for (const auto& Word : Doc["words"]) EXPECT_EQ(Word["readings"], 1) << Word["text"];
+  }
+}
+
 TEST_F(WordSearchCliTest, WordThatFitsNowhereIsReportedLeftOutAndTheRestWritten) {
   const auto Run = RunTool({"wordsearch", "-o", Path("x.gm"), "--size", "5x5", "--words",
                             "abcdefgh,ok", "--directions", "E,W", "--seed", "1"});
