@@ -74,6 +74,18 @@ class TListEditFormTest : public QObject {
     QVERIFY(fs::is_empty(Folder()));
   }
 
+  void theWordLineHasARowOfItsOwnAndEveryCaptionShows() {
+    TListEditForm Form(nullptr, &Prompts);
+    Form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Form));
+    // It once shared its row with four buttons and was 12 pixels wide.
+    QVERIFY2(Form.Edit1->width() >= 150, qPrintable(QString::number(Form.Edit1->width())));
+    QVERIFY(Form.Edit1->geometry().bottom() < Form.AddButton->geometry().top());
+    for (QPushButton* Button : {Form.AddButton, Form.RemoveButton, Form.NewListButton,
+                                Form.DeleteListButton, Form.OkButton, Form.CancelButton})
+      QVERIFY2(Button->width() >= Button->sizeHint().width(), qPrintable(Button->text()));
+  }
+
   void opensWithTheFirstSavedListShown() {
     SaveList("zoo", "LION\r\n");
     SaveList("Animals", "DOG\r\nBIRD\r\n");

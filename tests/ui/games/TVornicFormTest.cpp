@@ -157,7 +157,7 @@ class TVornicFormTest : public QObject {
     for (QAction* Action : Form->GameMenu->actions())
       if (!Action->isSeparator()) GameItems << Action->text();
     QCOMPARE(GameItems, QStringList({"&Word List Editor", "&Grid settings", "&Fill blanks",
-                                     "&Clear all", "&Shuffle", "&Refresh"}));
+                                     "&Clear all", "&Shuffle", "&Refresh", "Zoom to fit"}));
   }
 
   void enterPlacesTheTypedWordInCapitalsAndEmptiesTheInput() {
@@ -172,7 +172,7 @@ class TVornicFormTest : public QObject {
     QVERIFY(Form->Game.Modified);
     // The button does the same as the key; Escape only empties the input.
     test::TypeText(Form->Edit1, "dog");
-    QTest::mouseClick(Form->Button1, Qt::LeftButton);
+    QTest::mouseClick(Form->EnterButton, Qt::LeftButton);
     test::TypeText(Form->Edit1, "emu");
     QTest::keyClick(Form->Edit1, Qt::Key_Escape);
     QCOMPARE(Form->Edit1->text(), QString());
@@ -224,11 +224,58 @@ class TVornicFormTest : public QObject {
     const int Highlighted = RedPixels(Form->Image1->Bitmap());
     QVERIFY(Highlighted > 0);
     // Refresh takes the highlight away; a second click on the same word brings it back.
-    QTest::mouseClick(Form->SpeedButton6, Qt::LeftButton);
+    QTest::mouseClick(Form->RefreshButton, Qt::LeftButton);
     QCOMPARE(RedPixels(Form->Image1->Bitmap()), 0);
     QTest::mouseClick(Form->ListBox1->viewport(), Qt::LeftButton, {},
                       Form->ListBox1->visualItemRect(Form->ListBox1->item(0)).center());
     QCOMPARE(RedPixels(Form->Image1->Bitmap()), Highlighted);
+  }
+
+  void onlyTheUsersOwnChoiceHighlightsAWord() {
+    Form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+    Type(*Form, "HORSE");
+    Type(*Form, "CAT");
+    // Taking the focus makes a row current: no choice, so no answer in the picture.
+    Form->ListBox1->setFocus(Qt::TabFocusReason);
+    QCOMPARE(RedPixels(Form->Image1->Bitmap()), 0);
+    QTest::keyClick(Form->ListBox1, Qt::Key_Down);
+    QVERIFY(RedPixels(Form->Image1->Bitmap()) > 0);
+    // A new size, Fill Blanks and Refresh show the plain grid, also in what Copy takes.
+    Form->resize(Form->width() + 40, Form->height() + 30);
+    QCoreApplication::processEvents();
+    QCOMPARE(RedPixels(Form->Image1->Bitmap()), 0);
+    QCOMPARE(Form->ListBox1->currentRow(), -1);
+    QTest::keyClick(Form->ListBox1, Qt::Key_Down);
+    QVERIFY(RedPixels(Form->Image1->Bitmap()) > 0);
+    QTest::mouseClick(Form->FillBlanksButton, Qt::LeftButton);
+    QCOMPARE(RedPixels(Form->Image1->Bitmap()), 0);
+  }
+
+  void aWordThatCannotBePlacedStaysInTheBoxWithTheReason() {
+    test::TypeText(Form->Edit1, "abcdefghijklmnopq");
+    QTest::keyClick(Form->Edit1, Qt::Key_Return);
+    QCOMPARE(Form->Edit1->text(), QString("ABCDEFGHIJKLMNOPQ"));
+    QCOMPARE(Ui->Messages.size(), std::size_t{1});
+    QVERIFY(
+        Ui->Messages[0].Text.starts_with("Could not insert word ABCDEFGHIJKLMNOPQ\nThe word is "
+                                         "longer than the grid"));
+  }
+
+  void zoomToFitEnlargesThePictureAndIsRemembered() {
+    Type(*Form, "CAT");
+    Form->resize(1000, 760);
+    QCoreApplication::processEvents();
+    const QImage& Bitmap = Form->Image1->Bitmap();
+    // At its own size the picture is 245 units wide: 200 to the right of the centre is outside.
+    const QPoint Outside(Bitmap.width() / 2 + 200, Bitmap.height() / 2);
+    QCOMPARE(Bitmap.pixelColor(Outside), Form->Image1->BrushColor);
+    QAction* Zoom = test::FindAction(*Form, "ZoomToFit1");
+    QVERIFY(Form->GameMenu->actions().contains(Zoom) && Zoom->isCheckable() && !Zoom->isChecked());
+    Zoom->trigger();
+    QVERIFY(Form->Image1->Bitmap().pixelColor(Outside) != Form->Image1->BrushColor);
+    TVornicForm Next(Answer());
+    QVERIFY(test::FindAction(Next, "ZoomToFit1")->isChecked());
   }
 
   void newAnsweredCancelKeepsEverything() {
@@ -295,7 +342,7 @@ class TVornicFormTest : public QObject {
     QVERIFY(!Form->Intersect->isChecked());
     QCOMPARE(Ui->OpenRequests[0].Filter, std::string("Vornic Game (*.gm)|*.gm"));
     // The list's rows are the entries: clicking HORSE highlights five cells.
-    Form->ListBox1DblClick(2);
+    Form->ShowChosenWord(2);
     QVERIFY(RedPixels(Form->Image1->Bitmap()) > 0);
     QCOMPARE(Form->Game.WordCells(2).find('H'), std::size_t{12});
   }
@@ -322,7 +369,7 @@ class TVornicFormTest : public QObject {
   void saveAndReopenGiveTheSamePuzzle() {
     Type(*Form, "GIRAFFE");
     Type(*Form, "ZEBRA");
-    QTest::mouseClick(Form->SpeedButton8, Qt::LeftButton);
+    QTest::mouseClick(Form->FillBlanksButton, Qt::LeftButton);
     const auto File = *Home / "zoo.gm";
     Ui->SaveReplies.push_back(File.string());
     test::FindAction(*Form, "Save1")->trigger();
@@ -338,13 +385,13 @@ class TVornicFormTest : public QObject {
     QCOMPARE(Items(Second.ListBox1), QStringList({"GIRAFFE", "ZEBRA"}));
   }
 
-  void fillBlanksFillsWithoutMarkingAndClearAllEmpties() {
+  void fillBlanksFillsAndMarksAndClearAllEmpties() {
     Type(*Form, "CAT");
     Form->Game.Modified = false;
-    QTest::mouseClick(Form->SpeedButton8, Qt::LeftButton);
+    QTest::mouseClick(Form->FillBlanksButton, Qt::LeftButton);
     QCOMPARE(Letters(Form->Game), 150);
-    QVERIFY(!Form->Game.Modified);
-    QTest::mouseClick(Form->SpeedButton7, Qt::LeftButton);
+    QVERIFY(Form->Game.Modified);  // closing must ask before the fill is lost
+    QTest::mouseClick(Form->ClearAllButton, Qt::LeftButton);
     QCOMPARE(Letters(Form->Game), 0);
     QCOMPARE(Form->ListBox1->count(), 0);
     QVERIFY(Form->Game.Modified);
@@ -395,7 +442,7 @@ class TVornicFormTest : public QObject {
   void colourChangeKeepsLettersAndSizeChangePlacesAgain() {
     Type(*Form, "CAT");
     Type(*Form, "DOG");
-    QTest::mouseClick(Form->SpeedButton8, Qt::LeftButton);
+    QTest::mouseClick(Form->FillBlanksButton, Qt::LeftButton);
     const std::string Filled = Form->Game.Grid;
     test::ModalAnswer Colour([](QWidget* Window) {
       auto* Dialog = qobject_cast<ui::TGridForm*>(Window);

@@ -1,5 +1,6 @@
 #include "games/wordsearch/WordReadings.h"
 
+#include <algorithm>
 #include <set>
 
 #include "base/EmptyChar.h"
@@ -26,17 +27,48 @@ bool WordReadings::Segment::Holds(int Cell) const {
   return Index >= 0 && Index < Length;
 }
 
-WordReadings::WordReadings(const std::vector<std::string>& Words, int Cols, int Rows)
-    : Cols(Cols), Rows(Rows) {
+WordReadings::WordReadings(const std::vector<std::string>& Words, int GridCols, int GridRows)
+    : Cols(GridCols), Rows(GridRows) {
   for (const std::string& Word : Words) {
     if (Word.empty() || !Printable(Word) || IndexOf.contains(Word)) continue;
     const int W = static_cast<int>(Listed.size());
     IndexOf.emplace(Word, W);
     Listed.push_back(Word);
-    for (int i = 0; i < static_cast<int>(Word.size()); ++i)
-      ByLetter[static_cast<std::uint8_t>(Word[static_cast<std::size_t>(i)])].push_back({W, i});
-    ByFirstLetter[static_cast<std::uint8_t>(Word[0])].push_back(W);
+    const auto Byte = [&Word](int i) {
+      return static_cast<std::uint8_t>(Word[static_cast<std::size_t>(i)]);
+    };
+    const int N = static_cast<int>(Word.size());
+    if (N == 1) {
+      OneLetter.Add({Byte(0), 0, W, 0});
+      continue;
+    }
+    for (int i = 0; i + 1 < N; ++i) Inner.Add({Byte(i), Byte(i + 1), W, i});
+    Ends.Add({Byte(N - 1), Byte(N - 2), W, N - 1});
+    Starts.Add({Byte(0), Byte(1), W, 0});
   }
+  for (SpotTable* Table : {&Inner, &Ends, &Starts, &OneLetter}) Table->Sort();
+}
+
+void WordReadings::SpotTable::Sort() {
+  std::sort(Items.begin(), Items.end(), [](const Spot& A, const Spot& B) {
+    return A.Letter != B.Letter ? A.Letter < B.Letter : A.Key < B.Key;
+  });
+  std::size_t i = 0;
+  for (int Letter = 0; Letter <= 256; ++Letter) {
+    while (i < Items.size() && Items[i].Letter < Letter) ++i;
+    Start[static_cast<std::size_t>(Letter)] = static_cast<int>(i);
+  }
+}
+
+std::pair<const WordReadings::Spot*, const WordReadings::Spot*> WordReadings::SpotTable::Find(
+    std::uint8_t Letter, char Neighbour) const {
+  const Spot* Begin = Items.data() + Start[Letter];
+  const Spot* End = Items.data() + Start[Letter + 1];
+  const auto Key = static_cast<std::uint8_t>(Neighbour);
+  while (Begin != End && Begin->Key < Key) ++Begin;  // a handful of spots per letter
+  const Spot* Stop = Begin;
+  while (Stop != End && Stop->Key == Key) ++Stop;
+  return {Begin, Stop};
 }
 
 std::uint64_t WordReadings::Key(int W, int First, int Last) {
@@ -71,8 +103,8 @@ bool WordReadings::Allowed(int W, int First, int Last) const {
   return AllowedPlaces.contains(Key(W, First, Last));
 }
 
-bool WordReadings::ReadsAt(const std::string& Grid, int W, int X, int Y, Step S, int& First,
-                           int& Last) const {
+bool WordReadings::ReadsAt(const std::string& Grid, int W, int X, int Y, Step S, int& From,
+                           int& To) const {
   const std::string& Word = Listed[static_cast<std::size_t>(W)];
   const int N = static_cast<int>(Word.size());
   const int EndX = X + (N - 1) * S.Dx;
@@ -84,23 +116,41 @@ bool WordReadings::ReadsAt(const std::string& Grid, int W, int X, int Y, Step S,
     if (Grid[static_cast<std::size_t>((Y + k * S.Dy) * Cols + X + k * S.Dx)] !=
         Word[static_cast<std::size_t>(k)])
       return false;
-  First = std::min(Y * Cols + X, EndY * Cols + EndX);
-  Last = std::max(Y * Cols + X, EndY * Cols + EndX);
+  From = std::min(Y * Cols + X, EndY * Cols + EndX);
+  To = std::max(Y * Cols + X, EndY * Cols + EndX);
   return true;
 }
 
 bool WordReadings::RepeatThrough(const std::string& Grid, int Cell, const Segment* Own) const {
   const int X = Cell % Cols;
   const int Y = Cell / Cols;
-  for (const auto& [W, Position] :
-       ByLetter[static_cast<std::uint8_t>(Grid[static_cast<std::size_t>(Cell)])]) {
-    const bool OneLetter = Listed[static_cast<std::size_t>(W)].size() == 1;
-    for (const Step S : Steps) {
-      int First = 0, Last = 0;
-      if (ReadsAt(Grid, W, X - Position * S.Dx, Y - Position * S.Dy, S, First, Last) &&
-          !Allowed(W, First, Last) && !(Own && Own->Holds(First) && Own->Holds(Last)))
-        return true;
-      if (OneLetter) break;  // every direction reads the same cell
+  const auto Letter = static_cast<std::uint8_t>(Grid[static_cast<std::size_t>(Cell)]);
+  const auto Repeat = [&](int W, int StartX, int StartY, Step S) {
+    int From = 0, To = 0;
+    return ReadsAt(Grid, W, StartX, StartY, S, From, To) && !Allowed(W, From, To) &&
+           !(Own && Own->Holds(From) && Own->Holds(To));
+  };
+  if (OneLetter.Has(Letter))
+    for (auto [It, End] = OneLetter.Find(Letter, 0); It != End; ++It)
+      if (Repeat(It->Word, X, Y, Steps[0])) return true;
+  const bool Inside = Inner.Has(Letter), Ending = Ends.Has(Letter);
+  if (!Inside && !Ending) return false;
+  for (const Step S : Steps) {
+    // The word goes on past this cell: the next cell holds its next letter.
+    const int NextX = X + S.Dx, NextY = Y + S.Dy;
+    if (Inside && NextX >= 0 && NextY >= 0 && NextX < Cols && NextY < Rows) {
+      const auto [Begin, End] =
+          Inner.Find(Letter, Grid[static_cast<std::size_t>(NextY * Cols + NextX)]);
+      for (auto It = Begin; It != End; ++It)
+        if (Repeat(It->Word, X - It->Position * S.Dx, Y - It->Position * S.Dy, S)) return true;
+    }
+    // The word ends here: the cell before holds its letter before the last.
+    const int BackX = X - S.Dx, BackY = Y - S.Dy;
+    if (Ending && BackX >= 0 && BackY >= 0 && BackX < Cols && BackY < Rows) {
+      const auto [Begin, End] =
+          Ends.Find(Letter, Grid[static_cast<std::size_t>(BackY * Cols + BackX)]);
+      for (auto It = Begin; It != End; ++It)
+        if (Repeat(It->Word, X - It->Position * S.Dx, Y - It->Position * S.Dy, S)) return true;
     }
   }
   return false;
@@ -111,14 +161,21 @@ std::vector<WordReadings::Reading> WordReadings::Repeats(const std::string& Grid
   for (int Cell = 0; Cell < Cols * Rows; ++Cell) {
     const int X = Cell % Cols;
     const int Y = Cell / Cols;
-    for (int W : ByFirstLetter[static_cast<std::uint8_t>(Grid[static_cast<std::size_t>(Cell)])]) {
-      const bool OneLetter = Listed[static_cast<std::size_t>(W)].size() == 1;
-      for (const Step S : Steps) {
-        int First = 0, Last = 0;
-        if (ReadsAt(Grid, W, X, Y, S, First, Last) && !Allowed(W, First, Last))
-          Found.push_back({W, First, Last});
-        if (OneLetter) break;
-      }
+    const auto Letter = static_cast<std::uint8_t>(Grid[static_cast<std::size_t>(Cell)]);
+    int From = 0, To = 0;
+    if (OneLetter.Has(Letter))
+      for (auto [It, End] = OneLetter.Find(Letter, 0); It != End; ++It)
+        if (ReadsAt(Grid, It->Word, X, Y, Steps[0], From, To) && !Allowed(It->Word, From, To))
+          Found.push_back({It->Word, From, To});
+    if (!Starts.Has(Letter)) continue;
+    for (const Step S : Steps) {
+      const int NextX = X + S.Dx, NextY = Y + S.Dy;
+      if (NextX < 0 || NextY < 0 || NextX >= Cols || NextY >= Rows) continue;
+      const auto [Begin, End] =
+          Starts.Find(Letter, Grid[static_cast<std::size_t>(NextY * Cols + NextX)]);
+      for (auto It = Begin; It != End; ++It)
+        if (ReadsAt(Grid, It->Word, X, Y, S, From, To) && !Allowed(It->Word, From, To))
+          Found.push_back({It->Word, From, To});
     }
   }
   return Found;

@@ -36,7 +36,7 @@ class WordReadings {
 
   // Words: upper-cased bytes; empty words, words holding control characters and duplicates
   // are left out.
-  WordReadings(const std::vector<std::string>& Words, int Cols, int Rows);
+  WordReadings(const std::vector<std::string>& Words, int GridCols, int GridRows);
 
   const std::vector<std::string>& Words() const { return Listed; }
   // The reading of Word between the two end cells is the word's own place.
@@ -61,7 +61,7 @@ class WordReadings {
       {{0, -1}, {0, 1}, {-1, 0}, {1, 0}, {1, -1}, {-1, -1}, {1, 1}, {-1, 1}}};
 
   // Whether word W lies from (X, Y) along S; the end cells on success.
-  bool ReadsAt(const std::string& Grid, int W, int X, int Y, Step S, int& First, int& Last) const;
+  bool ReadsAt(const std::string& Grid, int W, int X, int Y, Step S, int& From, int& To) const;
   bool Allowed(int W, int First, int Last) const;
   static std::uint64_t Key(int W, int First, int Last);
 
@@ -69,9 +69,31 @@ class WordReadings {
   int Rows;
   std::vector<std::string> Listed;
   std::unordered_map<std::string, int> IndexOf;
-  // For every byte, the (word, position) pairs where it stands in a listed word.
-  std::array<std::vector<std::pair<int, int>>, 256> ByLetter;
-  std::array<std::vector<int>, 256> ByFirstLetter;
+  // Where a letter stands in a listed word, with a neighbouring letter of the word as Key: a
+  // reading through a cell must find that neighbour in the grid too, which rules out nearly
+  // every word before a letter is compared. One flat table per kind, sorted by letter and Key.
+  struct Spot {
+    std::uint8_t Letter;
+    std::uint8_t Key;
+    int Word;
+    int Position;
+  };
+  class SpotTable {
+   public:
+    void Add(const Spot& Item) { Items.push_back(Item); }
+    void Sort();
+    bool Has(std::uint8_t Letter) const { return Start[Letter] != Start[Letter + 1]; }
+    // The spots of Letter whose Key is Neighbour.
+    std::pair<const Spot*, const Spot*> Find(std::uint8_t Letter, char Neighbour) const;
+
+   private:
+    std::vector<Spot> Items;
+    std::array<int, 257> Start{};
+  };
+  SpotTable Inner;   // Key: the letter after it
+  SpotTable Ends;    // Key: the letter before it (words of two letters or more)
+  SpotTable Starts;  // Key: the letter after it
+  SpotTable OneLetter;
   std::unordered_set<std::uint64_t> AllowedPlaces;
 };
 

@@ -1,6 +1,8 @@
 #include "games/wordsearch/WordRepeats.h"
 
+#include <array>
 #include <set>
+#include <utility>
 
 #include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
@@ -48,8 +50,10 @@ int FillHidingWords(TVornicGame& Game, const std::vector<std::string>& Words) {
   WordReadings Readings(Listed, Game.Settings.Cols, Game.Settings.Rows);
   Readings.AllowEntries(Game.Words);
 
-  const std::set<char> Distinct(Game.Letters.begin(), Game.Letters.end());
-  const std::vector<char> Choices(Distinct.begin(), Distinct.end());
+  std::vector<char> Choices;
+  std::array<bool, 256> Seen{};
+  for (char Letter : Game.Letters)
+    if (!std::exchange(Seen[static_cast<std::uint8_t>(Letter)], true)) Choices.push_back(Letter);
   const int Cols = Game.Settings.Cols;
   for (const WordReadings::Reading& Repeat : Readings.Repeats(Game.Grid)) {
     // An earlier repair may have taken this one away already.
