@@ -13,8 +13,14 @@ const List = fs.readFileSync(path.join(__dirname, "..", "words.txt"), "utf8")
 
 // count distinct words of at most max letters, drawn with a small seeded generator
 function drawWords(count, max, seed) {
-  let state = seed * 7919 + 1;
-  const next = () => (state = (state * 1103515245 + 12345) % 2147483648) / 2147483648;
+  // xorshift32 in exact 32-bit integer steps (a product of doubles would lose bits and cycle)
+  let state = (seed * 7919 + 1) >>> 0;
+  const next = () => {
+    state ^= state << 13; state >>>= 0;
+    state ^= state >>> 17;
+    state ^= state << 5; state >>>= 0;
+    return state / 4294967296;
+  };
   const pool = List.filter((w) => w.length <= max);
   const picked = new Set();
   while (picked.size < count) picked.add(pool[Math.floor(next() * pool.length)]);
