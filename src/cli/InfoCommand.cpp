@@ -8,6 +8,7 @@
 #include "document/WordEntry.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
+#include "games/wordsearch/WordRepeats.h"
 
 namespace vornic::cli {
 namespace {
@@ -41,11 +42,16 @@ void PrintJson(const TVornicGame& Game, std::ostream& Out) {
                                      {"Charset", S.Charset},
                                      {"Language", Game.Codes().Decode(S.LanguageName())}};
   nlohmann::ordered_json Words = nlohmann::ordered_json::array();
-  for (const std::string& Entry : Game.Words) {
-    const SplitWordEntry Parts = SplitEntry(Entry);
+  // A word search tells how often each word can be read: more than once is a second answer.
+  const bool WordSearch = Game.GameName == GameTypeName::WordSearch;
+  const std::vector<int> Readings = WordSearch ? CountEntryReadings(Game) : std::vector<int>{};
+  for (std::size_t i = 0; i < Game.Words.size(); ++i) {
+    const SplitWordEntry Parts = SplitEntry(Game.Words[i]);
     std::vector<int> After;
     for (char Byte : Parts.After) After.push_back(static_cast<std::uint8_t>(Byte));
-    Words.push_back({{"text", Game.Codes().Decode(Parts.Item)}, {"after", After}});
+    nlohmann::ordered_json Word = {{"text", Game.Codes().Decode(Parts.Item)}, {"after", After}};
+    if (WordSearch) Word["readings"] = Readings[i];
+    Words.push_back(Word);
   }
   nlohmann::ordered_json Document = {
       {"type", Game.GameName}, {"settings", Settings}, {"grid", GridRows(Game)}, {"words", Words}};

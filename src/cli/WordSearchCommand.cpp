@@ -5,6 +5,7 @@
 #include "document/SettingsFile.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
+#include "games/wordsearch/WordRepeats.h"
 #include "games/wordsearch/WordSearchPlacer.h"
 
 namespace vornic::cli {
@@ -78,10 +79,12 @@ void RunWordSearch(const WordSearchOptions& Options, CliContext& Context) {
   Placer.Intersect = !Options.NoIntersections;
   const int ToldBefore = Context.Ui.Told;
   Placer.PlaceEditedList(Words);
-  if (Options.Fill) Placer.FillBlanks();
+  const int Repeating = Options.Fill ? Placer.FillBlanks() : 0;
   SaveGame(Game, Options.Output);
   Context.Out << "Wrote " << Options.Output << ": " << Cols << " x " << Rows << ", "
               << Placer.ListBox1.size() << " of " << Words.size() << " words placed.\n";
+  // Only a character set of too few letters cannot hide every second reading.
+  if (Repeating > 0) Context.Out << RepeatNotice(Repeating) << '\n';
   if (Context.Ui.Told > ToldBefore) Context.Status = NotBuilt;
 }
 

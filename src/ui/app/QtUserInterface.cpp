@@ -2,10 +2,14 @@
 
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <QWidget>
 
+#include "base/AppPaths.h"
 #include "render/ClipboardData.h"
+#include "ui/app/WindowSettings.h"
 #include "ui/dialogs/DialogPrompts.h"
 
 namespace vornic::ui {
@@ -70,6 +74,21 @@ QString QtUserInterface::DefaultSuffix(const std::string& DefaultExt) {
   return Suffix;
 }
 
+QString QtUserInterface::StartFolder(const FileDialogRequest& Request) {
+  // The folder last used, in any window; else the one asked for unless it is where the program
+  // keeps its settings (no place for puzzles); else the user's documents.
+  const QString Last = WindowSettings::LastFolder();
+  if (!Last.isEmpty() && QFileInfo(Last).isDir()) return Last;
+  const QFileInfo Asked(QString::fromStdString(Request.InitialDir));
+  const QFileInfo Settings(QString::fromStdString(AppPaths::SettingsFile().parent_path().string()));
+  if (!Request.InitialDir.empty() && Asked.isDir() &&
+      Asked.canonicalFilePath() != Settings.canonicalFilePath() &&
+      Asked.canonicalFilePath() !=
+          QFileInfo(QString::fromStdString(AppPaths::ProgramFolder().string())).canonicalFilePath())
+    return Asked.absoluteFilePath();
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
 std::optional<std::string> QtUserInterface::ChooseFile(const FileDialogRequest& Request,
                                                        bool Saving) {
   QFileDialog Dialog(Owner);
@@ -87,13 +106,14 @@ std::optional<std::string> QtUserInterface::ChooseFile(const FileDialogRequest& 
     if (End > Star + 2) Dialog.setDefaultSuffix(Name.mid(Star + 2, End - Star - 2));
   });
   Dialog.setOption(QFileDialog::DontConfirmOverwrite, !Request.OverwritePrompt);
-  if (!Request.InitialDir.empty()) Dialog.setDirectory(QString::fromStdString(Request.InitialDir));
+  Dialog.setDirectory(StartFolder(Request));
   // A proposed name with a folder (the picture beside its game file) selects that folder too.
   if (!Request.ProposedName.empty())
     Dialog.selectFile(QString::fromStdString(Request.ProposedName));
   if (Dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList Chosen = Dialog.selectedFiles();
   if (Chosen.isEmpty()) return std::nullopt;
+  WindowSettings::SetLastFolder(QFileInfo(Chosen.front()).absolutePath());
   return Chosen.front().toStdString();
 }
 

@@ -30,6 +30,9 @@ class QtUserInterface : public UserInterface {
   static QStringList NameFilters(const std::string& Filter);
   // The suffix a name typed without one gets: "*.gm" and ".gm" give "gm".
   static QString DefaultSuffix(const std::string& DefaultExt);
+  // Where an Open or Save dialog starts: the folder last chosen in any dialog; else the
+  // request's folder unless that is the program's or its settings folder; else the documents.
+  static QString StartFolder(const FileDialogRequest& Request);
 
  private:
   std::optional<std::string> ChooseFile(const FileDialogRequest& Request, bool Saving);

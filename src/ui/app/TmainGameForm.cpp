@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScreen>
 #include <QTimer>
 
 #include "base/AppPaths.h"
@@ -14,10 +15,17 @@
 #include "ui/app/AppIcon.h"
 #include "ui/app/FileAssociation.h"
 #include "ui/app/TAboutForm.h"
+#include "ui/app/WindowSettings.h"
 #include "ui/games/GameWindows.h"
 #include "ui/games/TGameForm.h"
 
 namespace vornic::ui {
+namespace {
+
+// The frame whose OpenGameFile the game windows' "&Recent" calls.
+const TmainGameForm* RecentOwner = nullptr;
+
+}  // namespace
 
 TmainGameForm::TmainGameForm() : TmainGameForm(Options{}) {}
 
@@ -26,8 +34,17 @@ TmainGameForm::TmainGameForm(const Options& Choices)
   setObjectName(QStringLiteral("mainGameForm"));
   setWindowTitle(QStringLiteral("Vornic Pack"));
   setWindowIcon(AppIcon::Icon());
-  resize(561, 437);
   setMinimumSize(500, 400);
+  // Where the user left it; the first time a size that shows a puzzle comfortably (the
+  // described 561 x 437 shrank a 15 x 10 puzzle), centred.
+  if (!restoreGeometry(WindowSettings::MainGeometry())) {
+    QSize Size = FirstSize;
+    if (const QScreen* Screen = screen()) {
+      Size = Size.boundedTo(Screen->availableGeometry().size());
+      move(Screen->availableGeometry().center() - QPoint(Size.width() / 2, Size.height() / 2));
+    }
+    resize(Size);
+  }
 
   MdiArea = new QMdiArea(this);
   MdiArea->setObjectName(QStringLiteral("MdiArea"));
@@ -41,10 +58,17 @@ TmainGameForm::TmainGameForm(const Options& Choices)
   });
 
   BuildMenus();
+  // "&Recent" in a game window opens the file in a window of its own game, as Open Game does.
+  TGameForm::RecentOpener = [this](const std::string& FileName) { OpenGameFile(FileName); };
+  RecentOwner = this;
   FormCreate();
 }
 
 TmainGameForm::~TmainGameForm() {
+  if (RecentOwner == this) {
+    TGameForm::RecentOpener = nullptr;
+    RecentOwner = nullptr;
+  }
   // The area emits activations while its windows are destroyed; this window is gone by then.
   disconnect(MdiArea, nullptr, this, nullptr);
 }
@@ -124,17 +148,27 @@ void TmainGameForm::OpenByType(const std::string& FileName, const std::string& G
                 Icon::Information);
     return;
   }
-  if (TGameForm* Form = GameStart(Info->Tag)) Form->OpenVornicG(FileName);
+  TGameForm* Form = GameStart(Info->Tag);
+  if (!Form) return;
+  if (Form->OpenVornicG(FileName)) {
+    WindowSettings::AddRecentFile(QString::fromStdString(Form->Game.FileName));
+    return;
+  }
+  // The failure has been told; an empty "Untitled" window in its place would only puzzle.
+  if (auto* Frame = qobject_cast<QMdiSubWindow*>(Form->parentWidget())) {
+    MdiArea->removeSubWindow(Frame);
+    Frame->deleteLater();
+  }
 }
 
-void TmainGameForm::P1(const std::string& FileName, const std::string& GameType) {
+void TmainGameForm::OpenInOwnWindow(const std::string& FileName, const std::string& GameType) {
   OpenByType(FileName, GameType);
 }
 
 void TmainGameForm::ConfirmOtherType(const std::string& FileName, const std::string& GameType) {
   if (MainUi.Ask("Please confirm", "This file is another game type. Do you want to open it anyway?",
                  Buttons::OkCancel, Icon::Question) == Answer::Ok)
-    P1(FileName, GameType);
+    OpenInOwnWindow(FileName, GameType);
 }
 
 void TmainGameForm::Maximazeall1Click() {
@@ -182,6 +216,7 @@ void TmainGameForm::closeEvent(QCloseEvent* Event) {
       return;
     }
   }
+  WindowSettings::SetMainGeometry(saveGeometry());
   Event->accept();
 }
 

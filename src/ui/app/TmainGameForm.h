@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <string>
@@ -45,22 +46,29 @@ class TmainGameForm : public QMainWindow {
 
   QMdiArea* MdiArea;
 
-  QMenu* VornicGame1;  // "&New"
+  // The object names are the described ones; the members say what they are where those names
+  // do not (given after each).
+  QMenu* NewMenu;  // VornicGame1 "&New"
   QAction* GameWizard1;
-  QAction* N2;
-  QMenu* S1;                             // "&New Game"
+  QAction* WizardSeparator;              // N2, hidden
+  QMenu* NewGameMenu;                    // S1 "&New Game"
   std::array<QAction*, 5> NewGameItems;  // by Tag - 1
   QAction* Open1;
-  QAction* N1;
+  QMenu* Recent1;          // "&Recent": the last puzzles opened or saved
+  QAction* ExitSeparator;  // N1
   QAction* Exit1;
   QMenu* Window1;  // "&Window"
   QAction* Maximazeall1;
   QAction* Cascadew1;
   QAction* Closeall1;
-  QMenu* Help1;  // "&Help"
-  QAction* sdfsdf1;
-  QAction* N3;
+  QMenu* Help1;             // "&Help"
+  QAction* HelpContents;    // sdfsdf1 "&Contents", which does nothing
+  QAction* AboutSeparator;  // N3
   QAction* About1;
+
+  // The size the frame opens with the first time: a 15 x 10 puzzle shows at its own size with
+  // room to spare; smaller where the screen is.
+  static constexpr QSize FirstSize{960, 680};
 
   // The file association; a failure is told and start-up goes on.
   void FormCreate();
@@ -72,8 +80,11 @@ class TmainGameForm : public QMainWindow {
   void Open1Click();
   // Opens a game file of any game (an empty name asks for one) in a new window of its game.
   void OpenGameFile(const std::string& FileName);
+  // A new window of GameType's game with the file; a file that fails to open there leaves no
+  // window behind.
   void OpenByType(const std::string& FileName, const std::string& GameType);
-  void P1(const std::string& FileName, const std::string& GameType);
+  // P1 in the design: the published way to open a file of another game in its own window.
+  void OpenInOwnWindow(const std::string& FileName, const std::string& GameType);
   // The documents' answer to a file of another game: ask, and on OK open it in its own window.
   void ConfirmOtherType(const std::string& FileName, const std::string& GameType);
   void Maximazeall1Click();

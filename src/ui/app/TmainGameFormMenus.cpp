@@ -8,6 +8,7 @@
 #include "games/GameTable.h"
 #include "ui/app/TmainGameForm.h"
 #include "ui/games/GameWindows.h"
+#include "ui/games/RecentMenu.h"
 #include "ui/games/TGameForm.h"
 
 namespace vornic::ui {
@@ -38,21 +39,22 @@ void TmainGameForm::BuildMenus() {
   BuildNewMenu();
   BuildWindowMenu();
   BuildHelpMenu();
-  menuBar()->addMenu(VornicGame1);
+  menuBar()->addMenu(NewMenu);
   menuBar()->addMenu(Window1);
   menuBar()->addMenu(Help1);
 }
 
 void TmainGameForm::BuildNewMenu() {
-  VornicGame1 = AddMenu(this, "VornicGame1", "&New");
-  GameWizard1 = AddItem(VornicGame1, "GameWizard1", "&Game Wizard");
+  NewMenu = AddMenu(this, "VornicGame1", "&New");
+  GameWizard1 = AddItem(NewMenu, "GameWizard1", "&Game Wizard");
   GameWizard1->setVisible(false);
-  N2 = AddSeparator(VornicGame1, "N2");
-  N2->setVisible(false);
-  S1 = AddMenu(this, "S1", "&New Game");
-  VornicGame1->addMenu(S1);
+  WizardSeparator = AddSeparator(NewMenu, "N2");
+  WizardSeparator->setVisible(false);
+  NewGameMenu = AddMenu(this, "S1", "&New Game");
+  NewMenu->addMenu(NewGameMenu);
   for (const GameInfo& Game : GameTable()) {
-    QAction* Item = S1->addAction(QString::fromUtf8(Game.Caption.data(), Game.Caption.size()));
+    QAction* Item =
+        NewGameMenu->addAction(QString::fromUtf8(Game.Caption.data(), Game.Caption.size()));
     Item->setObjectName(QString::fromUtf8(Game.MenuItem.data(), Game.MenuItem.size()));
     Item->setProperty("Tag", Game.Tag);
     Item->setEnabled(HasGameWindow(Game.Tag));
@@ -60,9 +62,12 @@ void TmainGameForm::BuildNewMenu() {
             [this, Item] { GameStart(Item->property("Tag").toInt()); });
     NewGameItems[static_cast<std::size_t>(Game.Tag - 1)] = Item;
   }
-  Open1 = AddItem(VornicGame1, "Open1", "&Open Game");
-  N1 = AddSeparator(VornicGame1, "N1");
-  Exit1 = AddItem(VornicGame1, "Exit1", "&Exit");
+  Open1 = AddItem(NewMenu, "Open1", "&Open Game");
+  Recent1 =
+      MakeRecentMenu(NewMenu, [this](const QString& Name) { OpenGameFile(Name.toStdString()); });
+  NewMenu->addMenu(Recent1);
+  ExitSeparator = AddSeparator(NewMenu, "N1");
+  Exit1 = AddItem(NewMenu, "Exit1", "&Exit");
   connect(Open1, &QAction::triggered, this, &TmainGameForm::Open1Click);
   connect(Exit1, &QAction::triggered, this, &TmainGameForm::ExitMain);
 }
@@ -80,8 +85,8 @@ void TmainGameForm::BuildWindowMenu() {
 
 void TmainGameForm::BuildHelpMenu() {
   Help1 = AddMenu(this, "Help1", "&Help");
-  sdfsdf1 = AddItem(Help1, "sdfsdf1", "&Contents");
-  N3 = AddSeparator(Help1, "N3");
+  HelpContents = AddItem(Help1, "sdfsdf1", "&Contents");
+  AboutSeparator = AddSeparator(Help1, "N3");
   About1 = AddItem(Help1, "About1", "&About");
   connect(About1, &QAction::triggered, this, &TmainGameForm::About1Click);
 }

@@ -50,7 +50,8 @@ TListEditForm::TListEditForm(QWidget* Parent, DialogPrompts* GivenPrompts)
   setObjectName(QStringLiteral("ListEditForm"));
   setWindowTitle(QStringLiteral("WordList Editor"));
   BuildControls();
-  resize(369, 215);
+  // The described 369 x 215, or more where this platform's fonts need it to show every caption.
+  resize(sizeHint().expandedTo(QSize(369, 215)));
   FormCreate();
 }
 
@@ -84,12 +85,16 @@ void TListEditForm::BuildControls() {
   NewListButton = Named(new QPushButton(QStringLiteral("&New list"), EditGroup), "NewListButton");
   DeleteListButton =
       Named(new QPushButton(QStringLiteral("&Delete list"), EditGroup), "DeleteListButton");
-  auto* EditLayout = new QHBoxLayout(EditGroup);
-  EditLayout->addWidget(Edit1, 1);
+  // The word gets a row of its own: beside four buttons it was squeezed to a sliver in which
+  // a typed word could not be seen.
+  auto* EditLayout = new QVBoxLayout(EditGroup);
+  EditLayout->addWidget(Edit1);
+  auto* EditButtons = new QHBoxLayout;
   for (QPushButton* Button : {AddButton, RemoveButton, NewListButton, DeleteListButton}) {
     Button->setAutoDefault(false);
-    EditLayout->addWidget(Button);
+    EditButtons->addWidget(Button);
   }
+  EditLayout->addLayout(EditButtons);
 
   QFont Bold = font();
   Bold.setBold(true);

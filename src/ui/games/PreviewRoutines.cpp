@@ -33,7 +33,10 @@ void ClearPreview(TPreviewImage& Image) {
 void DrawPreview(TPreviewImage& Image, const TVornicGame& Game) {
   if (Image.Bitmap().isNull()) return;
   QPainter Painter(&Image.Bitmap());
-  render::PaintPreview(Painter, Image.Bitmap().rect(), Game.MetaFile);
+  if (Image.ZoomToFit)
+    render::PaintPreviewZoomed(Painter, Image.Bitmap().rect(), Game.MetaFile);
+  else
+    render::PaintPreview(Painter, Image.Bitmap().rect(), Game.MetaFile);
   Painter.end();
   Image.update();
 }

@@ -19,7 +19,8 @@ void ResizePreview(const QWidget& Form, bool Redraw, TPreviewImage& Image, const
 void ClearPreview(TPreviewImage& Image);
 // Paints the document's picture fitted into the bitmap: at its own size and centred when there
 // is room for it and a margin of 10 of its units on each side, otherwise shrunk to leave that
-// margin. What was painted before stays around it.
+// margin; with the image's ZoomToFit it is scaled up as well. What was painted before stays
+// around it.
 void DrawPreview(TPreviewImage& Image, const TVornicGame& Game);
 // ClearPreview, then DrawPreview.
 void RedrawPreview(TPreviewImage& Image, const TVornicGame& Game);

@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QToolBar>
@@ -13,7 +15,9 @@
 #include "picture/PictureFormat.h"
 #include "render/PictureExport.h"
 #include "ui/app/TAboutForm.h"
+#include "ui/app/WindowSettings.h"
 #include "ui/games/PreviewRoutines.h"
+#include "ui/games/RecentMenu.h"
 #include "ui/games/TPreviewImage.h"
 #include "ui/games/ToolIcons.h"
 #include "ui/games/WorksheetCommands.h"
@@ -45,6 +49,8 @@ QAction* MakeAction(QObject* Owner, const char* Name, const char* Text, const ch
 }
 
 }  // namespace
+
+std::function<void(const std::string& FileName)> TGameForm::RecentOpener;
 
 TGameForm::TGameForm(const std::string& GameName, const Answerers& Answer, QWidget* Parent)
     : QWidget(Parent), Answering(Answer), WindowUi(this, Answer.Ui) {
@@ -84,6 +90,7 @@ TGameForm::TGameForm(const std::string& GameName, const Answerers& Answer, QWidg
   Game.MoreImageFilters = MoreImageFilters();
   // The game windows' previews show on the system's button face.
   Image1->BrushColor = palette().color(QPalette::Button);
+  Image1->ZoomToFit = ZoomToFit1->isChecked();
   Image1->OnResize = [this] { FormResize(); };
 }
 
@@ -109,6 +116,9 @@ void TGameForm::BuildActions() {
       MakeAction(this, "CopyasText1", "Copy as &Text", "Ctrl+T", "Copy text table to Clipboard");
   Contents1 = MakeAction(this, "Contents1", "&Contents", "", "");
   About1 = MakeAction(this, "About1", "&About", "", "About");
+  ZoomToFit1 = MakeAction(this, "ZoomToFit1", "Zoom to fit", "", "");
+  ZoomToFit1->setCheckable(true);
+  ZoomToFit1->setChecked(WindowSettings::ZoomToFit());
 
   New1->setIcon(ToolIcon(ToolGlyph::New));
   Open1->setIcon(ToolIcon(ToolGlyph::Open));
@@ -125,8 +135,8 @@ void TGameForm::BuildActions() {
   connect(Saveas1, &QAction::triggered, this, &TGameForm::Saveas1Click);
   connect(Exit1, &QAction::triggered, this, &TGameForm::Exit1Click);
   connect(Savetofile1, &QAction::triggered, this, &TGameForm::Savetofile1Click);
-  connect(CopyImage1, &QAction::triggered, this, [this] { CopyText(); });
-  connect(CopyasText1, &QAction::triggered, this, [this] { SaveAsT(); });
+  connect(CopyImage1, &QAction::triggered, this, [this] { CopyImage(); });
+  connect(CopyasText1, &QAction::triggered, this, [this] { CopyTextTable(); });
   connect(About1, &QAction::triggered, this, &TGameForm::About1Click);
 
   Worksheets = new WorksheetCommands(*this);
@@ -136,6 +146,7 @@ void TGameForm::BuildActions() {
   connect(Print1, &QAction::triggered, Worksheets, &WorksheetCommands::Print);
   connect(PrintPreview1, &QAction::triggered, Worksheets, &WorksheetCommands::Preview);
   connect(SaveWorksheet1, &QAction::triggered, Worksheets, &WorksheetCommands::SaveAsPdf);
+  connect(ZoomToFit1, &QAction::toggled, this, &TGameForm::ZoomToFit1Click);
 }
 
 void TGameForm::BuildMenus() {
@@ -143,6 +154,8 @@ void TGameForm::BuildMenus() {
   FileMenu = new QMenu(QStringLiteral("&File"));
   FileMenu->setObjectName(QStringLiteral("File1"));
   FileMenu->addActions({New1, Open1, Save1, Saveas1});
+  Recent1 = MakeRecentMenu(FileMenu, [this](const QString& Name) { OpenRecent(Name); });
+  FileMenu->addMenu(Recent1);
   FileMenu->addSeparator();
   FileMenu->addActions({Print1, PrintPreview1});
   FileMenu->addSeparator();
@@ -174,16 +187,23 @@ void TGameForm::AddInputStrip(QWidget* Strip) {
 }
 
 void TGameForm::Open1Click() {
-  OpenVornicG({});
+  if (OpenVornicG({})) WindowSettings::AddRecentFile(QString::fromStdString(Game.FileName));
 }
 
 void TGameForm::Save1Click() {
-  // A failure has been told, and the document stays modified.
-  static_cast<void>(Game.Save());
+  if (Game.Save()) WindowSettings::AddRecentFile(QString::fromStdString(Game.FileName));
 }
 
 void TGameForm::Saveas1Click() {
-  static_cast<void>(Game.SaveAs());  // as Save1Click
+  if (Game.SaveAs()) WindowSettings::AddRecentFile(QString::fromStdString(Game.FileName));
+}
+
+void TGameForm::OpenRecent(const QString& FileName) {
+  if (RecentOpener) {
+    RecentOpener(FileName.toStdString());
+  } else if (OpenVornicG(FileName.toStdString())) {
+    WindowSettings::AddRecentFile(FileName);
+  }
 }
 
 void TGameForm::Exit1Click() {
@@ -197,13 +217,13 @@ void TGameForm::Savetofile1Click() {
   Game.SaveImage();
 }
 
-void TGameForm::CopyText() {
+void TGameForm::CopyImage() {
   ClipboardContent Content;
   Content.Picture = &Game.MetaFile;
   WindowUi.SetClipboard(Content);
 }
 
-void TGameForm::SaveAsT() {
+void TGameForm::CopyTextTable() {
   // The game's own "Copy as Text": the grid table, or the jumble's hint list.
   CopyGameAsText(Game);
 }
@@ -225,6 +245,40 @@ void TGameForm::FormResize() {
   ResizePreview(*this, true, *Image1, Game);
 }
 
+void TGameForm::ZoomToFit1Click(bool On) {
+  WindowSettings::SetZoomToFit(On);
+  Image1->ZoomToFit = On;
+  RedrawPreview(*Image1, Game);
+}
+
+void TGameForm::AddFrameGameItems() {
+  if (!GameMenu) {
+    GameMenu = new QMenu(QStringLiteral("&Game"));
+    GameMenu->setObjectName(QStringLiteral("Game1"));
+  }
+  if (GameMenu->actions().contains(ZoomToFit1)) return;
+  GameMenu->addSeparator();
+  GameMenu->addAction(ZoomToFit1);
+}
+
+void TGameForm::PassCopyToImage(QLineEdit* Edit) {
+  CopyPassingEdits << Edit;
+  Edit->installEventFilter(this);
+}
+
+bool TGameForm::eventFilter(QObject* Watched, QEvent* Event) {
+  if (Event->type() == QEvent::ShortcutOverride) {
+    auto* Edit = qobject_cast<QLineEdit*>(Watched);
+    // Left unaccepted, the key reaches the shortcut of "&Copy image to Clipboard".
+    if (Edit && CopyPassingEdits.contains(Edit) &&
+        static_cast<QKeyEvent*>(Event)->matches(QKeySequence::Copy) && !Edit->hasSelectedText()) {
+      Event->ignore();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(Watched, Event);
+}
+
 void TGameForm::closeEvent(QCloseEvent* Event) {
   if (!FormCloseQuery()) {
     Event->ignore();
@@ -235,6 +289,7 @@ void TGameForm::closeEvent(QCloseEvent* Event) {
 }
 
 void TGameForm::showEvent(QShowEvent* Event) {
+  AddFrameGameItems();
   QWidget::showEvent(Event);
   // Resizes that came while the window was hidden could not paint.
   FormResize();

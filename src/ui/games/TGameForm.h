@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
+#include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "document/TVornicGame.h"
@@ -10,6 +13,7 @@
 class QAction;
 class QGroupBox;
 class QHBoxLayout;
+class QLineEdit;
 class QMenu;
 class QToolBar;
 class QVBoxLayout;
@@ -55,6 +59,14 @@ class TGameForm : public QWidget {
   QAction* CopyasText1;
   QAction* Contents1;
   QAction* About1;
+  QMenu* Recent1;  // "&Recent" in "&File": the last puzzles opened or saved, of any game
+  // "Zoom to fit" at the end of the "&Game" menu: the preview enlarges the picture to fill it.
+  // Remembered for every window.
+  QAction* ZoomToFit1;
+
+  // How "&Recent" opens a file: the main window sets it to open the file in a new window of
+  // its game. Unset (a window on its own), the window opens the file itself.
+  static std::function<void(const std::string& FileName)> RecentOpener;
 
   // Worksheets: "&Print...", "Print Pre&view..." (File) and "Save &worksheet as PDF..." (Export).
   QAction* Print1;
@@ -74,14 +86,19 @@ class TGameForm : public QWidget {
   // Closes the window (its MDI frame inside the main window).
   void Exit1Click();
   void Savetofile1Click();
-  virtual void CopyText();
-  virtual void SaveAsT();
+  // "&Copy image to Clipboard" (CopyText in the design, though it copies the picture).
+  virtual void CopyImage();
+  // "Copy as &Text" (SaveAsT in the design): the game's text export on the clipboard, the grid
+  // as a text table or the jumble's hint list.
+  virtual void CopyTextTable();
   void About1Click();
   // Whether the window may close: the document's save-changes question.
   bool FormCloseQuery();
   void FormClose();
   // The preview follows the window's size.
   virtual void FormResize();
+  // "Zoom to fit" switched: remembered, and the preview painted again.
+  void ZoomToFit1Click(bool On);
 
   UserInterface& Ui() { return WindowUi; }
   const Answerers& Answer() const { return Answering; }
@@ -95,6 +112,11 @@ class TGameForm : public QWidget {
   // Puts a game's input strip (a row of controls) between the tool bar and the preview.
   void AddInputStrip(QWidget* Strip);
 
+  // Ctrl+C in Edit while it has no selected text copies the picture ("&Copy image to
+  // Clipboard"), instead of being swallowed by the edit; with selected text it copies the text.
+  void PassCopyToImage(QLineEdit* Edit);
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
+
   void closeEvent(QCloseEvent* Event) override;
   void showEvent(QShowEvent* Event) override;
 
@@ -102,9 +124,14 @@ class TGameForm : public QWidget {
   void BuildActions();
   void BuildMenus();
   void BuildToolBar();
+  // Items every game's "&Game" menu ends with; added when the window is first shown, after
+  // the game built its menu.
+  void AddFrameGameItems();
+  void OpenRecent(const QString& FileName);
 
   Answerers Answering;
   QtUserInterface WindowUi;
+  QList<QPointer<QLineEdit>> CopyPassingEdits;
 };
 
 }  // namespace vornic::ui

@@ -19,6 +19,8 @@ class TPreviewImage : public QWidget {
   const QImage& Bitmap() const { return Picture; }
   // The brush ClearPreview fills with.
   QColor BrushColor;
+  // The picture is scaled to fill the preview, also beyond its own size ("Zoom to fit").
+  bool ZoomToFit = false;
 
   // Called after the control changed its size, and on a double click.
   std::function<void()> OnResize;

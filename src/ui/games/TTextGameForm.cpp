@@ -216,10 +216,6 @@ void TTextGameForm::ToolButton14Click() {
   Ui().SetClipboard(Content);
 }
 
-void TTextGameForm::SaveAsT() {
-  CopyGameAsText(Game);
-}
-
 void TTextGameForm::FormResize() {
   ResizePreview(*this, false, *Image1, Game);
   if (!isVisible()) return;

@@ -55,7 +55,6 @@ class TTextGameForm : public TGameForm {
   void SetCharset();
   // Copies the selected part of the text field.
   void ToolButton14Click();
-  void SaveAsT() override;
   void FormResize() override;
 
  protected:

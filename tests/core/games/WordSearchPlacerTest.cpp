@@ -4,6 +4,7 @@
 #include <set>
 
 #include "base/RandomGenerator.h"
+#include "games/wordsearch/WordRepeats.h"
 #include "games/wordsearch/WordSearchPlacer.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempHome.h"
@@ -67,11 +68,13 @@ class WordSearchTest : public ::testing::Test {
   }
 };
 
-TEST_F(WordSearchTest, PlacedWordIsUpperCasedListedAndRecorded) {
-  EXPECT_TRUE(Placer->EnterWord("ice cream", true));
-  EXPECT_EQ(Placer->ListBox1, std::vector<std::string>{"ICE CREAM"});
+TEST_F(WordSearchTest, PlacedWordIsUpperCasedListedAndRecordedWithoutSpaces) {
+  // A space would take a cell that the fill leaves blank, which gives the word away.
+  EXPECT_TRUE(Placer->EnterWord("  ice cream ", true));
+  EXPECT_EQ(Placer->ListBox1, std::vector<std::string>{"ICECREAM"});
   ASSERT_EQ(Game.Words.size(), 1u);
-  EXPECT_TRUE(Game.Words[0].starts_with("ICE CREAM\x19"));
+  EXPECT_TRUE(Game.Words[0].starts_with("ICECREAM\x19"));
+  EXPECT_EQ(std::count(Game.Grid.begin(), Game.Grid.end(), EmptyChar), 150 - 8);
   EXPECT_TRUE(Game.Modified);
   ExpectEntriesMatchGrid();
 }
@@ -128,6 +131,8 @@ TEST_F(WordSearchTest, WithoutIntersectionsWordsShareNoCellAndCrossNoFill) {
   Placer->FillBlanks();
   EXPECT_FALSE(Placer->EnterWord("ZZZZZZZZZZZZ", true))
       << "a full grid takes nothing without intersections";
+  EXPECT_NE(Ui.Messages.back().Text.find("\nEvery cell is taken since Fill Blanks"),
+            std::string::npos);
 }
 
 TEST_F(WordSearchTest, ShuffleStopsAtTheFirstFailureAndClearsFill) {
@@ -141,6 +146,61 @@ TEST_F(WordSearchTest, ShuffleStopsAtTheFirstFailureAndClearsFill) {
   EXPECT_EQ(Ui.Messages.size(), 1u);
   EXPECT_EQ(std::count(Game.Grid.begin(), Game.Grid.end(), EmptyChar), 150 - 3);
   EXPECT_EQ(Placer->ListBox1.size(), 4u);
+}
+
+TEST_F(WordSearchTest, ControlCharactersAreRefusedByName) {
+  EXPECT_FALSE(Placer->EnterWord("CA\tT", true));
+  EXPECT_FALSE(Placer->EnterWordBytes("DO\x19G", true));
+  ASSERT_EQ(Ui.Messages.size(), 2u);
+  EXPECT_NE(Ui.Messages[0].Text.find("U+0009"), std::string::npos);
+  EXPECT_NE(Ui.Messages[1].Text.find("U+0019"), std::string::npos);
+  EXPECT_TRUE(Game.Words.empty());
+  EXPECT_TRUE(Placer->ListBox1.empty());
+}
+
+TEST_F(WordSearchTest, NoPlaceLeftSuggestsWhatHelps) {
+  Game.SetSize(3, 3);
+  Game.Grid =
+      "\x19"
+      "BCDEFGHI";  // one free cell: no room for three new letters
+  EXPECT_FALSE(Placer->EnterWord("QRS", false));
+  ASSERT_EQ(Ui.Messages.size(), 1u);
+  EXPECT_NE(Ui.Messages[0].Text.find("\nNo free place remains for it: try Shuffle"),
+            std::string::npos);
+}
+
+TEST_F(WordSearchTest, FillAndPlacementNeverLetAListedWordBeReadTwice) {
+  Game.SetSize(20, 20);
+  for (int Seed = 0; Seed < 12; ++Seed) {
+    RandomGenerator::Seed(static_cast<std::uint64_t>(Seed));
+    Placer->PlaceEditedList(Animals);
+    ASSERT_EQ(Game.Words.size(), Animals.size()) << "seed " << Seed;
+    EXPECT_EQ(Placer->FillBlanks(), 0);
+    for (int Count : CountEntryReadings(Game)) ASSERT_EQ(Count, 1) << "seed " << Seed;
+    ExpectEntriesMatchGrid();
+  }
+}
+
+TEST_F(WordSearchTest, PlacementDoesNotSpellAnEarlierWordAgain) {
+  // In a 4 x 4 grid the A of a new word lands beside an earlier B easily: AB a second time.
+  Game.SetSize(4, 4);
+  for (int Seed = 0; Seed < 40; ++Seed) {
+    RandomGenerator::Seed(static_cast<std::uint64_t>(Seed));
+    Placer->PlaceEditedList({"AB", "AC", "AD", "AE"});
+    for (int Count : CountEntryReadings(Game)) ASSERT_EQ(Count, 1) << "seed " << Seed;
+  }
+}
+
+TEST_F(WordSearchTest, AOneLetterSetFillsAsBeforeAndCountsTheRepeats) {
+  Game.SetSize(6, 6);
+  Game.ClearGrid();
+  ASSERT_TRUE(Placer->EnterWord("AA", true));
+  ASSERT_TRUE(Placer->EnterWord("BB", true));
+  Game.Letters = "A";
+  EXPECT_EQ(Placer->FillBlanks(), 1) << "AA reads all over a grid of A";
+  EXPECT_EQ(Game.Grid.find(EmptyChar), std::string::npos);
+  EXPECT_GT(CountEntryReadings(Game)[0], 1);
+  EXPECT_EQ(CountEntryReadings(Game)[1], 1);
 }
 
 }  // namespace

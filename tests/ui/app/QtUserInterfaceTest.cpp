@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QWidget>
 #include <QtTest>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "support/ScriptedUserInterface.h"
 #include "support/TempHome.h"
 #include "ui/app/QtUserInterface.h"
+#include "ui/app/WindowSettings.h"
 
 using namespace vornic;
 using ui::QtUserInterface;
@@ -52,7 +54,9 @@ class QtUserInterfaceTest : public QObject {
     FileDialogRequest Request;
     Request.Filter = "Vornic Game (*.gm)|*.gm";
     Request.DefaultExt = "*.gm";
-    Request.InitialDir = Home->Path().string();
+    const auto Puzzles = Home->Path() / "puzzles";
+    std::filesystem::create_directories(Puzzles);
+    Request.InitialDir = Puzzles.string();
     Request.ProposedName = "Untitled.gm";
     Request.OverwritePrompt = true;
     test::ModalAnswer User([](QWidget* Window) {
@@ -68,17 +72,30 @@ class QtUserInterfaceTest : public QObject {
     QVERIFY(User.Done());
 
     // A name typed without extension gets the default one.
-    test::ModalAnswer Typist([this](QWidget* Window) {
+    test::ModalAnswer Typist([Puzzles](QWidget* Window) {
       auto* Dialog = qobject_cast<QFileDialog*>(Window);
       QVERIFY(Dialog);
-      QCOMPARE(Dialog->directory().absolutePath(), QString::fromStdString(Home->Path().string()));
+      QCOMPARE(Dialog->directory().absolutePath(), QString::fromStdString(Puzzles.string()));
       Dialog->selectFile("animals");
       static_cast<QDialog*>(Dialog)->accept();
     });
     const auto Chosen = Ui.ChooseSaveFile(Request);
     QVERIFY(Typist.Done());
-    QCOMPARE(Chosen.value_or(""), (Home->Path() / "animals.gm").string());
+    QCOMPARE(Chosen.value_or(""), (Puzzles / "animals.gm").string());
   }
+
+  void dialogsStartInTheFolderLastUsedElseTheDocumentsNeverTheSettingsFolder() {
+    FileDialogRequest Request;
+    Request.InitialDir = Home->Path().string();  // where the settings file lies
+    QCOMPARE(QtUserInterface::StartFolder(Request),
+             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const auto Used = Home->Path() / "used";
+    std::filesystem::create_directories(Used);
+    ui::WindowSettings::SetLastFolder(QString::fromStdString(Used.string()));
+    QCOMPARE(QtUserInterface::StartFolder(Request), QString::fromStdString(Used.string()));
+  }
+
+
 };
 
 QTEST_MAIN(QtUserInterfaceTest)

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QtTest>
 #include <memory>
 
@@ -197,6 +198,15 @@ class TmainGameFormTest : public QObject {
     First->Edit1->setFocus();
     QTest::keyClick(First->Edit1, Qt::Key_W, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("CAT\r\n"));
+    // Ctrl+C in the empty word box copies the picture, as the menu says; with text selected,
+    // the text.
+    QTest::keyClick(First->Edit1, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(Ui->Clipboard.back().Picture, &First->Game.MetaFile);
+    test::TypeText(First->Edit1, "owl");
+    First->Edit1->selectAll();
+    QTest::keyClick(First->Edit1, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("OWL"));
+    First->Edit1->clear();
     // "Close" asks the active window only.
     Ui->Answers = {Answer::No};
     QTest::keyClick(First->Edit1, Qt::Key_F4, Qt::ControlModifier);
@@ -226,6 +236,50 @@ class TmainGameFormTest : public QObject {
     QVERIFY(Ui->Messages[0].Text.find("data") != std::string::npos);
     QVERIFY(Main->isVisible());
     QVERIFY(Main->GameStart(1));
+  }
+
+  void aFileThatFailsInItsWindowLeavesNoWindowBehind() {
+    Show(Options());
+    // The type name reads, the rest is cut short: the probe hands it on, the window fails.
+    test::WriteGameFile(Home->Path() / "cut.gm", "VornicGame", 6, 3, {"CAT"});
+    const std::string Bytes = test::ReadFile(Home->Path() / "cut.gm");
+    test::WriteFile(Home->Path() / "cut.gm", Bytes.substr(0, 4 + 10 + 5));
+    Main->OpenGameFile(File("cut.gm"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(Main->GameWindows().size(), 0);
+    QCOMPARE(Main->MdiArea->subWindowList().size(), 0);
+    QCOMPARE(Ui->Messages.size(), std::size_t{1});
+  }
+
+  void recentListsTheLastEightPuzzlesAndOpensThemInTheirWindows() {
+    Show(Options());
+    for (int i = 0; i < 9; ++i) {
+      const std::string Name = "p" + std::to_string(i) + ".gm";
+      test::WriteGameFile(Home->Path() / Name, i == 8 ? "WordMaze" : "VornicGame", 5, 5);
+      Main->OpenGameFile(File(Name));
+    }
+    QCOMPARE(Main->GameWindows().size(), 9);
+    emit Main->Recent1->aboutToShow();
+    QStringList Expected;
+    for (int i = 8; i > 0; --i) Expected << QStringLiteral("&%1 p%2.gm").arg(9 - i).arg(i);
+    QCOMPARE(Texts(Main->Recent1->actions()), Expected);
+    // A game window's "&Recent" lists the same and opens through the frame: a maze window.
+    TGameForm* Form = Main->GameWindows().front();
+    emit Form->Recent1->aboutToShow();
+    QCOMPARE(Texts(Form->Recent1->actions()), Expected);
+    Form->Recent1->actions().front()->trigger();
+    QCOMPARE(Main->GameWindows().size(), 10);
+    QCOMPARE(Main->GameWindows().back()->Game.GameName, std::string("WordMaze"));
+  }
+
+  void theFrameRemembersItsSizeAndPlace() {
+    Show(Options());
+    Main->resize(620, 450);
+    Main->move(40, 30);
+    QCoreApplication::processEvents();
+    QVERIFY(Main->close());
+    Show(Options());
+    QCOMPARE(Main->size(), QSize(620, 450));
   }
 };
 

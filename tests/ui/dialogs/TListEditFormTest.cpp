@@ -121,6 +121,18 @@ class TListEditFormTest : public QObject {
     Form.AddButton->click();
     QVERIFY(fs::is_directory(ListFile("Animals")));
   }
+
+  void theWordLineHasARowOfItsOwnAndEveryCaptionShows() {
+    TListEditForm Form(nullptr, &Prompts);
+    Form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Form));
+    // It once shared its row with four buttons and was 12 pixels wide.
+    QVERIFY2(Form.Edit1->width() >= 150, qPrintable(QString::number(Form.Edit1->width())));
+    QVERIFY(Form.Edit1->geometry().bottom() < Form.AddButton->geometry().top());
+    for (QPushButton* Button : {Form.AddButton, Form.RemoveButton, Form.NewListButton,
+                                Form.DeleteListButton, Form.OkButton, Form.CancelButton})
+      QVERIFY2(Button->width() >= Button->sizeHint().width(), qPrintable(Button->text()));
+  }
 };
 
 QTEST_MAIN(TListEditFormTest)

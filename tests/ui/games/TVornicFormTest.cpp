@@ -230,6 +230,65 @@ class TVornicFormTest : public QObject {
     QCOMPARE(Ui->Messages.size(), std::size_t{1});
     QVERIFY(Ui->Messages[0].Text.starts_with("Could not insert word ABCDEF"));
   }
+
+  void onlyTheUsersOwnChoiceHighlightsAWord() {
+    Form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+    Type(*Form, "HORSE");
+    Type(*Form, "CAT");
+    // Taking the focus makes a row current: no choice, so no answer in the picture.
+    Form->ListBox1->setFocus(Qt::TabFocusReason);
+    QCOMPARE(RedPixels(Form->Image1->Bitmap()), 0);
+    QTest::keyClick(Form->ListBox1, Qt::Key_Down);
+    QVERIFY(RedPixels(Form->Image1->Bitmap()) > 0);
+    // A new size, Fill Blanks and Refresh show the plain grid, also in what Copy takes.
+    Form->resize(Form->width() + 40, Form->height() + 30);
+    QCoreApplication::processEvents();
+    QCOMPARE(RedPixels(Form->Image1->Bitmap()), 0);
+    QCOMPARE(Form->ListBox1->currentRow(), -1);
+    QTest::keyClick(Form->ListBox1, Qt::Key_Down);
+    QVERIFY(RedPixels(Form->Image1->Bitmap()) > 0);
+    QTest::mouseClick(Form->FillBlanksButton, Qt::LeftButton);
+    QCOMPARE(RedPixels(Form->Image1->Bitmap()), 0);
+  }
+
+  void aWordThatCannotBePlacedStaysInTheBoxWithTheReason() {
+    test::TypeText(Form->Edit1, "abcdefghijklmnopq");
+    QTest::keyClick(Form->Edit1, Qt::Key_Return);
+    QCOMPARE(Form->Edit1->text(), QString("ABCDEFGHIJKLMNOPQ"));
+    QCOMPARE(Ui->Messages.size(), std::size_t{1});
+    QVERIFY(
+        Ui->Messages[0].Text.starts_with("Could not insert word ABCDEFGHIJKLMNOPQ\nThe word is "
+                                         "longer than the grid"));
+  }
+
+  void zoomToFitEnlargesThePictureAndIsRemembered() {
+    Type(*Form, "CAT");
+    Form->resize(1000, 760);
+    QCoreApplication::processEvents();
+    const QImage& Bitmap = Form->Image1->Bitmap();
+    // At its own size the picture is 245 units wide: 200 to the right of the centre is outside.
+    const QPoint Outside(Bitmap.width() / 2 + 200, Bitmap.height() / 2);
+    QCOMPARE(Bitmap.pixelColor(Outside), Form->Image1->BrushColor);
+    QAction* Zoom = test::FindAction(*Form, "ZoomToFit1");
+    QVERIFY(Form->GameMenu->actions().contains(Zoom) && Zoom->isCheckable() && !Zoom->isChecked());
+    Zoom->trigger();
+    QVERIFY(Form->Image1->Bitmap().pixelColor(Outside) != Form->Image1->BrushColor);
+    TVornicForm Next(Answer());
+    QVERIFY(test::FindAction(Next, "ZoomToFit1")->isChecked());
+  }
+
+  void fillBlanksFillsAndMarksAndClearAllEmpties() {
+    Type(*Form, "CAT");
+    Form->Game.Modified = false;
+    QTest::mouseClick(Form->FillBlanksButton, Qt::LeftButton);
+    QCOMPARE(Letters(Form->Game), 150);
+    QVERIFY(Form->Game.Modified);  // closing must ask before the fill is lost
+    QTest::mouseClick(Form->ClearAllButton, Qt::LeftButton);
+    QCOMPARE(Letters(Form->Game), 0);
+    QCOMPARE(Form->ListBox1->count(), 0);
+    QVERIFY(Form->Game.Modified);
+  }
 };
 
 QTEST_MAIN(TVornicFormTest)

@@ -1,6 +1,8 @@
 #include "games/wordsearch/WordSearchPlacer.h"
 
 #include "base/RandomGenerator.h"
+#include "games/TypedText.h"
+#include "games/wordsearch/WordRepeats.h"
 
 namespace vornic {
 
@@ -69,21 +71,79 @@ bool WordSearchPlacer::Fits(const std::string& Word, const Placement& At) const 
   return !AllCoincide;
 }
 
-bool WordSearchPlacer::EnterWordBytes(const std::string& Word, bool AddToList) {
+bool WordSearchPlacer::MakesRepeat(const std::string& Word, const Placement& At,
+                                   const WordReadings& Guard) {
+  const int Cols = Game.Settings.Cols;
+  const WordReadings::Segment Own{(At.Y - 1) * Cols + At.X - 1, At.Step.Dx + At.Step.Dy * Cols,
+                                  static_cast<int>(Word.size())};
+  // Write the word's new letters, look along every line through them, take them back.
+  std::vector<int> Written;
+  for (int k = 0; k < Own.Length; ++k) {
+    const int Cell = Own.First + k * Own.Step;
+    char& Letter = Game.Grid[static_cast<std::size_t>(Cell)];
+    if (Letter != EmptyChar) continue;
+    Letter = Word[static_cast<std::size_t>(k)];
+    Written.push_back(Cell);
+  }
+  bool Repeat = false;
+  for (int Cell : Written) Repeat = Repeat || Guard.RepeatThrough(Game.Grid, Cell, &Own);
+  for (int Cell : Written) Game.Grid[static_cast<std::size_t>(Cell)] = EmptyChar;
+  return Repeat;
+}
+
+WordReadings WordSearchPlacer::MakeGuard(std::vector<std::string> Words) const {
+  WordReadings Guard(Words, Game.Settings.Cols, Game.Settings.Rows);
+  Guard.AllowEntries(Game.Words);
+  return Guard;
+}
+
+std::string WordSearchPlacer::WhyNotPlaced(const std::string& Word) const {
+  const int Length = static_cast<int>(Word.size());
+  bool RoomSomewhere = false;
+  for (int Dx = -1; Dx <= 1; ++Dx)
+    for (int Dy = -1; Dy <= 1; ++Dy)
+      RoomSomewhere = RoomSomewhere ||
+                      (Directions[Dx + 1][Dy + 1] && (Dx == 0 || Length <= Game.Settings.Cols) &&
+                       (Dy == 0 || Length <= Game.Settings.Rows));
+  if (!RoomSomewhere)
+    return "The word is longer than the grid in every enabled direction: enable more directions "
+           "or make the grid larger in Grid settings.";
+  if (Game.Grid.find(EmptyChar) == std::string::npos)
+    return "Every cell is taken since Fill Blanks: Shuffle clears the fill and places the words "
+           "again.";
+  return "No free place remains for it: try Shuffle, more directions, Intersections, or a larger "
+         "grid.";
+}
+
+bool WordSearchPlacer::EnterWordBytes(const std::string& Typed, bool AddToList) {
   if (!AnyEnabled()) {
     Tell("Warning", "No directions specified", Icon::Warning);
     return false;
   }
+  // Spaces would take cells that the fill leaves blank, which gives the word away.
+  std::string Word = Typed;
+  std::erase(Word, ' ');
   if (Word.empty()) return false;
+  if (const std::string Refusal = ControlCharacterRefusal(Word); !Refusal.empty()) {
+    Tell(ApplicationTitle, Refusal, Icon::Warning);
+    return false;
+  }
   const std::string Upper = Game.Codes().Upper(Word);
   const int Cols = Game.Settings.Cols;
   const int Rows = Game.Settings.Rows;
+  std::optional<WordReadings> Single;
+  if (!ListGuard) {
+    std::vector<std::string> Words = ListBox1;
+    Words.push_back(Upper);
+    Single.emplace(MakeGuard(std::move(Words)));
+  }
+  const WordReadings& Guard = ListGuard ? *ListGuard : *Single;
   for (int Attempt = 0; Attempt < MaxAttempts; ++Attempt) {
     Placement At;
     At.X = RandomGenerator::Uniform(Cols) + 1;
     At.Y = RandomGenerator::Uniform(Rows) + 1;
     At.Step = RandomEnabledDirection();
-    if (!Fits(Upper, At)) continue;
+    if (!Fits(Upper, At) || MakesRepeat(Upper, At, Guard)) continue;
     std::string Path;
     Path.reserve(2 * Upper.size());
     int X = At.X, Y = At.Y;
@@ -95,20 +155,32 @@ bool WordSearchPlacer::EnterWordBytes(const std::string& Word, bool AddToList) {
     }
     if (AddToList) ListBox1.push_back(Upper);
     Game.AddWord(Upper, Path);
+    if (ListGuard)
+      ListGuard->Allow(Upper, (At.Y - 1) * Cols + At.X - 1,
+                       (Y - At.Step.Dy - 1) * Cols + X - At.Step.Dx - 1);
     return true;
   }
-  Tell(ApplicationTitle, "Could not insert word " + Game.Codes().Decode(Upper), Icon::None);
+  Tell(ApplicationTitle,
+       "Could not insert word " + Game.Codes().Decode(Upper) + "\n" + WhyNotPlaced(Upper),
+       Icon::None);
   return false;
 }
 
-void WordSearchPlacer::FillBlanks() {
-  Game.FillBlanks();
+int WordSearchPlacer::FillBlanks() {
+  const std::string Before = Game.Grid;
+  const int Repeating = FillHidingWords(Game, ListBox1);
+  // The fill is part of the puzzle: closing must not lose it without a question.
+  if (Game.Grid != Before) Game.Modified = true;
+  return Repeating;
 }
 
 void WordSearchPlacer::Reord() {
   Game.ClearGrid();
+  // Every listed word is guarded, also those not placed yet.
+  ListGuard.emplace(MakeGuard(ListBox1));
   for (const std::string& Word : ListBox1)
     if (!EnterWordBytes(Word, false)) break;
+  ListGuard.reset();
 }
 
 void WordSearchPlacer::DeleteAll() {
@@ -119,8 +191,16 @@ void WordSearchPlacer::DeleteAll() {
 void WordSearchPlacer::PlaceEditedList(const std::vector<std::string>& Words) {
   ListBox1.clear();
   Game.ClearGrid();
+  std::vector<std::string> Guarded;
+  for (const std::string& Word : Words) {
+    std::string Bytes = Game.Codes().EncodeDroppingUnencodable(Word);
+    std::erase(Bytes, ' ');
+    Guarded.push_back(Game.Codes().Upper(Bytes));
+  }
+  ListGuard.emplace(MakeGuard(std::move(Guarded)));
   // A word that fails has been told and stays out of the list; the others are still placed.
   for (const std::string& Word : Words) static_cast<void>(EnterWord(Word, true));
+  ListGuard.reset();
 }
 
 void WordSearchPlacer::Tell(const std::string& Title, const std::string& Text, Icon Kind) {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "document/TVornicGame.h"
+#include "games/wordsearch/WordReadings.h"
 
 namespace vornic {
 
@@ -35,14 +37,19 @@ class WordSearchPlacer {
   bool Intersect = true;
   std::vector<std::string> ListBox1;
 
-  // Places one typed word (UTF-8) at a random position in an enabled direction. Tells "No
-  // directions specified", a character the puzzle's code page cannot hold, or "Could not
-  // insert word " + word; returns whether it was placed.
+  // Places one typed word (UTF-8) at a random position in an enabled direction. Spaces are not
+  // placed ("ICE CREAM" becomes ICECREAM). A place where the word would complete a second
+  // reading of a listed word is not taken. Tells "No directions specified", a control character
+  // or a character the puzzle's code page cannot hold, or "Could not insert word " + word with a
+  // line saying why; returns whether it was placed.
   [[nodiscard]] bool EnterWord(const std::string& Word, bool AddToList);
   // The same for a word already in the document's code page.
   [[nodiscard]] bool EnterWordBytes(const std::string& Word, bool AddToList);
 
-  void FillBlanks();
+  // Fills the empty cells so that no listed word can be read a second time (FillHidingWords);
+  // marks the document modified when a cell changed. Returns how many words still repeat, which
+  // only a character set of too few letters leaves.
+  int FillBlanks();
   // Clears the grid and places the list again, stopping at the first word that fails.
   void Reord();
   // Empties the list and the grid.
@@ -57,11 +64,21 @@ class WordSearchPlacer {
     Direction Step;
   };
   bool Fits(const std::string& Word, const Placement& At) const;
+  // Whether writing Word at At would let a listed word be read where no entry lies; the grid is
+  // left as it was.
+  bool MakesRepeat(const std::string& Word, const Placement& At, const WordReadings& Guard);
+  // The words a placement must not repeat: the list and Word, with the entries' places allowed.
+  WordReadings MakeGuard(std::vector<std::string> Words) const;
+  // The second line of "Could not insert word ": why, and what helps.
+  std::string WhyNotPlaced(const std::string& Word) const;
   Direction RandomEnabledDirection() const;
   void Tell(const std::string& Title, const std::string& Text, Icon Kind);
 
   TVornicGame& Game;
   std::array<std::array<bool, 3>, 3> Directions{};
+  // While a whole list is placed (Shuffle, an edited list): the guard of all its words, made
+  // once, so that an early word never spells a later one by chance.
+  std::optional<WordReadings> ListGuard;
 };
 
 }  // namespace vornic

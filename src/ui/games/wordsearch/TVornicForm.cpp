@@ -8,6 +8,7 @@
 
 #include "base/RandomGenerator.h"
 #include "games/wordsearch/WordListText.h"
+#include "games/wordsearch/WordRepeats.h"
 #include "ui/dialogs/TGridForm.h"
 #include "ui/dialogs/TListEditForm.h"
 #include "ui/games/PreviewRoutines.h"
@@ -23,6 +24,8 @@ TVornicForm::TVornicForm(const Answerers& Answer, QWidget* Parent)
   BuildGamePanel();
   BuildGameMenu();
   Image1->OnDblClick = [this] { SetCharset(); };
+  // Ctrl+C in an input without selected text copies the picture, as the menu says.
+  PassCopyToImage(Edit1);
   RandomGenerator::SeedFromClock();
   NewFile();
   Edit1->setFocus();
@@ -53,9 +56,9 @@ bool TVornicForm::OpenVornicG(const std::string& FileName) {
 }
 
 void TVornicForm::Enter() {
-  // A word that cannot be placed has been told; list and picture are drawn anew either way.
-  static_cast<void>(Placer.EnterWord(Edit1->text().toStdString(), true));
-  Edit1->clear();
+  // A word that could not be placed stays in the box, to be mended or tried again.
+  if (Placer.EnterWord(Edit1->text().toStdString(), true) || Edit1->text().trimmed().isEmpty())
+    Edit1->clear();
   ShowList();
   FullRefresh();
 }
@@ -74,18 +77,30 @@ bool TVornicForm::Edit1KeyDown(int Key) {
   }
 }
 
-void TVornicForm::ListBox1DblClick(int Index) {
+void TVornicForm::ShowChosenWord(int Index) {
   if (Game.ShowWord(Index)) DrawPreview(*Image1, Game);
 }
 
 void TVornicForm::FullRefresh() {
+  // The highlight shows only the word the user chose; a redraw for any other reason must not
+  // leave one in the picture that Export and Copy take.
+  Listing = true;
+  ListBox1->setCurrentRow(-1);
+  ListBox1->clearSelection();
+  Listing = false;
   Game.DrawGrid(true);
   DrawPreview(*Image1, Game);
 }
 
+void TVornicForm::FormResize() {
+  if (ListBox1) FullRefresh();
+  TGameForm::FormResize();
+}
+
 void TVornicForm::FillBlanks() {
-  Placer.FillBlanks();
+  const int Repeating = Placer.FillBlanks();
   FullRefresh();
+  if (Repeating > 0) Ui().Tell(ApplicationTitle, RepeatNotice(Repeating), Icon::Information);
 }
 
 void TVornicForm::DeleteAll() {
@@ -94,7 +109,7 @@ void TVornicForm::DeleteAll() {
   FullRefresh();
 }
 
-void TVornicForm::Reord() {
+void TVornicForm::Shuffle() {
   Placer.Reord();
   FullRefresh();
 }
@@ -121,9 +136,9 @@ void TVornicForm::GridSet() {
   if (Game.ApplySettings(Dialog.GetProps(Game.Settings))) {
     // A new size: the grid was cleared, so the list is placed again.
     ClearPreview(*Image1);
-    Reord();
+    Shuffle();
   } else {
-    Game.DrawGrid(true);
+    FullRefresh();
     RedrawPreview(*Image1, Game);
   }
   SetCharset();
@@ -133,7 +148,7 @@ void TVornicForm::SetCharset() {
   ShowList();
 }
 
-void TVornicForm::GameList() {
+void TVornicForm::CopyWords() {
   ClipboardContent Content;
   Content.Text = Game.Codes().Decode(WordListText(Placer.ListBox1));
   Ui().SetClipboard(Content);
@@ -147,6 +162,18 @@ void TVornicForm::CheckBox1Click(QCheckBox* Box) {
 bool TVornicForm::eventFilter(QObject* Watched, QEvent* Event) {
   if (Watched == Edit1 && Event->type() == QEvent::KeyPress)
     return Edit1KeyDown(static_cast<QKeyEvent*>(Event)->key());
+  if (Watched == ListBox1 && Event->type() == QEvent::KeyPress) {
+    const int Key = static_cast<QKeyEvent*>(Event)->key();
+    if (Key == Qt::Key_Space || Key == Qt::Key_Return || Key == Qt::Key_Enter) {
+      ShowChosenWord(ListBox1->currentRow());
+      return true;
+    }
+    // The list moves its current row; the row it lands on is the user's choice.
+    ChoosingByKey = true;
+    static_cast<QObject*>(ListBox1)->event(Event);
+    ChoosingByKey = false;
+    return true;
+  }
   return TGameForm::eventFilter(Watched, Event);
 }
 

@@ -31,15 +31,15 @@ class TVornicForm : public TGameForm {
 
   explicit TVornicForm(const Answerers& Answer = {}, QWidget* Parent = nullptr);
 
-  // " Game: "
+  // " Game: ". The buttons' object names are the described ones (Button1, SpeedButton6 to 9).
   QGroupBox* GameGroup;
   QLineEdit* Edit1;
-  QPushButton* Button1;       // "&Enter word"
-  QPushButton* SpeedButton8;  // "&Fill Blanks"
-  QPushButton* SpeedButton7;  // "&Clear all"
-  QListWidget* ListBox1;
-  QPushButton* SpeedButton9;  // "&Shuffle"
-  QPushButton* SpeedButton6;  // "&Refresh"
+  QPushButton* EnterButton;       // Button1 "&Enter word"
+  QPushButton* FillBlanksButton;  // SpeedButton8 "&Fill Blanks"
+  QPushButton* ClearAllButton;    // SpeedButton7 "&Clear all"
+  QListWidget* ListBox1 = nullptr;
+  QPushButton* ShuffleButton;  // SpeedButton9 "&Shuffle"
+  QPushButton* RefreshButton;  // SpeedButton6 "&Refresh"
   QLabel* DirectionsLabel;
   std::array<QCheckBox*, 8> CheckBoxes;  // CheckBox1 to CheckBox8, by Tag - 1
   QCheckBox* Intersect;
@@ -58,22 +58,31 @@ class TVornicForm : public TGameForm {
   void Enter();
   // Enter places the typed word, Escape empties Edit1; returns whether the key was taken.
   bool Edit1KeyDown(int Key);
-  // A click on the word list: the word of row Index highlighted in the preview.
-  void ListBox1DblClick(int Index);
+  // The user chose the word of row Index in the list (a click, or the keys): it is highlighted
+  // in the preview (ListBox1DblClick in the design, which binds it to a single click).
+  void ShowChosenWord(int Index);
+  // The grid without a highlight; the list then has no chosen word.
   void FullRefresh();
+  // Fills the blanks without a second reading of any word; says so when the character set is
+  // too small for that.
   void FillBlanks();
   void DeleteAll();
-  void Reord();
+  // "&Shuffle" (Reord in the design): the list placed afresh.
+  void Shuffle();
   void ListEdit();
   void GridSet();
   // The list shows the words in the document's script.
   void SetCharset();
-  // "Copy &Words to Clipboard": the listed words, each followed by CR LF.
-  void GameList();
+  // "Copy &Words to Clipboard" (GameList in the design): the listed words, each followed by
+  // CR LF.
+  void CopyWords();
   // A direction check box was clicked: its state becomes the direction's flag.
   void CheckBox1Click(QCheckBox* Box);
 
   const WordSearchPlacer& Placement() const { return Placer; }
+
+  // A new size shows the grid afresh, without a highlight.
+  void FormResize() override;
 
  protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override;
@@ -89,6 +98,9 @@ class TVornicForm : public TGameForm {
 
   WordSearchPlacer Placer;
   bool Listing = false;
+  // True while the list handles a key: a row it then makes current is the user's choice, unlike
+  // the first row that taking the focus makes current.
+  bool ChoosingByKey = false;
 };
 
 }  // namespace vornic::ui

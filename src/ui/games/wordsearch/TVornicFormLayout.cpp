@@ -58,20 +58,22 @@ void TVornicForm::BuildGamePanel() {
   connect(Edit1, &QLineEdit::textEdited, this, &TVornicForm::Edit1Edited);
   Column->addWidget(Edit1);
 
-  Button1 = AddPanelButton("Button1", "&Enter word", true);
-  SpeedButton8 = AddPanelButton("SpeedButton8", "&Fill Blanks", false);
-  SpeedButton7 = AddPanelButton("SpeedButton7", "&Clear all", false);
-  for (QPushButton* Button : {Button1, SpeedButton8, SpeedButton7}) Column->addWidget(Button);
+  EnterButton = AddPanelButton("Button1", "&Enter word", true);
+  FillBlanksButton = AddPanelButton("SpeedButton8", "&Fill Blanks", false);
+  ClearAllButton = AddPanelButton("SpeedButton7", "&Clear all", false);
+  for (QPushButton* Button : {EnterButton, FillBlanksButton, ClearAllButton})
+    Column->addWidget(Button);
 
   ListBox1 = new QListWidget(GameGroup);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
   ListBox1->setFont(CourierNew(ListBox1->font()));
   ListBox1->setMinimumHeight(40);
+  ListBox1->installEventFilter(this);
   Column->addWidget(ListBox1, 1);
 
-  SpeedButton9 = AddPanelButton("SpeedButton9", "&Shuffle", false);
-  SpeedButton6 = AddPanelButton("SpeedButton6", "&Refresh", false);
-  for (QPushButton* Button : {SpeedButton9, SpeedButton6}) Column->addWidget(Button);
+  ShuffleButton = AddPanelButton("SpeedButton9", "&Shuffle", false);
+  RefreshButton = AddPanelButton("SpeedButton6", "&Refresh", false);
+  for (QPushButton* Button : {ShuffleButton, RefreshButton}) Column->addWidget(Button);
 
   auto* Bevel = new QFrame(GameGroup);
   Bevel->setObjectName(QStringLiteral("Bevel1"));
@@ -116,16 +118,17 @@ void TVornicForm::BuildGamePanel() {
   GameGroup->setFixedWidth(std::max(GroupWidth, GameGroup->minimumSizeHint().width()));
   Body->addWidget(GameGroup);
 
-  connect(Button1, &QPushButton::clicked, this, &TVornicForm::Enter);
-  connect(SpeedButton8, &QPushButton::clicked, this, &TVornicForm::FillBlanks);
-  connect(SpeedButton7, &QPushButton::clicked, this, &TVornicForm::DeleteAll);
-  connect(SpeedButton9, &QPushButton::clicked, this, &TVornicForm::Reord);
-  connect(SpeedButton6, &QPushButton::clicked, this, &TVornicForm::FullRefresh);
+  connect(EnterButton, &QPushButton::clicked, this, &TVornicForm::Enter);
+  connect(FillBlanksButton, &QPushButton::clicked, this, &TVornicForm::FillBlanks);
+  connect(ClearAllButton, &QPushButton::clicked, this, &TVornicForm::DeleteAll);
+  connect(ShuffleButton, &QPushButton::clicked, this, &TVornicForm::Shuffle);
+  connect(RefreshButton, &QPushButton::clicked, this, &TVornicForm::FullRefresh);
   // Clicking a word shows it, also the word already selected; moving with the keys as well.
+  // Taking the focus also makes a row current, but that is no choice of the user's.
   connect(ListBox1, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* Item) { ListBox1DblClick(ListBox1->row(Item)); });
+          [this](QListWidgetItem* Item) { ShowChosenWord(ListBox1->row(Item)); });
   connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int Row) {
-    if (!Listing) ListBox1DblClick(Row);
+    if (ChoosingByKey && !Listing) ShowChosenWord(Row);
   });
 }
 
@@ -159,12 +162,12 @@ void TVornicForm::BuildGameMenu() {
   ToolBar1->insertActions(AboutButton, {WordListEditor1, GridSettings1});
   ToolBar1->insertSeparator(AboutButton);
 
-  connect(CopyWords1, &QAction::triggered, this, &TVornicForm::GameList);
+  connect(CopyWords1, &QAction::triggered, this, &TVornicForm::CopyWords);
   connect(WordListEditor1, &QAction::triggered, this, &TVornicForm::ListEdit);
   connect(GridSettings1, &QAction::triggered, this, &TVornicForm::GridSet);
   connect(FillBlanks1, &QAction::triggered, this, &TVornicForm::FillBlanks);
   connect(ClearAll1, &QAction::triggered, this, &TVornicForm::DeleteAll);
-  connect(Shuffle1, &QAction::triggered, this, &TVornicForm::Reord);
+  connect(Shuffle1, &QAction::triggered, this, &TVornicForm::Shuffle);
   connect(Refresh1, &QAction::triggered, this, &TVornicForm::FullRefresh);
 }
 
