@@ -105,10 +105,10 @@ TEST_F(GameCommandsCliTest, InfoTellsHowOftenEachWordReadsAndTheFillHidesEverySe
   // Short real words turn up by chance in a random fill; this one must hide them.
   const std::string Words = "ant,bee,cat,cow,dog,eel,elk,emu,fox,gnu,hen,owl,pig,rat,yak,ape";
   for (const char* Seed : {"1", "2", "3", "4"}) {
-    ASSERT_EQ(Build({"wordsearch", "--size", "30x30", "--words", Words, "--fill", "--seed", Seed},
-                    "z.gm")
-                  .Status,
-              0);
+    ASSERT_EQ(
+        Build({"wordsearch", "--size", "30x30", "--words", Words, "--fill", "--seed", Seed}, "z.gm")
+            .Status,
+        0);
     const nlohmann::json Doc = Info(Path("z.gm"));
     ASSERT_EQ(Doc["words"].size(), 16u);
     for (const auto& Word : Doc["words"]) EXPECT_EQ(Word["readings"], 1) << Word["text"];

@@ -84,7 +84,9 @@ TEST_F(WordSearchTest, WordThatFitsNowhereIsToldAndChangesNothing) {
   const std::string GridBefore = Game.Grid;
   EXPECT_FALSE(Placer->EnterWord("abcdefghijk", true));
   ASSERT_EQ(Ui.Messages.size(), 1u);
-  EXPECT_EQ(Ui.Messages[0].Text, "Could not insert word ABCDEFGHIJK");
+  EXPECT_EQ(Ui.Messages[0].Text,
+            "Could not insert word ABCDEFGHIJK\nThe word is longer than the grid in every enabled "
+            "direction: enable more directions or make the grid larger in Grid settings.");
   EXPECT_EQ(Game.Grid, GridBefore);
   EXPECT_TRUE(Placer->ListBox1.empty());
   EXPECT_TRUE(Game.Words.empty());
@@ -168,6 +170,13 @@ TEST_F(WordSearchTest, NoPlaceLeftSuggestsWhatHelps) {
   EXPECT_NE(Ui.Messages[0].Text.find("\nNo free place remains for it: try Shuffle"),
             std::string::npos);
 }
+
+// Real words, not random letters: short ones turn up by chance in a random fill.
+const std::vector<std::string> Animals{
+    "ANT",  "BAT",  "BEE",  "CAT",  "COW",   "DOG",   "EEL",   "ELK",   "EMU",   "FOX",
+    "GNU",  "HEN",  "OWL",  "PIG",  "RAT",   "YAK",   "APE",   "BEAR",  "CRAB",  "DEER",
+    "DOVE", "DUCK", "FROG", "GOAT", "HARE",  "LION",  "MOLE",  "MULE",  "NEWT",  "SEAL",
+    "SWAN", "TOAD", "WOLF", "WORM", "CAMEL", "EAGLE", "HORSE", "MOUSE", "OTTER", "SHEEP"};
 
 TEST_F(WordSearchTest, FillAndPlacementNeverLetAListedWordBeReadTwice) {
   Game.SetSize(20, 20);

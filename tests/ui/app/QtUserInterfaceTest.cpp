@@ -94,8 +94,6 @@ class QtUserInterfaceTest : public QObject {
     ui::WindowSettings::SetLastFolder(QString::fromStdString(Used.string()));
     QCOMPARE(QtUserInterface::StartFolder(Request), QString::fromStdString(Used.string()));
   }
-
-
 };
 
 QTEST_MAIN(QtUserInterfaceTest)

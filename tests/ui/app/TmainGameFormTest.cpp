@@ -40,6 +40,12 @@ class StandInMazeForm : public TGameForm {
   bool OpenVornicG(const std::string& FileName) override { return Game.Open(FileName); }
 };
 
+QStringList Texts(const QList<QAction*>& Actions) {
+  QStringList Result;
+  for (QAction* Action : Actions) Result << (Action->isSeparator() ? "-" : Action->text());
+  return Result;
+}
+
 QStringList VisibleTexts(const QList<QAction*>& Actions) {
   QStringList Result;
   for (QAction* Action : Actions)
