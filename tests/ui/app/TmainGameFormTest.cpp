@@ -7,17 +7,12 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
-#include <QScreen>
 #include <QtTest>
 #include <memory>
 
 #include "support/GameFiles.h"
-#include "support/ModalAnswer.h"
-#include "support/ScriptedPrompts.h"
-#include "support/ScriptedUserInterface.h"
-#include "support/TempHome.h"
 #include "support/Typing.h"
+#include "support/WindowHarness.h"
 #include "ui/app/FileAssociation.h"
 #include "ui/app/TmainGameForm.h"
 #include "ui/games/GameWindows.h"
@@ -63,18 +58,15 @@ void MakeModified(TGameForm* Form, const QString& Word) {
 
 }  // namespace
 
-class TmainGameFormTest : public QObject {
+class TmainGameFormTest : public QObject, test::WindowHarness {
   Q_OBJECT
 
-  std::unique_ptr<test::TempHome> Home;
-  std::unique_ptr<test::ScriptedUserInterface> Ui;
-  test::ScriptedPrompts Prompts;
   std::unique_ptr<TmainGameForm> Main;
   ui::GameWindowFactory KeptMazeWindow;
 
   TmainGameForm::Options Options() {
     TmainGameForm::Options Start;
-    Start.Answer = {Ui.get(), &Prompts};
+    Start.Answer = Answer();
     Start.Associate = false;
     return Start;
   }
@@ -83,18 +75,13 @@ class TmainGameFormTest : public QObject {
     Main->show();
     QVERIFY(QTest::qWaitForWindowExposed(Main.get()));
   }
-  QString Path(const std::string& Name) const {
-    return QString::fromStdString((Home->Path() / Name).string());
-  }
   std::string File(const std::string& Name) const { return (Home->Path() / Name).string(); }
   QStringList BarTexts() const { return VisibleTexts(Main->menuBar()->actions()); }
 
  private slots:
   void init() {
-    Home = std::make_unique<test::TempHome>();
+    Start();
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString((Home->Path() / "data").string()));
-    Ui = std::make_unique<test::ScriptedUserInterface>();
-    Prompts = test::ScriptedPrompts();
     KeptMazeWindow = ui::ReplaceGameWindow(
         2, [](const ui::Answerers& Answer) { return new StandInMazeForm(Answer); });
   }
@@ -103,11 +90,8 @@ class TmainGameFormTest : public QObject {
     if (Main)
       for (TGameForm* Form : Main->GameWindows()) Form->Game.Modified = false;
     Main.reset();
-    QCOMPARE(Prompts.Unscripted, 0);
     QVERIFY(Ui->Answers.empty());
-    Ui.reset();
-    Home.reset();
-    QVERIFY(test::NoWindowLeft());
+    Finish();
   }
 
   void openGameCreatesTheWindowOfTheFilesGameOrTellsWhyNot() {

@@ -11,11 +11,8 @@
 #include <memory>
 
 #include "base/RandomGenerator.h"
-#include "support/ModalAnswer.h"
-#include "support/ScriptedPrompts.h"
-#include "support/ScriptedUserInterface.h"
-#include "support/TempHome.h"
 #include "support/Typing.h"
+#include "support/WindowHarness.h"
 #include "ui/dialogs/ColorComboBox.h"
 #include "ui/dialogs/SpinEdit.h"
 #include "ui/dialogs/TGridForm.h"
@@ -28,16 +25,12 @@ using namespace vornic;
 using ui::TJumbleForm;
 using ui::TLostLettersForm;
 
-class TTextGameFormsTest : public QObject {
+class TTextGameFormsTest : public QObject, test::WindowHarness {
   Q_OBJECT
-
-  std::unique_ptr<test::TempHome> Home;
-  std::unique_ptr<test::ScriptedUserInterface> Ui;
-  test::ScriptedPrompts Prompts;
 
   template <typename Window>
   std::unique_ptr<Window> Make() {
-    auto Made = std::make_unique<Window>(ui::Answerers{Ui.get(), &Prompts});
+    auto Made = std::make_unique<Window>(Answer());
     Made->resize(600, 450);
     Made->show();
     return Made;
@@ -61,17 +54,10 @@ class TTextGameFormsTest : public QObject {
 
  private slots:
   void init() {
-    Home = std::make_unique<test::TempHome>();
-    Ui = std::make_unique<test::ScriptedUserInterface>();
-    Prompts = test::ScriptedPrompts();
+    Start();
     RandomGenerator::Seed(99);
   }
-  void cleanup() {
-    QCOMPARE(Prompts.Unscripted, 0);
-    Ui.reset();
-    Home.reset();
-    QVERIFY(test::NoWindowLeft());
-  }
+  void cleanup() { Finish(); }
 
   void jumbleBuildsSavesReopensAndCopies() {
     QVERIFY(ui::HasGameWindow(4));
