@@ -128,21 +128,6 @@ TEST_F(GameCommandsCliTest, WordsComeInTheCodePageOfThePuzzleAndOutAsUtf8) {
   EXPECT_NE(Western.Err.find("\"ж\""), std::string::npos) << "the typed character is named";
 }
 
-TEST_F(GameCommandsCliTest, TheMazeIsNearestToSquareFullAndItsWordsSorted) {
-  ASSERT_EQ(Build(Maze, "m.gm").Status, 0);
-  const nlohmann::json Doc = Info(Path("m.gm"));
-  EXPECT_EQ(Doc["settings"]["Cols"], 5);
-  EXPECT_EQ(Doc["settings"]["Rows"], 6);
-  std::set<std::pair<int, int>> Cells;
-  for (const auto& Entry : Doc["words"]) {
-    const auto After = Entry["after"].get<std::vector<int>>();
-    for (std::size_t i = 0; i + 1 < After.size(); i += 2) Cells.insert({After[i], After[i + 1]});
-  }
-  EXPECT_EQ(Cells.size(), 30u);
-  EXPECT_EQ(RunTool({"words", Path("m.gm")}).Out,
-            "TITLE\r\n\r\nAPPLE\r\nFIGS\r\nKIWI\r\nLIME\r\nPEAR\r\nPLUM\r\n");
-}
-
 TEST_F(GameCommandsCliTest, TheDemoWritesASampleOfEveryGameThatReadsBack) {
   ASSERT_EQ(RunTool({"demo", Path("demo")}).Status, 0);
   std::set<std::string> Types;
