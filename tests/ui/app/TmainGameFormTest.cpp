@@ -6,7 +6,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMenuBar>
 #include <QtTest>
 #include <memory>
 
@@ -41,13 +40,6 @@ QStringList Texts(const QList<QAction*>& Actions) {
   return Result;
 }
 
-QStringList VisibleTexts(const QList<QAction*>& Actions) {
-  QStringList Result;
-  for (QAction* Action : Actions)
-    if (Action->isVisible()) Result << Action->text();
-  return Result;
-}
-
 void MakeModified(TGameForm* Form, const QString& Word) {
   auto* Window = qobject_cast<ui::TVornicForm*>(Form);
   QVERIFY(Window);
@@ -76,7 +68,6 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
     QVERIFY(QTest::qWaitForWindowExposed(Main.get()));
   }
   std::string File(const std::string& Name) const { return (Home->Path() / Name).string(); }
-  QStringList BarTexts() const { return VisibleTexts(Main->menuBar()->actions()); }
 
  private slots:
   void init() {

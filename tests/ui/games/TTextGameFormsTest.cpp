@@ -175,16 +175,6 @@ class TTextGameFormsTest : public QObject, test::WindowHarness {
     QVERIFY(Form->PathEdit->text().isEmpty() && Form->Game.Words.empty());
   }
 
-  void lostLettersGridSettingsKeepAWidePuzzle() {
-    auto Form = Make<TLostLettersForm>();
-    Enter(*Form, QString(120, 'X'));
-    const std::string Grid = Form->Game.Grid;
-    GridSettingsOk(*Form, [](ui::TGridForm&) {});
-    QCOMPARE(int(Form->Game.Settings.Cols), 60);
-    QCOMPARE(Form->Game.Grid, Grid);
-    QCOMPARE(Form->Game.MetaFile.Height(), 2 * 32 + 10);
-    Form->Game.Modified = false;
-  }
 };
 
 QTEST_MAIN(TTextGameFormsTest)
