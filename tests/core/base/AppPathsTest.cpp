@@ -6,10 +6,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <vector>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "support/TempHome.h"
 
@@ -63,9 +63,7 @@ class AppPathsTest : public ::testing::Test {
     for (std::size_t i = 0; i < Kept.size(); ++i)
       Kept[i].empty() ? ::unsetenv(Names[i]) : ::setenv(Names[i], Kept[i].c_str(), 1);
   }
-  void UserDirs(const std::string& Text) {
-    test::WriteFile(Home / "config/user-dirs.dirs", Text);
-  }
+  void UserDirs(const std::string& Text) { test::WriteFile(Home / "config/user-dirs.dirs", Text); }
   static constexpr const char* Names[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME",
                                           "VORNICPACK_HOME"};
   std::vector<std::string> Kept;

@@ -2,7 +2,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,9 +12,7 @@
 #include "base/RandomGenerator.h"
 #include "support/Typing.h"
 #include "support/WindowHarness.h"
-#include "ui/dialogs/ColorComboBox.h"
 #include "ui/dialogs/SpinEdit.h"
-#include "ui/dialogs/TGridForm.h"
 #include "ui/games/GameWindows.h"
 #include "ui/games/TPreviewImage.h"
 #include "ui/games/jumble/TJumbleForm.h"
@@ -39,17 +36,6 @@ class TTextGameFormsTest : public QObject, test::WindowHarness {
     Form.PathEdit->clear();
     test::TypeText(Form.PathEdit, Text);
     QTest::keyClick(Form.PathEdit, Qt::Key_Return);
-  }
-  // OK in the grid settings with the size group hidden, after Change.
-  static void GridSettingsOk(ui::TTextGameForm& Form, std::function<void(ui::TGridForm&)> Change) {
-    test::ModalAnswer Answer([&](QWidget* Window) {
-      auto* Dialog = qobject_cast<ui::TGridForm*>(Window);
-      QVERIFY(Dialog && Dialog->SizeGroup->isHidden() && Dialog->LanguageGroup->isHidden());
-      Change(*Dialog);
-      Dialog->OkButton->click();
-    });
-    Form.GridSettings1->trigger();
-    QVERIFY(Answer.Done());
   }
 
  private slots:
@@ -126,21 +112,6 @@ class TTextGameFormsTest : public QObject, test::WindowHarness {
     Form->Game.Modified = false;
   }
 
-  // One and two rows lie below the dialog's own minimum size: OK keeps them and redraws.
-  void jumbleGridSettingsKeepAOneOrTwoRowPuzzle() {
-    auto Form = Make<TJumbleForm>();
-    for (const QString Text : {"ELEPHANT", "ELEPHANT MOUSE"}) {
-      Enter(*Form, Text);
-      const auto Words = Form->Game.Words.Items();
-      GridSettingsOk(*Form,
-                     [](ui::TGridForm& Dialog) { Dialog.ColorComboBox6->SetColor(0x00FF00); });
-      QCOMPARE(Form->Game.Words.Items(), Words);
-      const QImage& Shown = Form->Image1->Bitmap();
-      QCOMPARE(Shown.pixelColor(Shown.width() / 2 - 30, Shown.height() / 2 - 4), QColor(Qt::green));
-    }
-    Form->Game.Modified = false;
-  }
-
   // The line count rebuilds at once; an open into a window showing another count gives the
   // stored mixing unmodified, the padded text and the two blocks; New keeps the count.
   void lostLettersRebuildReopenCopyAndNew() {
@@ -174,7 +145,6 @@ class TTextGameFormsTest : public QObject, test::WindowHarness {
     QCOMPARE(Form->SpinEdit1->value(), 4);
     QVERIFY(Form->PathEdit->text().isEmpty() && Form->Game.Words.empty());
   }
-
 };
 
 QTEST_MAIN(TTextGameFormsTest)
