@@ -128,21 +128,6 @@ TEST_F(GameCommandsCliTest, WordsComeInTheCodePageOfThePuzzleAndOutAsUtf8) {
   EXPECT_NE(Western.Err.find("\"ж\""), std::string::npos) << "the typed character is named";
 }
 
-TEST_F(GameCommandsCliTest, TheMazeIsNearestToSquareFullAndItsWordsSorted) {
-  ASSERT_EQ(Build(Maze, "m.gm").Status, 0);
-  const nlohmann::json Doc = Info(Path("m.gm"));
-  EXPECT_EQ(Doc["settings"]["Cols"], 5);
-  EXPECT_EQ(Doc["settings"]["Rows"], 6);
-  std::set<std::pair<int, int>> Cells;
-  for (const auto& Entry : Doc["words"]) {
-    const auto After = Entry["after"].get<std::vector<int>>();
-    for (std::size_t i = 0; i + 1 < After.size(); i += 2) Cells.insert({After[i], After[i + 1]});
-  }
-  EXPECT_EQ(Cells.size(), 30u);
-  EXPECT_EQ(RunTool({"words", Path("m.gm")}).Out,
-            "TITLE\r\n\r\nAPPLE\r\nFIGS\r\nKIWI\r\nLIME\r\nPEAR\r\nPLUM\r\n");
-}
-
 TEST_F(GameCommandsCliTest, TheDemoWritesASampleOfEveryGameThatReadsBack) {
   ASSERT_EQ(RunTool({"demo", Path("demo")}).Status, 0);
   std::set<std::string> Types;
@@ -151,6 +136,35 @@ TEST_F(GameCommandsCliTest, TheDemoWritesASampleOfEveryGameThatReadsBack) {
   EXPECT_EQ(Types, (std::set<std::string>{"VornicGame", "WordMaze", "WordLabirint", "JumbledUp",
                                           "LostLetters"}));
   EXPECT_EQ(Info(Path("demo/maze-spring.gm"))["settings"]["Cols"], 7);
+}
+
+TEST_F(GameCommandsCliTest, TextIsTheTabSeparatedTableWithEmptyCellsKept) {
+  ASSERT_EQ(
+      Build({"wordsearch", "--size", "4x3", "--words", "abcd", "--directions", "E", "--seed", "1"},
+            "p.gm")
+          .Status,
+      0);
+  const std::string Empty = "\x19\t\x19\t\x19\t\x19\r\n", Word = "A\tB\tC\tD\r\n";
+  const std::string Text = RunTool({"text", Path("p.gm")}).Out;
+  EXPECT_TRUE(Text == Word + Empty + Empty || Text == Empty + Word + Empty ||
+              Text == Empty + Empty + Word)
+      << Text;
+}
+
+TEST_F(GameCommandsCliTest, DamagedAndForeignFilesAreRefusedWithTheFormatMessage) {
+  ASSERT_EQ(Build({"wordsearch", "--size", "4x3"}, "p.gm").Status, 0);
+  const std::string Good = test::ReadFile(Home / "p.gm");
+  test::WriteFile(Home / "cut.gm", Good.substr(0, 40));
+  test::WriteFile(Home / "foreign.gm", "\x04\0\0\0Nope" + Good.substr(14));
+  for (const char* Name : {"cut.gm", "foreign.gm"}) {
+    for (const char* Command : {"info", "text"}) {
+      const auto Run = RunTool({Command, Path(Name)});
+      EXPECT_EQ(Run.Status, 2);
+      EXPECT_EQ(Run.Err, "Cannot open file " + Path(Name) + ".\nFile format is incorrect\n");
+      EXPECT_TRUE(Run.Out.empty());
+    }
+  }
+  EXPECT_EQ(RunTool({"info", Path("absent.gm")}).Status, 2);
 }
 
 }  // namespace

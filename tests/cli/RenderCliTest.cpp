@@ -4,8 +4,6 @@
 #include <filesystem>
 
 #include "cli/CliRunner.h"
-#include "core/picture/MetafileReaders.h"
-#include "support/TempHome.h"
 
 namespace vornic {
 namespace {
@@ -13,9 +11,8 @@ namespace {
 namespace fs = std::filesystem;
 using test::RunTool;
 
-class RenderCliTest : public ::testing::Test {
+class RenderCliTest : public test::CliFileTest {
  protected:
-  test::TempHome Home;
   std::string Game;
 
   void SetUp() override {
@@ -24,7 +21,6 @@ class RenderCliTest : public ::testing::Test {
         RunTool({"wordsearch", "-o", Game, "--size", "5x5", "--words", "cat,dog", "--seed", "3"});
     ASSERT_EQ(Built.Status, 0) << Built.Err;
   }
-  std::string Path(const std::string& Name) { return (Home / Name).string(); }
 };
 
 TEST_F(RenderCliTest, WritesEveryFormatByTheOutputsExtension) {
@@ -42,20 +38,6 @@ TEST_F(RenderCliTest, WritesEveryFormatByTheOutputsExtension) {
     EXPECT_EQ(test::ReadFile(Home / Case.Name).substr(0, Case.Magic.size()), Case.Magic)
         << Case.Name;
   }
-  // The metafiles read back in programs that are not ours: frame, shadow and grid lines.
-  const auto Read = [&](const char* Name) {
-    const std::string Bytes = test::ReadFile(Home / Name);
-    return std::vector<std::uint8_t>(Bytes.begin(), Bytes.end());
-  };
-  ASSERT_TRUE(test::ReaderInstalled("emf2svg-conv"));
-  ASSERT_TRUE(test::ReaderInstalled("wmf2svg"));
-  fs::create_directory(Home / "read");
-  const std::string FromEmf = test::EmfToSvg(Home / "read", Read("p.emf"));
-  EXPECT_EQ(test::Elements(FromEmf, "rect").size(), 2u);
-  EXPECT_EQ(test::Elements(FromEmf, "path").size(), 8u);
-  const std::string FromWmf = test::WmfToSvg(Home / "read", Read("p.WMF"));
-  EXPECT_EQ(test::Elements(FromWmf, "rect").size(), 2u);
-  EXPECT_EQ(test::Elements(FromWmf, "line").size(), 8u);
 }
 
 // The views of the other games: each flag gives its own picture, and choices that do not fit
@@ -93,13 +75,6 @@ TEST_F(RenderCliTest, HighlightDrawsTheWordInRedAndChecksTheIndex) {
   const std::string Red("\x18\0\0\0\x0C\0\0\0\xFF\0\0\0", 12);
   EXPECT_EQ(test::ReadFile(Home / "plain.emf").find(Red), std::string::npos);
   EXPECT_NE(test::ReadFile(Home / "word.emf").find(Red), std::string::npos);
-  const std::string Word = test::ReadFile(Home / "word.emf");
-  const std::string Svg =
-      test::EmfToSvg(Home.Path(), std::vector<std::uint8_t>(Word.begin(), Word.end()));
-  bool RedText = false;
-  for (const std::string& Text : test::Elements(Svg, "text"))
-    RedText = RedText || test::TextAttribute(Text, "fill") == "#FF0000";
-  EXPECT_TRUE(RedText) << "emf2svg sees the highlighted word in red";
 
   const auto Run = RunTool({"render", Game, "-o", Path("none.emf"), "--highlight", "2"});
   EXPECT_EQ(Run.Status, 2);

@@ -6,10 +6,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "support/TempHome.h"
 
@@ -49,19 +49,24 @@ std::string PlacesOfAnotherUser() {
   return Text;
 }
 
+// A scratch home with the XDG folders inside it; the variables are put back afterwards.
 class AppPathsTest : public ::testing::Test {
  protected:
   test::TempHome Home;
   void SetUp() override {
+    for (const char* Name : Names) Kept.push_back(std::getenv(Name) ? std::getenv(Name) : "");
     ::setenv("HOME", (Home / "user").c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", (Home / "config").c_str(), 1);
     ::setenv("XDG_DATA_HOME", (Home / "data").c_str(), 1);
   }
   void TearDown() override {
-    for (const char* Name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"}) ::unsetenv(Name);
-    ::setenv("HOME", Kept.c_str(), 1);
+    for (std::size_t i = 0; i < Kept.size(); ++i)
+      Kept[i].empty() ? ::unsetenv(Names[i]) : ::setenv(Names[i], Kept[i].c_str(), 1);
   }
-  std::string Kept = std::getenv("HOME") ? std::getenv("HOME") : "/root";
+  void UserDirs(const std::string& Text) { test::WriteFile(Home / "config/user-dirs.dirs", Text); }
+  static constexpr const char* Names[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME",
+                                          "VORNICPACK_HOME"};
+  std::vector<std::string> Kept;
 };
 
 TEST_F(AppPathsTest, VornicpackHomeNamesTheOneFolderForEverything) {
@@ -96,55 +101,23 @@ TEST_F(AppPathsTest, TheUsersXdgFoldersWhenTheProgramFolderIsReadOnly) {
                                        "\n" + (Home / "user").string());
 }
 
-// A scratch home folder with XDG_CONFIG_HOME inside it; VORNICPACK_HOME is cleared so that the
-// XDG rules apply, and everything is put back afterwards.
-class InstalledPathsTest : public testing::Test {
- protected:
-  void SetUp() override {
-    Saved = {Get("HOME"), Get("XDG_CONFIG_HOME")};
-    ::unsetenv("VORNICPACK_HOME");
-    ::setenv("HOME", Scratch.Path().c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", (Scratch / "config").c_str(), 1);
-    fs::create_directories(Scratch / "config");
-  }
-  void TearDown() override {
-    Restore("HOME", Saved[0]);
-    Restore("XDG_CONFIG_HOME", Saved[1]);
-  }
-  static std::string Get(const char* Name) {
-    const char* Value = std::getenv(Name);
-    return Value ? Value : "";
-  }
-  static void Restore(const char* Name, const std::string& Value) {
-    if (Value.empty())
-      ::unsetenv(Name);
-    else
-      ::setenv(Name, Value.c_str(), 1);
-  }
-  void UserDirs(const std::string& Text) {
-    test::WriteFile(Scratch / "config/user-dirs.dirs", Text);
-  }
-
-  test::TempHome Scratch;
-  std::array<std::string, 2> Saved;
-};
-
-TEST_F(InstalledPathsTest, AnInstallationIsABinFolderBesideTheDesktopEntry) {
-  fs::create_directories(Scratch / "usr/bin");
-  fs::create_directories(Scratch / "build/bin");
-  fs::create_directories(Scratch / "usr/share/applications");
-  EXPECT_FALSE(AppPaths::InstalledAt(Scratch / "usr/bin"));
-  test::WriteFile(Scratch / "usr/share/applications/vornicpack.desktop", "[Desktop Entry]\n");
-  EXPECT_TRUE(AppPaths::InstalledAt(Scratch / "usr/bin"));
-  EXPECT_FALSE(AppPaths::InstalledAt(Scratch / "build/bin"));
-  EXPECT_FALSE(AppPaths::InstalledAt(Scratch / "usr"));  // not a bin folder
+TEST_F(AppPathsTest, AnInstallationIsABinFolderBesideTheDesktopEntry) {
+  ::unsetenv("VORNICPACK_HOME");
+  fs::create_directories(Home / "usr/bin");
+  fs::create_directories(Home / "build/bin");
+  fs::create_directories(Home / "usr/share/applications");
+  EXPECT_FALSE(AppPaths::InstalledAt(Home / "usr/bin"));
+  test::WriteFile(Home / "usr/share/applications/vornicpack.desktop", "[Desktop Entry]\n");
+  EXPECT_TRUE(AppPaths::InstalledAt(Home / "usr/bin"));
+  EXPECT_FALSE(AppPaths::InstalledAt(Home / "build/bin"));
+  EXPECT_FALSE(AppPaths::InstalledAt(Home / "usr"));  // not a bin folder
   // The tests themselves run from a build folder.
   EXPECT_FALSE(AppPaths::Installed());
 }
 
-TEST_F(InstalledPathsTest, TheDocumentsFolderFollowsUserDirs) {
+TEST_F(AppPathsTest, TheDocumentsFolderFollowsUserDirs) {
   struct Case {
-    const char* UserDirs;
+    std::string UserDirs;
     const char* MakeFolder;
     const char* Expected;  // under the scratch home
   };
@@ -154,21 +127,18 @@ TEST_F(InstalledPathsTest, TheDocumentsFolderFollowsUserDirs) {
       {"XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n", "Dokumente", "Dokumente"},  // localised
       {"# comment\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n", nullptr, ""},    // named but missing
       {"XDG_DOCUMENTS_DIR=\"$HOME/\"\n", "Documents", "Documents"},           // switched off
+      {"XDG_DOCUMENTS_DIR=\"" + (Home / "user/papers").string() + "\"\n", "papers", "papers"},
   };
+  ::unsetenv("VORNICPACK_HOME");
+  fs::create_directories(Home / "config");
+  fs::create_directories(Home / "user");
   for (const Case& Each : Cases) {
-    fs::remove_all(Scratch / "Documents");
-    fs::remove_all(Scratch / "Dokumente");
+    for (const char* Name : {"Documents", "Dokumente"}) fs::remove_all(Home / "user" / Name);
     UserDirs(Each.UserDirs);
-    if (Each.MakeFolder) fs::create_directories(Scratch / Each.MakeFolder);
-    const fs::path Want = *Each.Expected ? Scratch / Each.Expected : Scratch.Path();
+    if (Each.MakeFolder) fs::create_directories(Home / "user" / Each.MakeFolder);
+    const fs::path Want = *Each.Expected ? Home / "user" / Each.Expected : Home / "user";
     EXPECT_EQ(AppPaths::DocumentsFolder(), Want) << Each.UserDirs;
   }
-}
-
-TEST_F(InstalledPathsTest, AnAbsoluteDocumentsFolderIsTakenAsWritten) {
-  fs::create_directories(Scratch / "papers");
-  UserDirs("XDG_DOCUMENTS_DIR=\"" + (Scratch / "papers").string() + "\"\n");
-  EXPECT_EQ(AppPaths::DocumentsFolder(), Scratch / "papers");
 }
 
 }  // namespace

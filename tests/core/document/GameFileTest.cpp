@@ -5,14 +5,12 @@
 #include "base/DocumentError.h"
 #include "document/GameFile.h"
 #include "document/TVornicGame.h"
-#include "support/ScriptedUserInterface.h"
-#include "support/TempHome.h"
+#include "support/DocumentTest.h"
 
 namespace vornic {
 namespace {
 
 using test::ReadFile;
-using test::TempHome;
 using test::WriteFile;
 
 std::string Bytes(std::initializer_list<int> Values) {
@@ -29,13 +27,7 @@ const std::string CatFile = Bytes({0x0A, 0, 0, 0}) + "VornicGame" +
                             std::string(6, '\x19') + "CAT\x19" +
                             Bytes({0x65, 0x65, 0x66, 0x65, 0x67, 0x65, 0x0D, 0x0A});
 
-class GameFileTest : public ::testing::Test {
- protected:
-  TempHome Home;
-  test::ScriptedUserInterface Ui;
-  TVornicGame Game;
-  void SetUp() override { Game.Init("VornicGame", &Ui); }
-};
+using GameFileTest = test::DocumentTest;
 
 TEST_F(GameFileTest, CatExampleIsWrittenByteForByte) {
   ASSERT_EQ(CatFile.size(), 79u);

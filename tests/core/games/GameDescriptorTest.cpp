@@ -30,12 +30,6 @@ class GameDescriptorTest : public ::testing::TestWithParam<GameInfo> {
   }
 };
 
-TEST_P(GameDescriptorTest, ItsRowOfTheTableNamesIt) {
-  const GameDescriptor& Descriptor = *GetParam().Descriptor;
-  EXPECT_EQ(Descriptor.Info().Tag, GetParam().Tag);
-  EXPECT_EQ(FindDescriptor(GetParam().TypeName), &Descriptor);
-}
-
 TEST_P(GameDescriptorTest, TheDrawnPictureHasTheDescribedSizeAndTheDocumentStays) {
   const GameDescriptor& Descriptor = Built();
   const std::string Grid = Game.Grid;

@@ -61,17 +61,11 @@ class JumbleDrawingTest : public DrawingTest<JumbleBuilder, JumbleDrawing> {
 TEST_F(JumbleDrawingTest, HintBoxesHideVerticalGridLinesButNotHorizontalOnes) {
   const PictureRaster Picture = Drawn(false);
   EXPECT_EQ(Game.MetaFile.Height(), 53);
-  EXPECT_EQ(Picture.At(163, 30), clGray);  // shadow band right of the frame
-  EXPECT_EQ(Picture.At(2, 51), PictureRaster::Unpainted);
-  EXPECT_EQ(Picture.At(161, 40), LineC);    // frame
-  EXPECT_EQ(Picture.At(40, 40), Back);      // an answer cell
   EXPECT_EQ(Picture.At(49, 5), LineC);      // vertical line between answer cells
   EXPECT_EQ(Picture.At(17, 5), MarkBack);   // inside THE's box: hidden
   EXPECT_EQ(Picture.At(113, 5), MarkBack);  // inside ON's box (columns 6 to 8)
   EXPECT_EQ(Picture.At(113, 20), LineC);    // row 2's box ends before column 8
   EXPECT_EQ(Picture.At(90, 17), LineC);     // horizontal lines lie over the boxes
-  EXPECT_EQ(Picture.At(129, 8), LineC);     // the box's right edge
-  EXPECT_EQ(Picture.At(130, 8), Back);
 }
 
 TEST_F(JumbleDrawingTest, MixedLettersSitInTheirBoxesAndTheSolutionInTheAnswerCells) {
@@ -128,12 +122,8 @@ TEST_F(LostLettersDrawingTest, TwoBlocksWithSpacesHighlightedAndAStripBetween) {
   EXPECT_EQ(Game.MetaFile.Height(), 74);
   EXPECT_EQ(Draw.BlockOffset(), 37);
   for (int Y : {5, 21, 5 + 37, 21 + 37}) EXPECT_EQ(Picture.At(88, Y), MarkBack) << Y;
-  EXPECT_EQ(Picture.At(8, 5), Back);
-  EXPECT_EQ(Picture.At(50, 33), LineC);  // bottom edge of the mixed block
-  EXPECT_EQ(Picture.At(50, 38), LineC);  // top edge of the answer block
   for (int Y = 34; Y <= 37; ++Y) EXPECT_EQ(Picture.At(17, Y), Back) << "lines skip the strip";
   EXPECT_EQ(Picture.At(88, 17), LineC);  // drawn over the highlighted cells
-  EXPECT_EQ(Picture.At(99, 35), clGray);
 }
 
 TEST_F(LostLettersDrawingTest, MixedLettersAboveAndTheSolutionInTheAnswerBlock) {

@@ -53,7 +53,7 @@ std::vector<Record> RecordsOf(const Bytes& Data, std::uint32_t Type) {
 }
 
 constexpr std::uint32_t EmrHeader = 1, EmrEof = 14, EmrSelectObject = 37, EmrDeleteObject = 40,
-                        EmrExtCreateFont = 82, EmrExtTextOutW = 84, EmrExtCreatePen = 95;
+                        EmrExtCreateFont = 82, EmrExtCreatePen = 95;
 
 // A 5 x 5 grid with CAT across row 3 from column 2.
 class EmfWriterTest : public test::DocumentTest {
@@ -100,27 +100,6 @@ TEST_F(EmfWriterTest, HeaderRecordsAndObjectsAreWellFormed) {
     }
   }
   EXPECT_TRUE(Alive.empty()) << Alive.size() << " objects never deleted";
-}
-
-TEST_F(EmfWriterTest, LettersAreOneTextWithAnAdvancePerCharacterInTheDocumentsFont) {
-  const Bytes Data = WriteEmf(Game.MetaFile);
-  const auto Fonts = RecordsOf(Data, EmrExtCreateFont);
-  ASSERT_EQ(Fonts.size(), 1u);
-  EXPECT_EQ(Fonts[0].Size, 12u + 92u);
-  const std::size_t Logical = Fonts[0].At + 12;
-  EXPECT_EQ(I32(Data, Logical), -13);
-  EXPECT_EQ(I32(Data, Logical + 16), 700);
-  EXPECT_EQ(Data[Logical + 23], 238);
-  EXPECT_EQ(Utf16(Data, Logical + 28, 11), u"Courier New");
-  const auto Texts = RecordsOf(Data, EmrExtTextOutW);
-  ASSERT_EQ(Texts.size(), 1u);
-  const std::size_t Text = Texts[0].At + 36;  // the EMRTEXT after bounds, mode and scales
-  EXPECT_EQ(I32(Data, Text), 21);             // cell (2, 3)
-  EXPECT_EQ(I32(Data, Text + 4), 34);
-  ASSERT_EQ(U32(Data, Text + 8), 5u);
-  EXPECT_EQ(Utf16(Data, Texts[0].At + U32(Data, Text + 12), 5), u"C A T");
-  for (std::uint32_t i = 0; i < 5; ++i)
-    EXPECT_EQ(U32(Data, Texts[0].At + U32(Data, Text + 36) + 4 * i), 8u);
 }
 
 TEST_F(EmfWriterTest, Emf2svgSeesShadowFrameGridAndLettersWhereTheyWereDrawn) {

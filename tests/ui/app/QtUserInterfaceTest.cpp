@@ -40,7 +40,6 @@ class QtUserInterfaceTest : public QObject {
                              << QStringList{"Enhanced Windows Meta File (*.emf)",
                                             "PNG image (*.png)"};
     QTest::newRow("odd part dropped") << "A (*.a)|*.a|B" << QStringList{"A (*.a)"};
-    QTest::newRow("empty") << "" << QStringList{};
   }
   void filtersBecomeQtNameFilters() {
     QFETCH(QString, Filter);

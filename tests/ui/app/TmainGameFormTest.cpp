@@ -6,18 +6,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMenuBar>
-#include <QPointer>
-#include <QScreen>
 #include <QtTest>
 #include <memory>
 
 #include "support/GameFiles.h"
-#include "support/ModalAnswer.h"
-#include "support/ScriptedPrompts.h"
-#include "support/ScriptedUserInterface.h"
-#include "support/TempHome.h"
 #include "support/Typing.h"
+#include "support/WindowHarness.h"
 #include "ui/app/FileAssociation.h"
 #include "ui/app/TmainGameForm.h"
 #include "ui/games/GameWindows.h"
@@ -46,13 +40,6 @@ QStringList Texts(const QList<QAction*>& Actions) {
   return Result;
 }
 
-QStringList VisibleTexts(const QList<QAction*>& Actions) {
-  QStringList Result;
-  for (QAction* Action : Actions)
-    if (Action->isVisible()) Result << Action->text();
-  return Result;
-}
-
 void MakeModified(TGameForm* Form, const QString& Word) {
   auto* Window = qobject_cast<ui::TVornicForm*>(Form);
   QVERIFY(Window);
@@ -63,18 +50,15 @@ void MakeModified(TGameForm* Form, const QString& Word) {
 
 }  // namespace
 
-class TmainGameFormTest : public QObject {
+class TmainGameFormTest : public QObject, test::WindowHarness {
   Q_OBJECT
 
-  std::unique_ptr<test::TempHome> Home;
-  std::unique_ptr<test::ScriptedUserInterface> Ui;
-  test::ScriptedPrompts Prompts;
   std::unique_ptr<TmainGameForm> Main;
   ui::GameWindowFactory KeptMazeWindow;
 
   TmainGameForm::Options Options() {
     TmainGameForm::Options Start;
-    Start.Answer = {Ui.get(), &Prompts};
+    Start.Answer = Answer();
     Start.Associate = false;
     return Start;
   }
@@ -83,18 +67,12 @@ class TmainGameFormTest : public QObject {
     Main->show();
     QVERIFY(QTest::qWaitForWindowExposed(Main.get()));
   }
-  QString Path(const std::string& Name) const {
-    return QString::fromStdString((Home->Path() / Name).string());
-  }
   std::string File(const std::string& Name) const { return (Home->Path() / Name).string(); }
-  QStringList BarTexts() const { return VisibleTexts(Main->menuBar()->actions()); }
 
  private slots:
   void init() {
-    Home = std::make_unique<test::TempHome>();
+    Start();
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString((Home->Path() / "data").string()));
-    Ui = std::make_unique<test::ScriptedUserInterface>();
-    Prompts = test::ScriptedPrompts();
     KeptMazeWindow = ui::ReplaceGameWindow(
         2, [](const ui::Answerers& Answer) { return new StandInMazeForm(Answer); });
   }
@@ -103,11 +81,8 @@ class TmainGameFormTest : public QObject {
     if (Main)
       for (TGameForm* Form : Main->GameWindows()) Form->Game.Modified = false;
     Main.reset();
-    QCOMPARE(Prompts.Unscripted, 0);
     QVERIFY(Ui->Answers.empty());
-    Ui.reset();
-    Home.reset();
-    QVERIFY(test::NoWindowLeft());
+    Finish();
   }
 
   void openGameCreatesTheWindowOfTheFilesGameOrTellsWhyNot() {
@@ -286,6 +261,44 @@ class TmainGameFormTest : public QObject {
     QVERIFY(Main->close());
     Show(Options());
     QCOMPARE(Main->size(), QSize(620, 450));
+  }
+
+  // The desktop's file type, icon and program entry for game files.
+  void writesTheTypeTheIconAndAnEntryThatOpensFiles() {
+    const ui::FileAssociation Association(Home->Path() / "share");
+    QVERIFY(Association.Ensure("/opt/vornic/vornicpack"));
+    const std::string Mime = test::ReadFile(Association.MimePackageFile());
+    QVERIFY(Mime.find("<glob pattern=\"*.gm\"/>") != std::string::npos);
+    QVERIFY(Mime.find("type=\"application/x-vornic-game\"") != std::string::npos);
+    QVERIFY(Mime.find("<comment>Vornic Game Files</comment>") != std::string::npos);
+    QVERIFY(!QImage(QString::fromStdString(Association.IconFile().string())).isNull());
+    const std::string Entry = test::ReadFile(Association.DesktopEntryFile());
+    QVERIFY(Entry.starts_with("[Desktop Entry]\n"));
+    QVERIFY(Entry.find("\nExec=\"/opt/vornic/vornicpack\" %f\n") != std::string::npos);
+    QVERIFY(Entry.find("\nMimeType=application/x-vornic-game;\n") != std::string::npos);
+    QVERIFY(Entry.find("\nIcon=" + Association.IconFile().string() + "\n") != std::string::npos);
+  }
+
+  void programPathsAreQuotedAndEscaped_data() {
+    QTest::addColumn<QString>("Program");
+    QTest::addColumn<QString>("Exec");
+    QTest::newRow("blank") << "/home/a b/vornicpack"
+                           << R"("/home/a b/vornicpack" %f)";
+    QTest::newRow("quote and dollar") << R"(/x/"q"$HOME/v)"
+                                      << R"("/x/\\"q\\"\\$HOME/v" %f)";
+    QTest::newRow("backslash") << R"(/x\y/v)"
+                               << R"("/x\\\\y/v" %f)";
+    QTest::newRow("percent") << "/100%/v"
+                             << R"("/100%%/v" %f)";
+  }
+  void programPathsAreQuotedAndEscaped() {
+    QFETCH(QString, Program);
+    QFETCH(QString, Exec);
+    QCOMPARE(QString::fromStdString(ui::FileAssociation::ExecLine(Program.toStdString())), Exec);
+    // What is written is read back as pointing at the same program.
+    const ui::FileAssociation Association(Home->Path() / "share");
+    Association.Write(Program.toStdString());
+    QVERIFY(Association.PointsAt(Program.toStdString()));
   }
 };
 

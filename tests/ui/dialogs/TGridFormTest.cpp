@@ -184,6 +184,21 @@ class TGridFormTest : public QObject {
     QCOMPARE(Game->Settings.LanguageName(), std::string("\xD0\xF3\xF1\xF1\xEA\xE8\xE9"));
     QCOMPARE(Game->Letters, std::string("\xC0\xC1\xC2"));  // АБВ in Windows-1251
   }
+
+  void theLanguageDialogTakesBothLinesOnEnter() {
+    ui::TLangForm Form(nullptr, &Prompts);
+    test::ModalAnswer Typist([](QWidget* Window) {
+      auto* Lang = qobject_cast<ui::TLangForm*>(Window);
+      QVERIFY(Lang);
+      test::TypeText(Lang->Edit1, " Polski ");
+      test::TypeText(Lang->Edit2, "ąę ");
+      QTest::keyClick(Lang->Edit2, Qt::Key_Return);  // Enter is the default button
+    });
+    QCOMPARE(Form.exec(), int(QDialog::Accepted));
+    QVERIFY(Typist.Done());
+    QCOMPARE(Form.SetName(), QString("Polski"));
+    QCOMPARE(Form.Characters(), QString("ąę "));
+  }
 };
 
 QTEST_MAIN(TGridFormTest)

@@ -2,7 +2,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,14 +10,9 @@
 #include <memory>
 
 #include "base/RandomGenerator.h"
-#include "support/ModalAnswer.h"
-#include "support/ScriptedPrompts.h"
-#include "support/ScriptedUserInterface.h"
-#include "support/TempHome.h"
 #include "support/Typing.h"
-#include "ui/dialogs/ColorComboBox.h"
+#include "support/WindowHarness.h"
 #include "ui/dialogs/SpinEdit.h"
-#include "ui/dialogs/TGridForm.h"
 #include "ui/games/GameWindows.h"
 #include "ui/games/TPreviewImage.h"
 #include "ui/games/jumble/TJumbleForm.h"
@@ -28,16 +22,12 @@ using namespace vornic;
 using ui::TJumbleForm;
 using ui::TLostLettersForm;
 
-class TTextGameFormsTest : public QObject {
+class TTextGameFormsTest : public QObject, test::WindowHarness {
   Q_OBJECT
-
-  std::unique_ptr<test::TempHome> Home;
-  std::unique_ptr<test::ScriptedUserInterface> Ui;
-  test::ScriptedPrompts Prompts;
 
   template <typename Window>
   std::unique_ptr<Window> Make() {
-    auto Made = std::make_unique<Window>(ui::Answerers{Ui.get(), &Prompts});
+    auto Made = std::make_unique<Window>(Answer());
     Made->resize(600, 450);
     Made->show();
     return Made;
@@ -47,31 +37,13 @@ class TTextGameFormsTest : public QObject {
     test::TypeText(Form.PathEdit, Text);
     QTest::keyClick(Form.PathEdit, Qt::Key_Return);
   }
-  // OK in the grid settings with the size group hidden, after Change.
-  static void GridSettingsOk(ui::TTextGameForm& Form, std::function<void(ui::TGridForm&)> Change) {
-    test::ModalAnswer Answer([&](QWidget* Window) {
-      auto* Dialog = qobject_cast<ui::TGridForm*>(Window);
-      QVERIFY(Dialog && Dialog->SizeGroup->isHidden() && Dialog->LanguageGroup->isHidden());
-      Change(*Dialog);
-      Dialog->OkButton->click();
-    });
-    Form.GridSettings1->trigger();
-    QVERIFY(Answer.Done());
-  }
 
  private slots:
   void init() {
-    Home = std::make_unique<test::TempHome>();
-    Ui = std::make_unique<test::ScriptedUserInterface>();
-    Prompts = test::ScriptedPrompts();
+    Start();
     RandomGenerator::Seed(99);
   }
-  void cleanup() {
-    QCOMPARE(Prompts.Unscripted, 0);
-    Ui.reset();
-    Home.reset();
-    QVERIFY(test::NoWindowLeft());
-  }
+  void cleanup() { Finish(); }
 
   void jumbleBuildsSavesReopensAndCopies() {
     QVERIFY(ui::HasGameWindow(4));
@@ -140,21 +112,6 @@ class TTextGameFormsTest : public QObject {
     Form->Game.Modified = false;
   }
 
-  // One and two rows lie below the dialog's own minimum size: OK keeps them and redraws.
-  void jumbleGridSettingsKeepAOneOrTwoRowPuzzle() {
-    auto Form = Make<TJumbleForm>();
-    for (const QString Text : {"ELEPHANT", "ELEPHANT MOUSE"}) {
-      Enter(*Form, Text);
-      const auto Words = Form->Game.Words.Items();
-      GridSettingsOk(*Form,
-                     [](ui::TGridForm& Dialog) { Dialog.ColorComboBox6->SetColor(0x00FF00); });
-      QCOMPARE(Form->Game.Words.Items(), Words);
-      const QImage& Shown = Form->Image1->Bitmap();
-      QCOMPARE(Shown.pixelColor(Shown.width() / 2 - 30, Shown.height() / 2 - 4), QColor(Qt::green));
-    }
-    Form->Game.Modified = false;
-  }
-
   // The line count rebuilds at once; an open into a window showing another count gives the
   // stored mixing unmodified, the padded text and the two blocks; New keeps the count.
   void lostLettersRebuildReopenCopyAndNew() {
@@ -187,17 +144,6 @@ class TTextGameFormsTest : public QObject {
     Form->New1->trigger();
     QCOMPARE(Form->SpinEdit1->value(), 4);
     QVERIFY(Form->PathEdit->text().isEmpty() && Form->Game.Words.empty());
-  }
-
-  void lostLettersGridSettingsKeepAWidePuzzle() {
-    auto Form = Make<TLostLettersForm>();
-    Enter(*Form, QString(120, 'X'));
-    const std::string Grid = Form->Game.Grid;
-    GridSettingsOk(*Form, [](ui::TGridForm&) {});
-    QCOMPARE(int(Form->Game.Settings.Cols), 60);
-    QCOMPARE(Form->Game.Grid, Grid);
-    QCOMPARE(Form->Game.MetaFile.Height(), 2 * 32 + 10);
-    Form->Game.Modified = false;
   }
 };
 

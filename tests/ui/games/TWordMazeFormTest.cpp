@@ -1,59 +1,27 @@
 #include <QAction>
-#include <QClipboard>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
-#include <memory>
 
 #include "base/EmptyChar.h"
-#include "base/RandomGenerator.h"
 #include "support/GameFiles.h"
-#include "support/ModalAnswer.h"
-#include "support/ScriptedPrompts.h"
-#include "support/ScriptedUserInterface.h"
-#include "support/TempHome.h"
 #include "support/Typing.h"
-#include "ui/dialogs/TGridForm.h"
+#include "support/WindowHarness.h"
 #include "ui/games/TPreviewImage.h"
 #include "ui/games/maze/TWordMazeForm.h"
 
 using namespace vornic;
 using ui::TWordMazeForm;
 
-namespace {
+using test::Items;
+using test::RedPixels;
 
-QStringList Items(const QListWidget* Box) {
-  QStringList Texts;
-  for (int Row = 0; Row < Box->count(); ++Row) Texts << Box->item(Row)->text();
-  return Texts;
-}
-
-// Pixels of the preview in the highlight colour.
-int RedPixels(const QImage& Image) {
-  int Count = 0;
-  for (int Y = 0; Y < Image.height(); ++Y)
-    for (int X = 0; X < Image.width(); ++X) {
-      const QColor C = Image.pixelColor(X, Y);
-      if (C.red() > 160 && C.green() < 90 && C.blue() < 90) ++Count;
-    }
-  return Count;
-}
-
-}  // namespace
-
-class TWordMazeFormTest : public QObject {
+class TWordMazeFormTest : public QObject, test::FormHarness<TWordMazeForm> {
   Q_OBJECT
 
-  std::unique_ptr<test::TempHome> Home;
-  std::unique_ptr<test::ScriptedUserInterface> Ui;
-  test::ScriptedPrompts Prompts;
-  std::unique_ptr<TWordMazeForm> Form;
-
-  ui::Answerers Answer() { return {Ui.get(), &Prompts}; }
   // Types the phrase and the word lines as a user would.
   void Type(const QString& Phrase, const QStringList& Lines) {
     test::TypeText(Form->edtFrase, Phrase);
@@ -75,23 +43,8 @@ class TWordMazeFormTest : public QObject {
   }
 
  private slots:
-  void init() {
-    Home = std::make_unique<test::TempHome>();
-    Ui = std::make_unique<test::ScriptedUserInterface>();
-    Prompts = test::ScriptedPrompts();
-    Form = std::make_unique<TWordMazeForm>(Answer());
-    Form->resize(560, 460);
-    Form->show();
-    RandomGenerator::Seed(77);
-  }
-  void cleanup() {
-    QCOMPARE(Prompts.Unscripted, 0);
-    Form->Game.Modified = false;
-    Form.reset();
-    Ui.reset();
-    Home.reset();
-    QVERIFY(test::NoWindowLeft());
-  }
+  void init() { Start(560, 460, 77); }
+  void cleanup() { Finish(); }
 
   void thirtyLettersOfferFourSizesAndAClickCleansTheList() {
     QCOMPARE(Form->windowTitle(), QString("WordMaze - Untitled.gm"));
@@ -148,12 +101,6 @@ class TWordMazeFormTest : public QObject {
     QVERIFY(Form->WordLines().isEmpty());
   }
 
-  void copyWordsPutsThePhraseAnEmptyLineAndTheSortedWords() {
-    Type("TITLE", {"PEAR", "APPLE"});
-    test::FindAction(*Form, "CopyWords1")->trigger();
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString("TITLE\r\n\r\nAPPLE\r\nPEAR\r\n"));
-  }
-
   void refusedTextAndAFailedBuildAreTold() {
     Type("AB", {"CDEFGHI"});
     // Pasted: a tab, which would become a cell of the word.
@@ -183,21 +130,7 @@ class TWordMazeFormTest : public QObject {
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
   }
 
-  void gridSettingsHideSizeCellsAndLanguage() {
-    test::ModalAnswer Dialog([](QWidget* Window) {
-      auto* Grid = qobject_cast<ui::TGridForm*>(Window);
-      QVERIFY(Grid);
-      QVERIFY(Grid->SizeGroup->isHidden());
-      QVERIFY(Grid->CellsGroup->isHidden());
-      QVERIFY(Grid->LanguageGroup->isHidden());
-      QVERIFY(!Grid->ColorGroup->isHidden());
-      Grid->CancelButton->click();
-    });
-    test::FindAction(*Form, "GridSettings1")->trigger();
-    QVERIFY(Dialog.Done());
-  }
-
-  void buildSaveReopenAndExport() {
+  void buildSaveAndReopen() {
     Type("MAZE", {"ONE", "TWO", "THREE", "FOUR", "FIVE", "SIX", "NINE"});  // 30 letters
     ClickSize("5 x 6");
     QTest::mouseDClick(
@@ -217,10 +150,6 @@ class TWordMazeFormTest : public QObject {
     QCOMPARE(Second.SizeListBox->currentItem()->text(), QString("5 x 6"));
     QCOMPARE(Second.Game.Grid, Form->Game.Grid);
     QVERIFY(Second.Button1->isEnabled());
-    const auto Emf = *Home / "numbers.emf";
-    Ui->SaveReplies.push_back(Emf.string());
-    test::FindAction(Second, "Savetofile1")->trigger();
-    QCOMPARE(test::ReadFile(Emf).substr(0, 4), std::string("\x01\0\0\0", 4));
     QVERIFY(Ui->Messages.empty());
   }
 };

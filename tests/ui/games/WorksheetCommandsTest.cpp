@@ -5,27 +5,18 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QtTest>
-#include <memory>
 
 #include "support/GameFiles.h"
-#include "support/ModalAnswer.h"
 #include "support/Poppler.h"
-#include "support/ScriptedPrompts.h"
-#include "support/ScriptedUserInterface.h"
-#include "support/TempHome.h"
+#include "support/WindowHarness.h"
 #include "ui/dialogs/TWorksheetForm.h"
 #include "ui/games/WorksheetCommands.h"
 #include "ui/games/wordsearch/TVornicForm.h"
 
 using namespace vornic;
 
-class WorksheetCommandsTest : public QObject {
+class WorksheetCommandsTest : public QObject, test::FormHarness<ui::TVornicForm> {
   Q_OBJECT
-
-  std::unique_ptr<test::TempHome> Home;
-  std::unique_ptr<test::ScriptedUserInterface> Ui;
-  test::ScriptedPrompts Prompts;
-  std::unique_ptr<ui::TVornicForm> Form;
 
   std::string Path(const char* Name) const { return (*Home / Name).string(); }
   // Answers the options dialog with the paper and answer-key choice, then runs Command.
@@ -42,20 +33,11 @@ class WorksheetCommandsTest : public QObject {
 
  private slots:
   void init() {
-    Home = std::make_unique<test::TempHome>();
-    Ui = std::make_unique<test::ScriptedUserInterface>();
-    Form = std::make_unique<ui::TVornicForm>(ui::Answerers{Ui.get(), &Prompts});
-    Form->show();
+    Start(640, 480, 1);
     test::WriteGameFile(*Home / "animals.gm", "VornicGame", 6, 3, {"CAT", "DOG", "COW"});
     QVERIFY(Form->OpenVornicG(Path("animals.gm")));
   }
-  void cleanup() {
-    Form->Game.Modified = false;
-    Form.reset();
-    Ui.reset();
-    Home.reset();
-    QVERIFY(test::NoWindowLeft());
-  }
+  void cleanup() { Finish(); }
 
   void printsThePuzzlePageToThePrinterAndRemembersTheChoices() {
     const std::string Pdf = Path("printed.pdf");

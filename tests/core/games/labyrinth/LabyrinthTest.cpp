@@ -8,17 +8,26 @@
 #include <variant>
 #include <vector>
 
+#include "base/CodePage.h"
 #include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "games/labyrinth/LabyrinthBuilder.h"
 #include "games/labyrinth/LabyrinthDrawing.h"
 #include "games/labyrinth/LabyrinthEntry.h"
+#include "games/labyrinth/LabyrinthInput.h"
 #include "support/TempHome.h"
 
 namespace vornic {
 namespace {
 
 using Result = LabyrinthBuilder::Result;
+
+// 150 letters: as many as the cells of the default 15 x 10 grid.
+const std::string Text150 = [] {
+  std::string Text;
+  for (int i = 0; i < 150; ++i) Text += static_cast<char>('A' + (i * 7) % 26);
+  return Text;
+}();
 
 bool OnBorder(GridCell Cell, int W, int H) {
   return Cell.X == 1 || Cell.Y == 1 || Cell.X == W || Cell.Y == H;
@@ -143,6 +152,63 @@ TEST_F(LabyrinthBuilderTest, NothingIsBuiltFromAnEmptyTextOrOneWithAControlChara
   EXPECT_EQ(Game.Words[0], std::string("KEEP") + EmptyChar);
 }
 
+TEST_F(LabyrinthBuilderTest, TheTryThatLaidTheMainPathWithTheFewestFreeCellsStands) {
+  int KeptAnEarlierTry = 0;
+  for (std::uint64_t Seed = 1; Seed <= 3; ++Seed) {
+    RandomGenerator::Seed(Seed);
+    // On 50 x 50 many tries lay no main path and few fill the grid.
+    const Result Outcome = Build(Text150, 50, 50);
+    std::vector<int> Laid;  // the free cells of the tries that laid the main path
+    std::copy_if(Builder.FreeCellsPerTry().begin(), Builder.FreeCellsPerTry().end(),
+                 std::back_inserter(Laid), [](int Free) { return Free >= 0; });
+    ASSERT_FALSE(Laid.empty());
+    const int Fewest = *std::min_element(Laid.begin(), Laid.end());
+    EXPECT_EQ(Outcome, Fewest == 0 ? Result::Full : Result::NotFull);
+    EXPECT_EQ(std::count(Game.Grid.begin(), Game.Grid.end(), EmptyChar), Fewest);
+    KeptAnEarlierTry += Laid.back() != Fewest;
+    // The kept try is whole: its entries, grid and start cell belong together.
+    EXPECT_EQ(StartCellFromDocument(Game), Builder.StartCell());
+    for (const std::string& Bytes : Game.Words) {
+      const LabyrinthEntry Entry = LabyrinthEntry::Parse(Bytes);
+      for (std::size_t k = 0; k < Entry.Cells.size(); ++k)
+        EXPECT_EQ(Game.GetCell(Entry.Cells[k].X, Entry.Cells[k].Y), Entry.Item[k]);
+    }
+  }
+  EXPECT_GT(KeptAnEarlierTry, 0) << "the last try was always the best: the rule went untested";
+}
+
+TEST_F(LabyrinthBuilderTest, NoPathIsToldOnlyWhenNoTryLaidTheMainPath) {
+  RandomGenerator::Seed(2);
+  // As many letters as cells: a random walk never covers the grid from border to border.
+  EXPECT_EQ(Build(Text150, 15, 10), Result::NoMainPath);
+  EXPECT_EQ(Builder.FreeCellsPerTry(), std::vector<int>(LabyrinthBuilder::MaxTries, -1));
+  EXPECT_TRUE(Game.Words.empty());
+  EXPECT_EQ(LabyrinthNoPathMessage(150, 15, 10),
+            "The text of 150 letters found no path from border to border in the 15 x 10 grid. "
+            "Use a shorter text or a larger grid.");
+}
+
+TEST_F(LabyrinthBuilderTest, TheStartIsAnyBorderCellAlikeAndNeverAnInnerOne) {
+  Game.SetSize(4, 3);
+  std::map<std::pair<int, int>, int> Starts;
+  RandomGenerator::Seed(5);
+  for (int i = 0; i < 1000; ++i) {
+    ASSERT_TRUE(Builder.LayMainPath("Q", Game));
+    ++Starts[{Builder.StartCell().X, Builder.StartCell().Y}];
+  }
+  ASSERT_EQ(Starts.size(), 10u);
+  EXPECT_EQ(Starts.count({2, 2}) + Starts.count({3, 2}), 0u);
+  for (const auto& [Cell, Count] : Starts) EXPECT_NEAR(Count, 100, 40);
+}
+
+TEST(ReadLabyrinthText, RefusesAnEmptyTextAndCharactersThePuzzleCannotHold) {
+  const CodePage& Latin = CodePage::ForCharset(0);
+  EXPECT_EQ(ReadLabyrinthText(Latin, "follow me").Bytes, "FOLLOW ME");
+  EXPECT_NE(ReadLabyrinthText(Latin, "").Refusal.find("empty"), std::string::npos);
+  EXPECT_NE(ReadLabyrinthText(Latin, "a\x01").Refusal.find("U+0001"), std::string::npos);
+  EXPECT_NE(ReadLabyrinthText(Latin, "\xCE\xB1").Refusal.find("\xCE\xB1"), std::string::npos);
+}
+
 TEST(LabyrinthEntry, ReadsWhatItWritesAndToleratesDamage) {
   const std::string Bytes = LabyrinthEntry::Encode({{1, 2}, {2, 2}, {2, 3}}, 17);
   const LabyrinthEntry Entry = LabyrinthEntry::Parse(std::string("ABC") + EmptyChar + Bytes);
@@ -158,38 +224,23 @@ TEST(LabyrinthEntry, ReadsWhatItWritesAndToleratesDamage) {
   EXPECT_TRUE(LabyrinthEntry::Parse("NOSEPARATOR").Cells.empty());
 }
 
-constexpr TColor Lines = 0x112233, Back = 0x445566, Letters = 0x778899;
-
-// The recording as a sequence of layers: what was drawn, in which colour, in order.
-struct Layer {
-  enum Kind { Line, Fill, Text } What;
-  TColor Color;
-  std::u32string Characters;
-  TPoint At;
-  bool Transparent = false;
+// What the recording draws: word lines (two-unit pens) by colour, and filled cells.
+struct Drawn {
+  std::map<TColor, int> Lines;
+  int Fills = 0;
 };
 
-std::vector<Layer> Play(const TDrawMetaFile& Picture) {
-  std::vector<Layer> Layers;
+Drawn Play(const TDrawMetaFile& Picture) {
+  Drawn Seen;
   TPen Pen;
-  TBrush Brush;
-  TFont Font;
   for (const DrawOperation& Operation : Picture.Operations()) {
     if (const auto* P = std::get_if<draw::SelectPen>(&Operation)) Pen = P->Pen;
-    if (const auto* B = std::get_if<draw::SelectBrush>(&Operation)) Brush = B->Brush;
-    if (const auto* F = std::get_if<draw::SelectFont>(&Operation)) Font = F->Font;
-    if (const auto* L = std::get_if<draw::LineTo>(&Operation)) {
-      if (Pen.Width == 2) Layers.push_back({Layer::Line, Pen.Color, {}, L->To});
-    }
-    if (std::holds_alternative<draw::Polyline>(Operation) && Pen.Width == 2)
-      Layers.push_back({Layer::Line, Pen.Color, {}, {}});
-    if (const auto* R = std::get_if<draw::FillRect>(&Operation))
-      Layers.push_back({Layer::Fill, Brush.Color, {}, {R->Left, R->Top}});
-    if (const auto* T = std::get_if<draw::Text>(&Operation))
-      Layers.push_back(
-          {Layer::Text, Font.Color, T->Characters, T->At, Brush.Style == TBrushStyle::Clear});
+    const bool Line = std::holds_alternative<draw::LineTo>(Operation) ||
+                      std::holds_alternative<draw::Polyline>(Operation);
+    if (Line && Pen.Width == 2) ++Seen.Lines[Pen.Color];
+    Seen.Fills += std::holds_alternative<draw::FillRect>(Operation);
   }
-  return Layers;
+  return Seen;
 }
 
 class LabyrinthDrawingTest : public ::testing::Test {
@@ -200,9 +251,6 @@ class LabyrinthDrawingTest : public ::testing::Test {
 
   void SetUp() override {
     Game.Init("WordLabirint", nullptr);
-    Game.Settings.LineColor = Lines;
-    Game.Settings.BackColor = Back;
-    Game.Settings.FontColor = Letters;
     Game.SetSize(15, 10);
     Game.ClearGrid();
     Game.ResizeImage();
@@ -221,7 +269,7 @@ TEST_F(LabyrinthDrawingTest, AnOpenedFileGivesTheStartCellFromEntryZero) {
   Game.AddWord("ABC", "");
   EXPECT_FALSE(StartCellFromDocument(Game).has_value());
   DoPaint(Game, LabyrinthView::All(), StartCellFromDocument(Game));
-  for (const Layer& L : Play(Game.MetaFile)) EXPECT_NE(L.What, Layer::Fill);
+  EXPECT_EQ(Play(Game.MetaFile).Fills, 0);
   Game.ClearGrid();
   Game.AddWord("ABC", PathBytes(16, 1) + PathBytes(15, 1) +
                           "\x05"
@@ -240,13 +288,9 @@ TEST_F(LabyrinthDrawingTest, EntriesWithTooFewPairsOrCellsOutsideDrawWhatIsValid
                           "\x05"
                           "1");
   DoPaint(Game, LabyrinthView::All(), StartCellFromDocument(Game));
-  int Red = 0, Green = 0;
-  for (const Layer& L : Play(Game.MetaFile)) {
-    Red += L.What == Layer::Line && L.Color == clRed;
-    Green += L.What == Layer::Line && L.Color == clGreen;
-  }
-  EXPECT_EQ(Red, 1);
-  EXPECT_EQ(Green, 1);
+  const Drawn Lines = Play(Game.MetaFile);
+  EXPECT_EQ(Lines.Lines.at(clRed), 1);
+  EXPECT_EQ(Lines.Lines.at(clGreen), 1);
 }
 
 }  // namespace

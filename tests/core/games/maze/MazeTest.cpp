@@ -5,9 +5,11 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <variant>
 #include <vector>
 
+#include "base/CodePage.h"
 #include "base/EmptyChar.h"
 #include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
@@ -16,6 +18,7 @@
 #include "games/maze/MazeGame.h"
 #include "games/maze/MazeGrid.h"
 #include "games/maze/MazeSizes.h"
+#include "games/maze/MazeTwistedPath.h"
 #include "support/TempHome.h"
 
 namespace vornic {
@@ -71,42 +74,16 @@ TEST(MazeGridRegion, ALongWindingRegionOfTheLargestGridIsCountedWhole) {
   EXPECT_TRUE(Grid.FreeCellsConnected(25 * 49));
 }
 
-TEST(MazeGridRegion, ALookAroundThePathAgreesWithTheFullCountOnRandomPaths) {
-  // Paths are walked at random into a grid whose free cells stay one region (a path that
-  // splits them is taken back): the quick answer must equal the full count every time.
-  int Splits = 0, Joins = 0;
-  for (std::uint64_t Seed = 1; Seed <= 40; ++Seed) {
-    RandomGenerator::Seed(Seed);
-    MazeGrid Grid;
-    Grid.Reset(3 + RandomGenerator::Uniform(12), 3 + RandomGenerator::Uniform(12));
-    int Placed = 0;
-    for (int Word = 0; Word < 60; ++Word) {
-      const std::optional<GridCell> Start = Grid.FindStartCell();
-      if (!Start) break;
-      std::vector<GridCell> Path{*Start};
-      Grid.Set(Start->X, Start->Y, 'A');
-      for (int Step = 0, Length = 1 + RandomGenerator::Uniform(8);
-           Step < 30 && static_cast<int>(Path.size()) < Length; ++Step) {
-        const int D = RandomGenerator::Uniform(4);
-        const GridCell Next{Path.back().X + (D == 0) - (D == 2),
-                            Path.back().Y + (D == 1) - (D == 3)};
-        if (!Grid.IsFree(Next.X, Next.Y)) continue;
-        Grid.Set(Next.X, Next.Y, 'B');
-        Path.push_back(Next);
-      }
-      const bool Full = Grid.FreeCellsConnected(Placed + static_cast<int>(Path.size()));
-      ASSERT_EQ(Grid.StaysConnectedWithout(Path), Full) << "seed " << Seed << ", word " << Word;
-      if (Full) {
-        Placed += static_cast<int>(Path.size());
-        ++Joins;
-      } else {
-        for (const GridCell& Cell : Path) Grid.Set(Cell.X, Cell.Y, EmptyChar);
-        ++Splits;
-      }
-    }
+// After the phrase, an empty line, a one-letter word and words of 3 to 8 letters filling W x H.
+MazeInput Filling(int W, int H, const std::string& Phrase) {
+  MazeInput Input{Phrase, {"", "Q"}};
+  int Left = W * H - static_cast<int>(Phrase.size()) - 1;
+  for (int i = 0; Left > 0; ++i) {
+    const int Length = Left - (3 + i % 6) < 3 ? Left : 3 + i % 6;
+    Input.Words.emplace_back(static_cast<std::size_t>(Length), static_cast<char>('A' + i % 26));
+    Left -= Length;
   }
-  EXPECT_GT(Splits, 20);
-  EXPECT_GT(Joins, 20);
+  return Input;
 }
 
 class MazeBuilderTest : public ::testing::Test {
@@ -190,6 +167,30 @@ TEST_F(MazeBuilderTest, ManySeededBuildsFillTheGridWithEveryItemOnItsOwnChainOfC
   EXPECT_GT(Built, 60 * 3 / 2);
 }
 
+TEST_F(MazeBuilderTest, EveryCellIsUsedOnceAlongTheTwistedPathAndWordsBendLikeWalkedOnes) {
+  TurnTally Tally;
+  // Budget 0: the twisted path alone; 1e6: a few walks fail at 45 x 50, then the switch.
+  for (const auto& [W, H, Budget] : {std::tuple{3, 3, 0},
+                                     {3, 50, 0},
+                                     {50, 3, 0},
+                                     {7, 11, 0},
+                                     {50, 50, 0},
+                                     {45, 50, 1'000'000}}) {
+    SCOPED_TRACE(FormatSize({W, H}));
+    RandomGenerator::Seed(static_cast<std::uint64_t>(W * 100 + H));
+    Builder.WalkBudget = static_cast<std::uint64_t>(Budget);
+    const MazeInput Input = Filling(W, H, W == 3 && H == 3 ? "" : "FAIR");
+    ASSERT_TRUE(BuildMazeGame(Game, Builder, Input, {W, H}));
+    EXPECT_EQ(Builder.LastMethod(), MazeBuilder::Method::TwistedPath);
+    ExpectComplete(Input.Words, Input.Phrase);
+    if (HasFatalFailure()) return;
+    for (std::size_t i = 1; i < Game.Words.size(); ++i) CountTurns(CellsOf(i), Tally);
+  }
+  // Walked words turn at half to three quarters of their inner letters.
+  EXPECT_GT(Tally.Share(), 0.55);
+  EXPECT_LT(Tally.Share(), 0.75);
+}
+
 TEST_F(MazeBuilderTest, MoreLettersThanCellsAreRefusedWithoutAnAttemptAndBusyIsReportedAround) {
   std::vector<bool> Busy;
   Builder.OnBusy = [&Busy](bool On) { Busy.push_back(On); };
@@ -214,21 +215,9 @@ TEST_F(MazeBuilderTest, RefusedInputLeavesTheDocumentUntouched) {
   EXPECT_EQ(SplitEntry(Game.Words[0]).Item, "KEEP");
 }
 
-class MazeGameTest : public ::testing::Test {
- protected:
-  test::TempHome Home;
-  TVornicGame Game;
-  MazeBuilder Builder;
-  void SetUp() override {
-    Game.Init("WordMaze", nullptr);
-    Game.SetSize(15, 10);
-    Game.ClearGrid();
-  }
-};
-
 const MazeInput Sample{"TITLE", {"PEAR", "APPLE", "FIGS", "KIWI", "LIME", "PLUM"}};  // 30 letters
 
-TEST_F(MazeGameTest, TheHighlightAfterABuildShowsExactlyThePhraseLettersInRedBold) {
+TEST_F(MazeBuilderTest, TheHighlightAfterABuildShowsExactlyThePhraseLettersInRedBold) {
   RandomGenerator::Seed(9);
   ASSERT_TRUE(BuildMazeGame(Game, Builder, Sample, {6, 5}));
   Game.DrawGrid(true);
@@ -254,7 +243,7 @@ TEST_F(MazeGameTest, TheHighlightAfterABuildShowsExactlyThePhraseLettersInRedBol
   EXPECT_EQ(Red, Phrase);
 }
 
-TEST_F(MazeGameTest, WordsTextIsThePhraseAnEmptyLineAndTheSortedWords) {
+TEST(MazeGame, WordsTextIsThePhraseAnEmptyLineAndTheSortedWords) {
   EXPECT_EQ(MazeWordsText({"TITLE", {"PEAR", "APPLE"}}, 1), "TITLE\r\n\r\nAPPLE\r\nPEAR\r\n");
   // Letter case does not order; equal words keep their order.
   EXPECT_EQ(MazeWordsText({"", {"banana", "APRICOT", "Apple", "apple"}}, 1),
@@ -262,7 +251,7 @@ TEST_F(MazeGameTest, WordsTextIsThePhraseAnEmptyLineAndTheSortedWords) {
   EXPECT_EQ(MazeWordsText({"X", {}}, 1), "X\r\n\r\n");
 }
 
-TEST_F(MazeGameTest, ControlCharactersAreRefusedWithAMessageNamingWhere) {
+TEST(MazeGame, ControlCharactersAreRefusedWithAMessageNamingWhere) {
   EXPECT_FALSE(CheckMazeInput(Sample).has_value());
   const auto InPhrase = CheckMazeInput({"A\tB", {"CD"}});
   ASSERT_TRUE(InPhrase.has_value());
@@ -274,6 +263,28 @@ TEST_F(MazeGameTest, ControlCharactersAreRefusedWithAMessageNamingWhere) {
   // One rule for every game: DEL is a control too, 0x80 to 0x9F are letters of the code page.
   EXPECT_TRUE(CheckMazeInput({"A\x7F", {"CD"}}).has_value());
   EXPECT_FALSE(CheckMazeInput({"A\x80\x9F", {"CD"}}).has_value());
+}
+
+TEST(MazeBuildFailure, NamesTheSizeAndWhatToChangeAndIsEmptyForWhatCanBeBuilt) {
+  const MazeInput Input{"TITLE", {"PEAR", "APPLE", "FIGS", "KIWI", "LIME", "PLUMS"}};  // 31
+  EXPECT_EQ(MazeBuildFailure(Input, {5, 6}),
+            "The maze cannot be built in 5 x 6: the title phrase and the words hold 31 letters, "
+            "but the grid has 30 cells, one for each letter. Remove 1 letter or choose a size of "
+            "as many cells as there are letters.");
+  EXPECT_NE(MazeBuildFailure({"TI\tTLE", {"A"}}, {3, 3}).find("3 x 3: The title phrase"),
+            std::string::npos);
+  EXPECT_NE(MazeBuildFailure(Input, {0, 31}).find("3 to 50"), std::string::npos);
+  EXPECT_EQ(MazeBuildFailure({"TITLE", {"PEAR"}}, {3, 3}), "");
+}
+
+TEST(ReadMazeInput, UpperCasesAndRefusesByTheNameOfWhatHoldsTheCharacter) {
+  const CodePage& Latin = CodePage::ForCharset(0);
+  const TypedMazeInput Good = ReadMazeInput(Latin, "title", {"pear", "", "figs"});
+  EXPECT_EQ(Good.Input.Phrase, "TITLE");
+  EXPECT_EQ(Good.Input.Words, (std::vector<std::string>{"PEAR", "", "FIGS"}));
+  const TypedMazeInput Greek = ReadMazeInput(Latin, "title", {"pear", "\xCE\xB1"});
+  EXPECT_EQ(Greek.Refusal.rfind("The word \"\xCE\xB1\": ", 0), 0u) << Greek.Refusal;
+  EXPECT_EQ(ReadMazeInput(Latin, "ti\ttle", {}).Refusal.rfind("The title phrase: ", 0), 0u);
 }
 
 }  // namespace
