@@ -17,6 +17,7 @@
 #include "games/GameText.h"
 #include "games/TypedText.h"
 #include "ui/dialogs/TGridForm.h"
+#include "ui/games/GameWindowParts.h"
 #include "ui/games/PreviewRoutines.h"
 #include "ui/games/TPreviewImage.h"
 #include "ui/games/ToolIcons.h"
@@ -28,15 +29,6 @@ std::string TypeNameOf(std::string_view Window) {
   for (const GameInfo& Game : GameTable())
     if (Game.WindowClass == Window) return std::string(Game.TypeName);
   return {};
-}
-
-QAction* MakeAction(QObject* Owner, const char* Name, const char* Text, const char* Shortcut,
-                    const char* Hint) {
-  auto* Action = new QAction(QString::fromUtf8(Text), Owner);
-  Action->setObjectName(QString::fromLatin1(Name));
-  if (*Shortcut) Action->setShortcut(QKeySequence(QString::fromLatin1(Shortcut)));
-  if (*Hint) Action->setToolTip(QString::fromUtf8(Hint));
-  return Action;
 }
 
 // The box layout that holds Widget, searched from Layout down.
@@ -107,15 +99,15 @@ void TTextGameForm::AddStripColumn(QWidget* Top, QWidget* Below) {
 }
 
 void TTextGameForm::BuildGameMenu() {
-  CopyWords1 = MakeAction(this, "CopyWords1", "Copy &Words to Clipboard", "Ctrl+W", "");
+  CopyWords1 = MakeGameAction(this, "CopyWords1", "Copy &Words to Clipboard", "Ctrl+W", "");
   WordListEditor1 =
-      MakeAction(this, "WordListEditor1", "&Word List Editor", "", "Word List editor...");
+      MakeGameAction(this, "WordListEditor1", "&Word List Editor", "", "Word List editor...");
   WordListEditor1->setIcon(ToolIcon(ToolGlyph::WordList));
   WordListEditor1->setVisible(false);
-  GridSettings1 = MakeAction(this, "GridSettings1", "&Grid settings", "", "Grid settings...");
+  GridSettings1 = MakeGameAction(this, "GridSettings1", "&Grid settings", "", "Grid settings...");
   GridSettings1->setIcon(ToolIcon(ToolGlyph::GridSettings));
-  Fillblanks1 = MakeAction(this, "Fillblanks1", "&Build", "F2", "");
-  ShowSolution = MakeAction(this, "ShowSolution", "&Show Solution", "", "");
+  Fillblanks1 = MakeGameAction(this, "Fillblanks1", "&Build", "F2", "");
+  ShowSolution = MakeGameAction(this, "ShowSolution", "&Show Solution", "", "");
   ShowSolution->setCheckable(true);
 
   ExportMenu->addAction(CopyWords1);
