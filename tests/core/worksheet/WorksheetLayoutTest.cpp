@@ -23,22 +23,16 @@ TEST(PaperChoiceTest, LocaleNamesChooseLetterOnlyWhereItIsUsed) {
 }
 
 TEST(PaperChoiceTest, LcAllOverridesLcPaperWhichOverridesLang) {
-  // The process's own values come back afterwards: later tests read the locale too.
-  std::vector<std::pair<const char*, std::optional<std::string>>> Kept;
-  for (const char* Name : {"LC_ALL", "LC_PAPER", "LANG"}) {
-    const char* Value = std::getenv(Name);
-    Kept.emplace_back(Name, Value ? std::optional<std::string>(Value) : std::nullopt);
-  }
+  std::vector<std::pair<std::string, std::string>> Kept;  // later tests read the locale too
+  for (const char* Name : {"LC_ALL", "LC_PAPER", "LANG"})
+    Kept.emplace_back(Name, std::getenv(Name) ? std::getenv(Name) : "");
   setenv("LANG", "de_DE.UTF-8", 1);
   setenv("LC_PAPER", "en_US.UTF-8", 1);
   setenv("LC_ALL", "", 1);
   EXPECT_EQ(DefaultPaper(), PaperSize::Letter);
   setenv("LC_ALL", "en_GB.UTF-8", 1);
   EXPECT_EQ(DefaultPaper(), PaperSize::A4);
-  for (const char* Name : {"LC_ALL", "LC_PAPER", "LANG"}) unsetenv(Name);
-  EXPECT_EQ(DefaultPaper(), PaperSize::A4);
-  for (const auto& [Name, Value] : Kept)
-    if (Value) setenv(Name, Value->c_str(), 1);
+  for (const auto& [Name, Value] : Kept) setenv(Name.c_str(), Value.c_str(), 1);
 }
 
 class WorksheetLayoutTest : public DocumentTest {

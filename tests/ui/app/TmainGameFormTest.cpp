@@ -263,22 +263,6 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
     QCOMPARE(Main->size(), QSize(620, 450));
   }
 
-  // The desktop's file type, icon and program entry for game files.
-  void writesTheTypeTheIconAndAnEntryThatOpensFiles() {
-    const ui::FileAssociation Association(Home->Path() / "share");
-    QVERIFY(Association.Ensure("/opt/vornic/vornicpack"));
-    const std::string Mime = test::ReadFile(Association.MimePackageFile());
-    QVERIFY(Mime.find("<glob pattern=\"*.gm\"/>") != std::string::npos);
-    QVERIFY(Mime.find("type=\"application/x-vornic-game\"") != std::string::npos);
-    QVERIFY(Mime.find("<comment>Vornic Game Files</comment>") != std::string::npos);
-    QVERIFY(!QImage(QString::fromStdString(Association.IconFile().string())).isNull());
-    const std::string Entry = test::ReadFile(Association.DesktopEntryFile());
-    QVERIFY(Entry.starts_with("[Desktop Entry]\n"));
-    QVERIFY(Entry.find("\nExec=\"/opt/vornic/vornicpack\" %f\n") != std::string::npos);
-    QVERIFY(Entry.find("\nMimeType=application/x-vornic-game;\n") != std::string::npos);
-    QVERIFY(Entry.find("\nIcon=" + Association.IconFile().string() + "\n") != std::string::npos);
-  }
-
   void programPathsAreQuotedAndEscaped_data() {
     QTest::addColumn<QString>("Program");
     QTest::addColumn<QString>("Exec");

@@ -90,24 +90,6 @@ class TLabirintFormTest : public QObject, test::FormHarness<TLabirintForm> {
     QVERIFY(Form->Game.Words.empty());
   }
 
-  void gridSettingsKeepTheSizeGroup() {
-    Build("LABYRINTH");
-    test::ModalAnswer Dialog([](QWidget* Window) {
-      auto* Grid = qobject_cast<ui::TGridForm*>(Window);
-      QVERIFY(Grid && !Grid->SizeGroup->isHidden());
-      Grid->SpinEdit1->setValue(20);
-      Grid->OkButton->click();
-    });
-    test::FindAction(*Form, "GridSettings1")->trigger();
-    QVERIFY(Dialog.Done());
-    // A new size empties the labyrinth; the next build uses the size.
-    QVERIFY(Form->Game.Words.empty());
-    QVERIFY(!Form->StartCell());
-    QCOMPARE(int(Form->Game.Settings.Rows), 20);
-    Build("LABYRINTH");
-    QCOMPARE(Form->Game.Grid.size(), std::size_t{15 * 20});
-  }
-
   void buildSaveReopenWithTheStartMark() {
     Build("WORD LABYRINTH");
     const auto File = *Home / "lab.gm";
