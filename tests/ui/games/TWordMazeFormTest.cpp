@@ -113,18 +113,13 @@ class TWordMazeFormTest : public QObject, test::FormHarness<TWordMazeForm> {
     QVERIFY(Form->Game.Words.empty());
     QVERIFY(!OutputEnabled());
 
-    Form->edtFrase->setText(QStringLiteral("ЖЖЖ"));
-    Form->UserWrdList->setPlainText(QStringLiteral("ABCDEF"));
-    ClickSize("3 x 3");
-    QTest::mouseClick(Form->Button1, Qt::LeftButton);
-    QVERIFY(Ui->Messages.back().Text.starts_with("The title phrase: The character \"Ж\""));
-
     // A size the letters cannot fill (as a damaged list would offer it) fails the build.
+    Form->UserWrdList->setPlainText(QStringLiteral("ABCDEF"));
     Form->edtFrase->setText(QStringLiteral("ABCDEFGHIJ"));
     Form->SizeListBox->addItem(QStringLiteral("3 x 3"));
     ClickSize("3 x 3");
     QTest::mouseClick(Form->Button1, Qt::LeftButton);
-    QCOMPARE(Ui->Messages.size(), std::size_t{3});
+    QCOMPARE(Ui->Messages.size(), std::size_t{2});
     QVERIFY(Ui->Messages.back().Text.starts_with("The maze could not be built in 3 x 3"));
     QVERIFY(Form->Game.Words.empty());
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);

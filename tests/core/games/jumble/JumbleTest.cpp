@@ -9,6 +9,7 @@
 #include "games/jumble/JumbleBuilder.h"
 #include "games/jumble/JumbleLayout.h"
 #include "games/jumble/JumbleText.h"
+#include "support/DocumentTest.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempHome.h"
 
@@ -46,11 +47,8 @@ std::string Row(const TVornicGame& Game, int Y) {
   return Cells;
 }
 
-class JumbleBuilderTest : public ::testing::Test {
+class JumbleBuilderTest : public test::DocumentTest {
  protected:
-  test::TempHome Home;
-  test::ScriptedUserInterface Ui;
-  TVornicGame Game;
   JumbleBuilder Builder{Game};
 
   void SetUp() override {

@@ -5,6 +5,7 @@
 #include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "games/lostletters/LostLettersBuilder.h"
+#include "support/DocumentTest.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempHome.h"
 
@@ -22,11 +23,8 @@ std::string Sorted(std::string Text) {
   return Text;
 }
 
-class LostLettersBuilderTest : public ::testing::Test {
+class LostLettersBuilderTest : public test::DocumentTest {
  protected:
-  test::TempHome Home;
-  test::ScriptedUserInterface Ui;
-  TVornicGame Game;
   LostLettersBuilder Builder{Game};
 
   void SetUp() override {
