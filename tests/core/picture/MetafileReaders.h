@@ -23,7 +23,6 @@ namespace vornic::test {
 inline std::string ReaderPackages(const std::string& Tool) {
   if (Tool == "emf2svg-conv") return "emf2svg";
   if (Tool == "wmf2svg") return "libwmf-bin and fonts-urw-base35";
-  if (Tool == "rsvg-convert") return "librsvg2-bin";
   return "providing " + Tool;
 }
 

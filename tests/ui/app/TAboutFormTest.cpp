@@ -39,27 +39,6 @@ class TAboutFormTest : public QObject {
   void init() { Catcher.Opened.clear(); }
   void cleanup() { QVERIFY(test::NoWindowLeft()); }
 
-  void hoveringShowsTheFocusFontAndLeavingRestoresItExactly() {
-    TShellLink Link;
-    QFont Normal(QStringLiteral("Liberation Sans"), 9);
-    Normal.setItalic(true);
-    Link.setFont(Normal);
-    QFont Focus = Normal;
-    Focus.setUnderline(true);
-    Focus.setBold(true);
-    Link.SetFocusFont(Focus);
-    const QColor NormalColour = Link.palette().color(QPalette::WindowText);
-
-    Link.MouseEnter();
-    QCOMPARE(Link.font(), Focus);
-    QCOMPARE(Link.palette().color(QPalette::WindowText), QColor(Qt::blue));
-    // A second enter without a leave must not take the focus font for the normal one.
-    Link.MouseEnter();
-    Link.MouseLeave();
-    QCOMPARE(Link.font(), Normal);
-    QCOMPARE(Link.palette().color(QPalette::WindowText), NormalColour);
-  }
-
   void aClickOpensTheLinkAndAnEmptyLinkDoesNothing() {
     TShellLink Link;
     Link.setText("site");

@@ -266,8 +266,6 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
   void programPathsAreQuotedAndEscaped_data() {
     QTest::addColumn<QString>("Program");
     QTest::addColumn<QString>("Exec");
-    QTest::newRow("blank") << "/home/a b/vornicpack"
-                           << R"("/home/a b/vornicpack" %f)";
     QTest::newRow("quote and dollar") << R"(/x/"q"$HOME/v)"
                                       << R"("/x/\\"q\\"\\$HOME/v" %f)";
     QTest::newRow("backslash") << R"(/x\y/v)"

@@ -1,7 +1,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
@@ -12,7 +11,6 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TempHome.h"
 #include "support/Typing.h"
-#include "ui/dialogs/DialogPrompts.h"
 #include "ui/dialogs/TListEditForm.h"
 
 using namespace vornic;
@@ -130,34 +128,6 @@ class TListEditFormTest : public QObject {
     for (QPushButton* Button : {Form.AddButton, Form.RemoveButton, Form.NewListButton,
                                 Form.DeleteListButton, Form.OkButton, Form.CancelButton})
       QVERIFY2(Button->width() >= Button->sizeHint().width(), qPrintable(Button->text()));
-  }
-
-  // The real box behind the list's delete question: title, text, buttons and icon as asked, and
-  // the button pressed comes back as the answer.
-  void aConfirmationShowsOkCancelWithTheQuestionIcon() {
-    for (const auto& [Button, Expected] :
-         {std::pair{QMessageBox::Ok, Answer::Ok}, std::pair{QMessageBox::Cancel, Answer::Cancel}}) {
-      QMessageBox::StandardButtons Offered;
-      QString Title, Text;
-      QMessageBox::Icon Kind = QMessageBox::NoIcon;
-      test::ModalAnswer User([&, Pressed = Button](QWidget* Window) {
-        auto* Box = qobject_cast<QMessageBox*>(Window);
-        QVERIFY(Box);
-        Offered = Box->standardButtons();
-        Title = Box->windowTitle();
-        Text = Box->text();
-        Kind = Box->icon();
-        Box->button(Pressed)->click();
-      });
-      const Answer Reply = ui::DialogPrompts::Standard().Ask(
-          nullptr, "Please confirm", "Delete WordList \"A\"?", Buttons::OkCancel, Icon::Question);
-      QVERIFY(User.Done());
-      QVERIFY(Reply == Expected);
-      QCOMPARE(Offered, QMessageBox::Ok | QMessageBox::Cancel);
-      QCOMPARE(Title, QString("Please confirm"));
-      QCOMPARE(Text, QString("Delete WordList \"A\"?"));
-      QCOMPARE(Kind, QMessageBox::Question);
-    }
   }
 };
 

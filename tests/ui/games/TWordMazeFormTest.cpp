@@ -90,17 +90,6 @@ class TWordMazeFormTest : public QObject, test::FormHarness<TWordMazeForm> {
     QCOMPARE(RedPixels(Form->Image1->Bitmap()), 0);
   }
 
-  void newAfterABuildWithoutPhraseShowsNothingBuilt() {
-    Type("", {"ABC", "DEF", "GHI"});
-    ClickSize("3 x 3");
-    QTest::mouseClick(Form->Button1, Qt::LeftButton);
-    QVERIFY(OutputEnabled());
-    Ui->Answers.push_back(Answer::No);
-    test::FindAction(*Form, "New1")->trigger();
-    QVERIFY(!OutputEnabled());
-    QVERIFY(Form->WordLines().isEmpty());
-  }
-
   void refusedTextAndAFailedBuildAreTold() {
     Type("AB", {"CDEFGHI"});
     // Pasted: a tab, which would become a cell of the word.
