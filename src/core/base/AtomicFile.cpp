@@ -80,7 +80,8 @@ void WriteFileAtomically(const fs::path& Name, std::string_view Bytes) {
     // A file whose write bits are all off is read-only to the user, also when root could
     // replace it: refuse as the platform's file functions would.
     if ((Target.Status.st_mode & 0222) == 0) CannotCreate(Name, EACCES);
-    if (::access(Target.Path.c_str(), W_OK) != 0) CannotCreate(Name, errno);
+    if (::faccessat(AT_FDCWD, Target.Path.c_str(), W_OK, AT_EACCESS) != 0)
+      CannotCreate(Name, errno);
   }
 
   const fs::path Folder = Target.Path.has_parent_path() ? Target.Path.parent_path() : ".";

@@ -1,5 +1,7 @@
 #include "base/WriteTarget.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <system_error>
 
@@ -9,6 +11,18 @@ namespace {
 
 // As many links as the kernel follows in one path (its SYMLOOP_MAX).
 constexpr int MaxLinks = 40;
+
+// The kernel's rule for protected links: in a folder anyone may write to but only owners may
+// delete from (/tmp), a link is followed only when it is the follower's or the folder's own.
+// Following it in user space must not open the hole that rule closes: another user's link in
+// /tmp would otherwise make a save replace any file of ours it points at.
+bool MayFollow(const fs::path& Link, const struct stat& LinkStatus) {
+  struct stat Folder {};
+  const fs::path Parent = Link.has_parent_path() ? Link.parent_path() : fs::path(".");
+  if (::stat(Parent.c_str(), &Folder) != 0) return false;
+  const bool Shared = (Folder.st_mode & S_ISVTX) != 0 && (Folder.st_mode & S_IWOTH) != 0;
+  return !Shared || LinkStatus.st_uid == ::geteuid() || LinkStatus.st_uid == Folder.st_uid;
+}
 
 }  // namespace
 
@@ -23,6 +37,10 @@ WriteTarget ResolveWriteTarget(const fs::path& Name) {
     }
     if (!S_ISLNK(Target.Status.st_mode)) {
       Target.Exists = true;
+      return Target;
+    }
+    if (!MayFollow(Target.Path, Target.Status)) {
+      Target.Error = EACCES;
       return Target;
     }
     std::error_code Error;

@@ -103,12 +103,19 @@ TEST(AtomicFileTest, ARefusedSaveNamesItsReasonAndChangesNothing) {
   fs::create_symlink("folder", Home / "to-folder");
   test::WriteFile(Home / "locked", "old");
   ::chmod((Home / "locked").c_str(), 0444);
-  const auto Before = Listing(Home.Path());
-  const std::vector<std::pair<std::string, std::string>> Cases{
+  std::vector<std::pair<std::string, std::string>> Cases{
       {"folder", "Is a directory"},    {"to-folder", "Is a directory"},
       {"pipe", "not a regular file"},  {"loop1", "Too many levels of symbolic links"},
       {"locked", "Permission denied"}, {"none/x", "No such file or directory"},
       {"locked/x", "Not a directory"}};
+  // Another user's link in a folder such as /tmp is not followed; only root can make one here.
+  test::WriteFile(Home / "mine", "old");
+  fs::create_directory(Home / "shared");
+  fs::permissions(Home / "shared", fs::perms::all | fs::perms::sticky_bit);
+  fs::create_symlink("../mine", Home / "shared/theirs");
+  if (::lchown((Home / "shared/theirs").c_str(), 1, 1) == 0)
+    Cases.push_back({"shared/theirs", "Permission denied"});
+  const auto Before = Listing(Home.Path());
   for (const auto& [Name, Reason] : Cases)
     EXPECT_NE(FailureOf([&] { WriteFileAtomically(Home / Name, "new"); }).find(Reason),
               std::string::npos)
