@@ -1,7 +1,5 @@
 #include "cli/PictureOutput.h"
 
-#include <optional>
-
 #include "base/DocumentError.h"
 #include "cli/CliSupport.h"
 #include "picture/PictureFormat.h"
@@ -20,9 +18,7 @@ bool CanWriteRasterAndVector() {
 }
 
 void WritePictureFile(const TDrawMetaFile& Picture, const std::string& Path, double Scale) {
-  const std::optional<PictureFormat> Format = PictureFormatOf(Path);
-  if (!Format) throw CliFailure(BadUsage, UnknownPictureTypeMessage(Path));
-  const bool Metafile = PictureFormatInfoOf(*Format).Metafile;
+  const bool Metafile = PictureFormatInfoOf(PictureFormatToWrite(Path)).Metafile;
   if (!Metafile && !CanWriteRasterAndVector())
     throw CliFailure(BadUsage, "This build writes only .emf and .wmf pictures");
   try {

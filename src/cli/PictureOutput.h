@@ -7,8 +7,8 @@
 namespace vornic::cli {
 
 // Writes a picture in the format its file name ends with (".emf", ".wmf", ".svg", ".pdf",
-// ".png", any letter case); Scale enlarges PNG output for print quality. Throws
-// CliFailure(BadUsage) for an unknown extension or a format this build cannot write, and
+// ".png", any letter case; EMF for any other name); Scale enlarges PNG output for print quality.
+// Throws CliFailure(BadUsage) for a format this build cannot write, and
 // CliFailure(NotBuilt) when the file cannot be written (an existing file stays as it was).
 void WritePictureFile(const TDrawMetaFile& Picture, const std::string& Path, double Scale = 1.0);
 

@@ -1,3 +1,6 @@
+#include <filesystem>
+#include <system_error>
+
 #include "cli/CliSupport.h"
 #include "cli/PictureOutput.h"
 #include "cli/RenderDrawing.h"
@@ -21,12 +24,17 @@ void AddRenderCommand(CLI::App& App, CliContext& Context) {
       "Draw a puzzle as its window shows it, into an .emf, .wmf, .svg, .pdf or .png file");
   Command->add_option("file", Options->File, "Game file (.gm)")->required();
   Command
-      ->add_option("-o,--output", Options->Output, "Picture file; its extension picks the format")
+      ->add_option("-o,--output", Options->Output,
+                   "Picture file; its extension picks the format, EMF for any other name")
       ->required();
   Command->add_option("--scale", Options->Scale, "PNG enlargement for print quality (default 1)")
       ->check(CLI::Range(0.1, 16.0));
   AddRenderOptions(*Command, Options->Drawing);
   Command->callback([Options, &Context] {
+    // Any name is written as a picture, so a slip of the keyboard must not draw over the game.
+    std::error_code Error;
+    if (std::filesystem::equivalent(Options->File, Options->Output, Error))
+      throw CliFailure(BadUsage, "The picture would replace the game file " + Options->File + ".");
     TVornicGame Game;
     OpenAnyGame(Options->File, Game, Context);
     RecordGamePicture(Game, Options->Drawing);

@@ -80,12 +80,14 @@ void RunWordSearch(const WordSearchOptions& Options, CliContext& Context) {
   const int ToldBefore = Context.Ui.Told;
   Placer.PlaceEditedList(Words);
   const int Repeating = Options.Fill ? Placer.FillBlanks() : 0;
+  // A puzzle that lacks a word is not the one asked for: any file of that name stays as it was.
+  if (Context.Ui.Told > ToldBefore)
+    throw CliFailure(NotBuilt, "Nothing was written to " + Options.Output + ".");
   SaveGame(Game, Options.Output);
   Context.Out << "Wrote " << Options.Output << ": " << Cols << " x " << Rows << ", "
               << Placer.ListBox1.size() << " of " << Words.size() << " words placed.\n";
   // Only a character set of too few letters cannot hide every second reading.
   if (Repeating > 0) Context.Out << RepeatNotice(Repeating) << '\n';
-  if (Context.Ui.Told > ToldBefore) Context.Status = NotBuilt;
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <QtSvg/QSvgGenerator>
 
 #include <algorithm>
-#include <optional>
 
 #include "base/DocumentError.h"
 #include "picture/PictureFormat.h"
@@ -76,10 +75,8 @@ std::string PngBytes(const TDrawMetaFile& Picture, double Scale) {
 }
 
 void ExportPicture(const TDrawMetaFile& Picture, const std::string& FileName, double Scale) {
-  const std::optional<PictureFormat> Format = PictureFormatOf(FileName);
-  if (!Format) throw DocumentError(UnknownPictureTypeMessage(FileName));
   std::string Bytes;
-  switch (*Format) {
+  switch (PictureFormatToWrite(FileName)) {
     case PictureFormat::Emf:
     case PictureFormat::Wmf:
       Picture.SaveToFile(FileName);

@@ -19,8 +19,8 @@ std::string PdfBytes(const TDrawMetaFile& Picture);
 std::string PngBytes(const TDrawMetaFile& Picture, double Scale = 1.0);
 
 // Writes the picture in the format its name ends with: ".emf", ".wmf", ".svg", ".pdf" or ".png"
-// in any letter case; Scale applies to PNG. Throws DocumentError for any other name or when the
-// file cannot be written; an existing file then stays as it was.
+// in any letter case, and as EMF for any other name; Scale applies to PNG. Throws DocumentError
+// when the file cannot be written; an existing file then stays as it was.
 void ExportPicture(const TDrawMetaFile& Picture, const std::string& FileName, double Scale = 1.0);
 
 }  // namespace vornic::render

@@ -87,12 +87,16 @@ TEST_F(GameCommandsCliTest, PuzzlesThatCannotBeBuiltAreToldWithoutAFile) {
             std::string::npos);
 }
 
-TEST_F(GameCommandsCliTest, AWordSearchWordThatFitsNowhereIsToldAndTheRestWritten) {
-  const auto Run = Build({"wordsearch", "--size", "5x5", "--words", "abcdefgh,ok", "--directions",
-                          "E,W", "--seed", "1"},
-                         "x.gm");
+TEST_F(GameCommandsCliTest, AWordSearchWordThatFitsNowhereIsToldAndNothingWritten) {
+  test::WriteFile(Home / "x.gm", "the user's file");
+  const Args Command{"wordsearch",   "--size", "5x5",    "--words", "abcdefgh,ok",
+                     "--directions", "E,W",    "--seed", "1"};
+  const auto Run = Build(Command, "x.gm");
   EXPECT_EQ(Run.Status, 1);
   EXPECT_NE(Run.Err.find("Could not insert word ABCDEFGH"), std::string::npos);
+  EXPECT_EQ(test::ReadFile(Home / "x.gm"), "the user's file");
+  ASSERT_EQ(Build({"wordsearch", "--size", "5x5", "--words", "ok", "--seed", "1"}, "x.gm").Status,
+            0);
   const nlohmann::json Doc = Info(Path("x.gm"));
   ASSERT_EQ(Doc["words"].size(), 1u);
   // The path names the cells that hold the word's letters.

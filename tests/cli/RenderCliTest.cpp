@@ -31,7 +31,8 @@ TEST_F(RenderCliTest, WritesEveryFormatByTheOutputsExtension) {
                {"p.WMF", "\xD7\xCD\xC6\x9A"},
                {"p.svg", "<?xml"},
                {"p.pdf", "%PDF-"},
-               {"p.png", "\x89PNG"}};
+               {"p.png", "\x89PNG"},
+               {"p.gif", std::string("\x01\0\0\0", 4)}};  // any other name: EMF
   for (const auto& Case : Cases) {
     const auto Run = RunTool({"render", Game, "-o", Path(Case.Name)});
     ASSERT_EQ(Run.Status, 0) << Case.Name << ": " << Run.Err;
@@ -83,10 +84,14 @@ TEST_F(RenderCliTest, HighlightDrawsTheWordInRedAndChecksTheIndex) {
 }
 
 TEST_F(RenderCliTest, BadInputAndUnwritableOutputAreReported) {
-  auto Run = RunTool({"render", Game, "-o", Path("p.gif")});
+  const std::string Kept = test::ReadFile(Game);
+  auto Run = RunTool({"render", Game, "-o", Game});
   EXPECT_EQ(Run.Status, 2);
-  EXPECT_NE(Run.Err.find(".emf, .wmf, .svg, .pdf or .png"), std::string::npos) << Run.Err;
-  EXPECT_FALSE(fs::exists(Home / "p.gif"));
+  EXPECT_EQ(test::ReadFile(Game), Kept) << "the picture is not drawn over its game";
+
+  Run = RunTool({"render", Home.Path().string(), "-o", Path("p.png")});
+  EXPECT_EQ(Run.Status, 2);
+  EXPECT_NE(Run.Err.find("Is a directory"), std::string::npos) << Run.Err;
 
   Run = RunTool({"render", Path("missing.gm"), "-o", Path("p.png")});
   EXPECT_EQ(Run.Status, 2);

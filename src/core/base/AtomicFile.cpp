@@ -6,86 +6,120 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "base/DocumentError.h"
+#include "base/SaveTemporaries.h"
+#include "base/WriteTarget.h"
 
 namespace vornic {
 namespace fs = std::filesystem;
 namespace {
 
-[[noreturn]] void CannotCreate(const fs::path& Target) {
-  const std::string Reason = std::strerror(errno);
+// Every reason is passed in as the errno value taken right after the failing call: errno itself
+// may have been changed by any call made since.
+[[noreturn]] void CannotCreate(const fs::path& Target, const std::string& Reason) {
   throw DocumentError("Cannot create file \"" + Target.string() + "\". " + Reason);
 }
 
-bool WriteAll(int Descriptor, std::string_view Bytes) {
+[[noreturn]] void CannotCreate(const fs::path& Target, int Reason) {
+  CannotCreate(Target, std::strerror(Reason));
+}
+
+[[noreturn]] void CannotOpen(const fs::path& Source, int Reason) {
+  throw DocumentError("Cannot open file \"" + Source.string() + "\". " + std::strerror(Reason));
+}
+
+// Returns 0 or the errno value of the failing write.
+int WriteAll(int Descriptor, std::string_view Bytes) {
   while (!Bytes.empty()) {
     const ssize_t Written = ::write(Descriptor, Bytes.data(), Bytes.size());
     if (Written < 0) {
       if (errno == EINTR) continue;
-      return false;
+      return errno;
     }
     Bytes.remove_prefix(static_cast<std::size_t>(Written));
   }
-  return true;
+  return 0;
+}
+
+// The replaced file's owner, group and permissions; a new file gets 0666 less the umask.
+void TakeOverAttributes(int Descriptor, const WriteTarget& Target) {
+  if (!Target.Exists) {
+    const mode_t Mask = ::umask(0);
+    ::umask(Mask);
+    ::fchmod(Descriptor, 0666 & ~Mask);
+    return;
+  }
+  // Only root may give a file away; anyone may keep a group they belong to. Failing both, the
+  // file becomes the saver's, as any editor's save would make it.
+  const bool Kept = ::fchown(Descriptor, Target.Status.st_uid, Target.Status.st_gid) == 0 ||
+                    ::fchown(Descriptor, static_cast<uid_t>(-1), Target.Status.st_gid) == 0;
+  (void)Kept;
+  ::fchmod(Descriptor, Target.Status.st_mode & 07777);
+}
+
+// The rename is on disk only once its folder is; a failure here loses nothing already saved.
+void SyncFolder(const fs::path& Folder) {
+  const int Descriptor = ::open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (Descriptor < 0) return;
+  ::fsync(Descriptor);
+  ::close(Descriptor);
 }
 
 }  // namespace
 
-void WriteFileAtomically(const fs::path& Target, std::string_view Bytes) {
-  if (Target.empty()) {
-    errno = ENOENT;
-    CannotCreate(Target);
+void WriteFileAtomically(const fs::path& Name, std::string_view Bytes) {
+  if (Name.empty()) CannotCreate(Name, ENOENT);
+  const WriteTarget Target = ResolveWriteTarget(Name);
+  if (Target.Error != 0) CannotCreate(Name, Target.Error);
+  if (Target.Exists) {
+    if (S_ISDIR(Target.Status.st_mode)) CannotCreate(Name, EISDIR);
+    // Renaming over a device or a pipe would replace it with a plain file.
+    if (!S_ISREG(Target.Status.st_mode)) CannotCreate(Name, "It is not a regular file.");
+    // A file whose write bits are all off is read-only to the user, also when root could
+    // replace it: refuse as the platform's file functions would.
+    if ((Target.Status.st_mode & 0222) == 0) CannotCreate(Name, EACCES);
+    if (::faccessat(AT_FDCWD, Target.Path.c_str(), W_OK, AT_EACCESS) != 0)
+      CannotCreate(Name, errno);
   }
-  // A file whose write bits are all off is read-only to the user, also when root could replace
-  // it: refuse as the platform's file functions would.
-  struct stat Current {};
-  if (::stat(Target.c_str(), &Current) == 0 && S_ISREG(Current.st_mode) &&
-      (Current.st_mode & 0222) == 0) {
-    errno = EACCES;
-    CannotCreate(Target);
-  }
-  const fs::path Folder = Target.has_parent_path() ? Target.parent_path() : fs::path(".");
-  std::string Pattern = (Folder / ("." + Target.filename().string() + ".XXXXXX")).string();
-  const int Descriptor = ::mkstemp(Pattern.data());
-  if (Descriptor < 0) CannotCreate(Target);
 
-  // Keep the permissions of a file being replaced; new files get the usual 0666 & ~umask.
-  struct stat Existing {};
-  mode_t Mode;
-  if (::stat(Target.c_str(), &Existing) == 0) {
-    Mode = Existing.st_mode & 07777;
-  } else {
-    const mode_t Mask = ::umask(0);
-    ::umask(Mask);
-    Mode = 0666 & ~Mask;
-  }
-  ::fchmod(Descriptor, Mode);
+  const fs::path Folder = Target.Path.has_parent_path() ? Target.Path.parent_path() : ".";
+  RemoveStaleSaveTemporaries(Folder);
+  std::string Temporary = SaveTemporaryPattern(Target.Path);
+  const int Descriptor = ::mkostemp(Temporary.data(), O_CLOEXEC);
+  if (Descriptor < 0) CannotCreate(Name, errno);
+  TakeOverAttributes(Descriptor, Target);
 
-  const bool Written = WriteAll(Descriptor, Bytes) && ::fsync(Descriptor) == 0;
-  const int SavedErrno = errno;
-  const bool Closed = ::close(Descriptor) == 0;
-  if (!Written || !Closed || ::rename(Pattern.c_str(), Target.c_str()) != 0) {
-    const int Reason = Written && Closed ? errno : SavedErrno;
-    ::unlink(Pattern.c_str());
-    errno = Reason;
-    CannotCreate(Target);
+  int Reason = WriteAll(Descriptor, Bytes);
+  if (Reason == 0 && ::fsync(Descriptor) != 0) Reason = errno;
+  if (::close(Descriptor) != 0 && Reason == 0) Reason = errno;
+  if (Reason == 0 && ::rename(Temporary.c_str(), Target.Path.c_str()) != 0) Reason = errno;
+  if (Reason != 0) {
+    ::unlink(Temporary.c_str());
+    CannotCreate(Name, Reason);
   }
+  SyncFolder(Folder);
 }
 
 std::string ReadWholeFile(const fs::path& Source) {
-  std::ifstream In(Source, std::ios::binary);
-  std::error_code Error;
-  if (!In || fs::is_directory(Source, Error))
-    throw DocumentError("Cannot open file \"" + Source.string() + "\". " +
-                        (errno != 0 ? std::strerror(errno) : "The file cannot be read."));
-  std::ostringstream Buffer;
-  Buffer << In.rdbuf();
-  if (In.bad()) throw DocumentError("Cannot open file \"" + Source.string() + "\".");
-  return std::move(Buffer).str();
+  const int Descriptor = ::open(Source.c_str(), O_RDONLY | O_CLOEXEC);
+  if (Descriptor < 0) CannotOpen(Source, errno);
+  struct stat Status {};
+  int Reason = ::fstat(Descriptor, &Status) != 0 ? errno : S_ISDIR(Status.st_mode) ? EISDIR : 0;
+  std::string Bytes;
+  char Buffer[65536];
+  while (Reason == 0) {
+    const ssize_t Read = ::read(Descriptor, Buffer, sizeof Buffer);
+    if (Read == 0) break;
+    if (Read > 0)
+      Bytes.append(Buffer, static_cast<std::size_t>(Read));
+    else if (errno != EINTR)
+      Reason = errno;
+  }
+  ::close(Descriptor);
+  if (Reason != 0) CannotOpen(Source, Reason);
+  return Bytes;
 }
 
 }  // namespace vornic

@@ -30,8 +30,8 @@ std::optional<PictureFormat> PictureFormatOf(std::string_view FileName) {
   return std::nullopt;
 }
 
-std::string UnknownPictureTypeMessage(const std::string& FileName) {
-  return "Cannot tell the picture type of " + FileName + ": name it .emf, .wmf, .svg, .pdf or .png";
+PictureFormat PictureFormatToWrite(std::string_view FileName) {
+  return PictureFormatOf(FileName).value_or(PictureFormat::Emf);
 }
 
 std::string PictureFilter(PictureFormat Format) {

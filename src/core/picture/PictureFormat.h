@@ -24,8 +24,9 @@ const PictureFormatInfo& PictureFormatInfoOf(PictureFormat Format);
 // The format a file name's extension names, in any letter case; nothing for any other name.
 std::optional<PictureFormat> PictureFormatOf(std::string_view FileName);
 
-// The message for a name whose extension names no picture format.
-std::string UnknownPictureTypeMessage(const std::string& FileName);
+// The format a picture named FileName is written in: the one its extension names, and EMF, the
+// Save image dialog's first choice, for any other name.
+PictureFormat PictureFormatToWrite(std::string_view FileName);
 
 // A Save dialog filter for the format: "Description (*.ext)|*.ext".
 std::string PictureFilter(PictureFormat Format);

@@ -18,6 +18,8 @@ QVariant Read(const char* Key, const QVariant& Default = {}) {
   return Settings.value(QLatin1String(Key), Default);
 }
 
+// QSettings saves through QSaveFile: atomically, and through a symbolic link to its target with
+// the target's permissions kept, as the core's WriteFileAtomically does for every other file.
 void Write(const char* Key, const QVariant& Value) {
   QSettings Settings(SettingsPath(), QSettings::IniFormat);
   Settings.setValue(QLatin1String(Key), Value);

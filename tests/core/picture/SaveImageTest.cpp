@@ -45,6 +45,7 @@ TEST_F(SaveImageTest, WritesEmfOrWmfByTheExtension) {
   EXPECT_EQ(PictureFormatOf("/x/Page.PNG"), PictureFormat::Png);
   EXPECT_EQ(PictureFormatOf("a.svg"), PictureFormat::Svg);
   EXPECT_EQ(PictureFormatOf("a.gif"), std::nullopt);
+  EXPECT_EQ(PictureFormatToWrite("a.gif"), PictureFormat::Emf) << "as the first filter promises";
 }
 
 TEST_F(SaveImageTest, UnwritableTargetIsToldAndAnExistingFileStays) {
