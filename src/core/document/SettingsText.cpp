@@ -3,6 +3,7 @@
 #include <unicode/uchar.h>
 
 #include <algorithm>
+#include <set>
 
 #include "base/CodePage.h"
 
@@ -55,29 +56,13 @@ SettingsText SettingsText::Parse(std::string_view Bytes) {
   SettingsText Result;
   UnwrappedText Unwrapped = UnwrapTextFile(Bytes);
   Result.Form = Unwrapped.Form;
-  if (!Unwrapped.Problem.empty()) {
-    Result.Trouble = std::move(Unwrapped.Problem);
-    return Result;
-  }
-  const std::string_view Text = Unwrapped.Text;
-  for (const char C : Text) {
-    if (IsForeignControl(C)) {
-      Result.Trouble = "It holds control bytes, so it is not a text file.";
-      return Result;
-    }
-  }
-  Result.Windows1252 = Result.Form == TextFileForm::Plain && !IsValidUtf8(Text);
-  std::size_t Start = 0;
-  while (Start < Text.size()) {
-    std::size_t End = Text.find_first_of("\r\n", Start);
-    if (End == std::string_view::npos) End = Text.size();
-    std::size_t Next = End;
-    if (Next < Text.size() && Text[Next] == '\r') ++Next;
-    if (Next < Text.size() && Text[Next] == '\n') ++Next;
-    Result.Lines.push_back(
-        {std::string(Text.substr(Start, End - Start)), std::string(Text.substr(End, Next - End))});
-    Start = Next;
-  }
+  Result.Trouble = std::move(Unwrapped.Problem);
+  if (Result.Trouble.empty() &&
+      std::any_of(Unwrapped.Text.begin(), Unwrapped.Text.end(), IsForeignControl))
+    Result.Trouble = "It holds control bytes, so it is not a text file.";
+  if (!Result.Trouble.empty()) return Result;
+  Result.Text = std::move(Unwrapped.Text);
+  Result.Windows1252 = Result.Form == TextFileForm::Plain && !IsValidUtf8(Result.Text);
   return Result;
 }
 
@@ -85,53 +70,68 @@ bool SettingsText::SameName(std::string_view Left, std::string_view Right) {
   return Folded(Left) == Folded(Right);
 }
 
-std::vector<SettingsText::Found> SettingsText::InSection(std::string_view Section) const {
+void SettingsText::Visit(std::string_view Section,
+                         const std::function<bool(const Found&)>& Each) const {
   const std::u32string Wanted = Folded(Section);
-  std::vector<Found> Result;
+  const std::string_view All = Text;
   bool Inside = false;
-  for (std::size_t Index = 0; Index < Lines.size(); ++Index) {
-    const std::string_view Content = Lines[Index].Content;
+  for (std::size_t Begin = 0; Begin < All.size();) {
+    const std::size_t End = std::min(All.find_first_of("\r\n", Begin), All.size());
+    std::size_t Next = End;
+    if (Next < All.size() && All[Next] == '\r') ++Next;
+    if (Next < All.size() && All[Next] == '\n') ++Next;
+    const std::string_view Content = All.substr(Begin, End - Begin);
     const std::string_view Trimmed = Trim(Content);
+    Found Line{Begin, End, Next, false, {}, {}, 0};
+    Begin = Next;
     if (Trimmed.starts_with('[')) {
       if (const auto Close = Trimmed.find(']'); Close != std::string_view::npos) {
         Inside = Folded(Decode(Trim(Trimmed.substr(1, Close - 1)))) == Wanted;
-        if (Inside) Result.push_back({Index, true, {}, {}, 0});
+        Line.Header = true;
+        if (Inside && !Each(Line)) return;
         continue;
       }
     }
     if (!Inside || Trimmed.empty() || Trimmed.front() == ';' || Trimmed.front() == '#') continue;
     const auto Equals = Content.find('=');
     if (Equals == std::string_view::npos) continue;
-    const std::string_view Key = Trim(Content.substr(0, Equals));
-    if (Key.empty()) continue;
-    const std::size_t ValueStart =
+    Line.Key = Trim(Content.substr(0, Equals));
+    if (Line.Key.empty()) continue;
+    const std::size_t Start =
         std::min(Content.find_first_not_of(Blanks, Equals + 1), Content.size());
-    std::string_view Value = TrimRight(Content.substr(ValueStart));
-    if (Value.size() >= 2 && IsQuote(Value.front()) && Value.back() == Value.front())
-      Value = Value.substr(1, Value.size() - 2);
-    Result.push_back({Index, false, Decode(Key), Value, ValueStart});
+    Line.Value = TrimRight(Content.substr(Start));
+    if (Line.Value.size() >= 2 && IsQuote(Line.Value.front()) &&
+        Line.Value.back() == Line.Value.front())
+      Line.Value = Line.Value.substr(1, Line.Value.size() - 2);
+    Line.ValueStart = Line.Begin + Start;
+    if (!Each(Line)) return;
   }
-  return Result;
+}
+
+bool SettingsText::IsKey(const Found& Line, const std::u32string& Wanted) const {
+  return !Line.Header && Folded(Decode(Line.Key)) == Wanted;
 }
 
 std::optional<std::string> SettingsText::Value(std::string_view Section,
                                                std::string_view Key) const {
   const std::u32string Wanted = Folded(Key);
-  for (const Found& Here : InSection(Section))
-    if (!Here.Header && Folded(Here.Key) == Wanted) return Decode(Here.Value);
-  return std::nullopt;
+  std::optional<std::string> Result;
+  Visit(Section, [&](const Found& Line) {
+    if (IsKey(Line, Wanted)) Result = Decode(Line.Value);
+    return !Result;
+  });
+  return Result;
 }
 
 std::vector<std::string> SettingsText::Keys(std::string_view Section) const {
   std::vector<std::string> Names;
-  std::vector<std::u32string> Seen;
-  for (const Found& Here : InSection(Section)) {
-    if (Here.Header) continue;
-    std::u32string Name = Folded(Here.Key);
-    if (std::find(Seen.begin(), Seen.end(), Name) != Seen.end()) continue;
-    Seen.push_back(std::move(Name));
-    Names.push_back(Here.Key);
-  }
+  std::set<std::u32string> Seen;
+  Visit(Section, [&](const Found& Line) {
+    if (Line.Header) return true;
+    std::string Name = Decode(Line.Key);
+    if (Seen.insert(Folded(Name)).second) Names.push_back(std::move(Name));
+    return true;
+  });
   return Names;
 }
 
@@ -139,50 +139,55 @@ bool SettingsText::Set(std::string_view Section, std::string_view Key, std::stri
   if (!Encodable(Section) || !Encodable(Key) || !Encodable(Value)) {
     // Only a file without bytes that Windows-1252 leaves undefined turns into UTF-8 unchanged.
     const CodePage& Page = CodePage::ForCharset(0);
-    for (const Line& Text : Lines)
-      for (const char C : Text.Content)
-        if (!Page.ToUnicode(static_cast<std::uint8_t>(C))) return false;
-    for (Line& Text : Lines) Text.Content = Windows1252ToUtf8(Text.Content);
+    for (const char C : Text)
+      if (!Page.ToUnicode(static_cast<std::uint8_t>(C))) return false;
+    Text = Windows1252ToUtf8(Text);
     Windows1252 = false;
   }
   const std::string Break = LineBreak();
   const std::string Written = Encode(Quoted(Value));
   const std::u32string Wanted = Folded(Key);
-  std::optional<std::size_t> After;
-  for (const Found& Here : InSection(Section)) {
-    if (!Here.Header && Folded(Here.Key) == Wanted) {
-      std::string& Content = Lines[Here.Index].Content;
-      Content = Content.substr(0, Here.ValueStart) + Written;
-      return true;
-    }
-    After = Here.Index;
+  std::optional<Found> Same, Last;
+  Visit(Section, [&](const Found& Line) {
+    if (IsKey(Line, Wanted)) Same = Line;
+    Last = Line;
+    return !Same;
+  });
+  if (Same) {
+    Text.replace(Same->ValueStart, Same->End - Same->ValueStart, Written);
+    return true;
   }
-  if (!After) {
-    if (!Lines.empty() && Lines.back().Ending.empty()) Lines.back().Ending = Break;
-    Lines.push_back({"[" + Encode(Section) + "]", Break});
-    After = Lines.size() - 1;
+  const std::string Entry = Encode(Key) + "=" + Written + Break;
+  if (!Last) {
+    if (!Text.empty() && Text.back() != '\n' && Text.back() != '\r') Text += Break;
+    Text += "[" + Encode(Section) + "]" + Break + Entry;
+  } else if (Last->Next == Last->End) {  // the last line of the file, without a line break
+    Text.insert(Last->End, Break + Entry);
+  } else {
+    Text.insert(Last->Next, Entry);
   }
-  if (Lines[*After].Ending.empty()) Lines[*After].Ending = Break;
-  Lines.insert(Lines.begin() + static_cast<std::ptrdiff_t>(*After + 1),
-               Line{Encode(Key) + "=" + Written, Break});
   return true;
 }
 
 bool SettingsText::Remove(std::string_view Section, std::string_view Key) {
   const std::u32string Wanted = Folded(Key);
-  const std::vector<Found> Matches = InSection(Section);
+  std::string Kept;
+  std::size_t Copied = 0;
   bool Removed = false;
-  for (auto Here = Matches.rbegin(); Here != Matches.rend(); ++Here) {
-    if (Here->Header || Folded(Here->Key) != Wanted) continue;
-    Lines.erase(Lines.begin() + static_cast<std::ptrdiff_t>(Here->Index));
+  Visit(Section, [&](const Found& Line) {
+    if (!IsKey(Line, Wanted)) return true;
+    Kept.append(Text, Copied, Line.Begin - Copied);
+    Copied = Line.Next;
     Removed = true;
-  }
-  return Removed;
+    return true;
+  });
+  if (!Removed) return false;
+  Kept.append(Text, Copied);
+  Text = std::move(Kept);
+  return true;
 }
 
 std::string SettingsText::Bytes() const {
-  std::string Text;
-  for (const Line& Each : Lines) Text += Each.Content + Each.Ending;
   return WrapTextFile(Text, Form);
 }
 
@@ -199,8 +204,9 @@ std::string SettingsText::Encode(std::string_view Utf8) const {
 }
 
 std::string SettingsText::LineBreak() const {
-  for (const Line& Each : Lines)
-    if (!Each.Ending.empty()) return Each.Ending;
+  const auto At = Text.find_first_of("\r\n");
+  if (At != std::string::npos)
+    return Text.compare(At, 2, "\r\n") == 0 ? "\r\n" : Text.substr(At, 1);
   const bool Windows = Form == TextFileForm::Utf16Le || Form == TextFileForm::Utf16Be;
   return Windows ? "\r\n" : "\n";
 }

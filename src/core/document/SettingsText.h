@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,20 +49,19 @@ class SettingsText {
   std::string Bytes() const;
 
  private:
-  struct Line {
-    std::string Content;
-    std::string Ending;  // "\r\n", "\n", "\r", or nothing on a last line without a break
-  };
-  // A line of the section asked for: its header, or one of its keys with the value's bytes.
+  // A header or key line of the section asked for; offsets are into Text.
   struct Found {
-    std::size_t Index;
+    std::size_t Begin, End, Next;  // the line, its content's end, the start of the next line
     bool Header;
-    std::string Key;         // UTF-8, for keys
+    std::string_view Key;    // raw bytes, for keys
     std::string_view Value;  // raw bytes, quotes removed
-    std::size_t ValueStart;  // where the value starts in the line
+    std::size_t ValueStart;  // where the value starts (with its quotes)
   };
 
-  std::vector<Found> InSection(std::string_view Section) const;
+  // Calls Each for the header and key lines of Section in file order until it returns false.
+  // Nothing is held per line, so that a file of millions of lines costs no more than its bytes.
+  void Visit(std::string_view Section, const std::function<bool(const Found&)>& Each) const;
+  bool IsKey(const Found& Line, const std::u32string& Wanted) const;
   std::string Decode(std::string_view Raw) const;
   bool Encodable(std::string_view Utf8) const;
   std::string Encode(std::string_view Utf8) const;
@@ -69,7 +69,7 @@ class SettingsText {
 
   TextFileForm Form = TextFileForm::Plain;
   bool Windows1252 = false;  // a plain file that is not UTF-8; its bytes are kept as they are
-  std::vector<Line> Lines;
+  std::string Text;          // the file without its byte order mark; UTF-8 for UTF-16 files
   std::string Trouble;
 };
 
