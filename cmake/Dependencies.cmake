@@ -4,14 +4,6 @@ find_package(ICU REQUIRED COMPONENTS uc i18n)
 find_package(CLI11 REQUIRED)
 find_package(nlohmann_json REQUIRED)
 
-find_path(SIMPLEINI_INCLUDE_DIR SimpleIni.h REQUIRED)
-add_library(simpleini INTERFACE)
-target_include_directories(simpleini SYSTEM INTERFACE ${SIMPLEINI_INCLUDE_DIR})
-# Debian builds SimpleIni as a library on ICU, and its header must agree.
-target_compile_definitions(simpleini INTERFACE SI_CONVERT_ICU)
-find_library(SIMPLEINI_LIBRARY simpleini REQUIRED)
-target_link_libraries(simpleini INTERFACE ${SIMPLEINI_LIBRARY} ICU::uc)
-
 find_path(UEMF_INCLUDE_DIR uemf.h REQUIRED)
 find_library(UEMF_LIBRARY uemf REQUIRED)
 add_library(uemf INTERFACE)

@@ -2,11 +2,11 @@
 
 #include <charconv>
 
-#include "base/AtomicFile.h"
-#include "base/CodePage.h"
+#include "base/BoundedFile.h"
 #include "base/DocumentError.h"
 #include "base/RandomGenerator.h"
 #include "document/GameFile.h"
+#include "document/WordListStore.h"
 #include "games/GameTable.h"
 
 namespace vornic::cli {
@@ -21,7 +21,7 @@ void SeedGenerator(const std::optional<std::uint64_t>& Seed) {
 void OpenAnyGame(const std::string& Path, TVornicGame& Game, CliContext& Context) {
   std::string Bytes;
   try {
-    Bytes = ReadWholeFile(Path);
+    Bytes = ReadBoundedFile(Path, MaxGameFileBytes);
   } catch (const DocumentError& Failure) {
     throw CliFailure(BadUsage, Failure.what());
   }
@@ -81,16 +81,14 @@ std::pair<int, int> ParseSize(const std::string& Text, int Min, int Max) {
 }
 
 std::vector<std::string> ReadWordsFile(const std::string& Path) {
-  std::string Text;
+  std::vector<std::string> Lines;
   try {
-    Text = ReadWholeFile(Path);
+    Lines = WordListStore::ParseFile(ReadBoundedFile(Path, MaxWordListBytes), Path);
   } catch (const DocumentError& Failure) {
     throw CliFailure(BadUsage, Failure.what());
   }
-  if (Text.starts_with("\xEF\xBB\xBF")) Text.erase(0, 3);
-  if (!IsValidUtf8(Text)) Text = Windows1252ToUtf8(Text);
   std::vector<std::string> Words;
-  for (std::string& Line : SplitLines(Text)) {
+  for (std::string& Line : Lines) {
     const auto First = Line.find_first_not_of(" \t");
     if (First == std::string::npos) continue;
     const auto Last = Line.find_last_not_of(" \t");

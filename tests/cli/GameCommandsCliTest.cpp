@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -169,6 +170,19 @@ TEST_F(GameCommandsCliTest, DamagedAndForeignFilesAreRefusedWithTheFormatMessage
     }
   }
   EXPECT_EQ(RunTool({"info", Path("absent.gm")}).Status, 2);
+  ASSERT_EQ(::mkfifo(Path("pipe.gm").c_str(), 0600), 0);
+  EXPECT_EQ(RunTool({"info", Path("pipe.gm")}).Status, 2) << "refused, not waited for";
+}
+
+TEST_F(GameCommandsCliTest, ASettingsFileThatIsNoTextIsToldOnceAndLeftAlone) {
+  const std::string Garbage("[Languages]\nMine=abc\n\0\x01\xFF", 24);
+  test::WriteFile(Home.SettingsFile(), Garbage);
+  const auto Run = Build({"wordsearch", "--words", "cat", "--fill"}, "f.gm");
+  EXPECT_EQ(Run.Status, 0) << "the default set fills";
+  EXPECT_EQ(Run.Err.find(Home.SettingsFile().string()),
+            Run.Err.rfind(Home.SettingsFile().string()));
+  EXPECT_NE(Run.Err.find("cannot be used"), std::string::npos) << Run.Err;
+  EXPECT_EQ(test::ReadFile(Home.SettingsFile()), Garbage);
 }
 
 }  // namespace

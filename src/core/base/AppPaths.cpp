@@ -3,9 +3,12 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <system_error>
+
+#include "base/BoundedFile.h"
+#include "base/DocumentError.h"
+#include "base/TextLines.h"
 
 namespace vornic {
 namespace fs = std::filesystem;
@@ -48,10 +51,14 @@ bool IsFolder(const fs::path& Path) {
 // XDG_DOCUMENTS_DIR="/abs/path". Empty when there is none, and when it names the home folder
 // itself, which is how xdg-user-dirs marks a folder as switched off.
 fs::path UserDirsDocuments() {
-  std::ifstream In(ConfigHome() / "user-dirs.dirs");
+  std::string Text;
+  try {
+    Text = ReadBoundedFile(ConfigHome() / "user-dirs.dirs", MaxSettingsFileBytes);
+  } catch (const DocumentError&) {
+    return {};  // no such file, or none that can be read: no documents folder named
+  }
   const std::string Key = "XDG_DOCUMENTS_DIR=\"";
-  std::string Line;
-  while (std::getline(In, Line)) {
+  for (const std::string& Line : SplitLineBreaks(Text)) {
     if (!Line.starts_with(Key) || Line.size() < Key.size() + 1 || Line.back() != '"') continue;
     std::string Value = Line.substr(Key.size(), Line.size() - Key.size() - 1);
     fs::path Folder;

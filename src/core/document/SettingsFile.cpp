@@ -1,43 +1,20 @@
 #include "document/SettingsFile.h"
 
-#include <SimpleIni.h>
-
+#include <algorithm>
 #include <system_error>
 
 #include "base/AppPaths.h"
 #include "base/AtomicFile.h"
+#include "base/BoundedFile.h"
 #include "base/CodePage.h"
-#include "base/DocumentError.h"
+#include "document/SettingsText.h"
 
 namespace vornic {
 namespace fs = std::filesystem;
 namespace {
 
-// Loads the file into Ini; a missing file is an empty one.
-void Load(const fs::path& Path, CSimpleIniA& Ini) {
-  Ini.SetUnicode(true);
-  Ini.SetMultiKey(false);
-  std::error_code Error;
-  if (!fs::exists(Path, Error)) return;
-  std::string Text;
-  try {
-    Text = ReadWholeFile(Path);
-  } catch (const DocumentError&) {
-    return;  // an unreadable settings file reads as empty, as the platform's INI functions do
-  }
-  if (!IsValidUtf8(Text)) Text = Windows1252ToUtf8(Text);
-  Ini.LoadData(Text.data(), Text.size());
-}
-
-void Store(const fs::path& Path, const CSimpleIniA& Ini) {
-  std::string Text;
-  if (Ini.Save(Text) < 0) throw DocumentError("Unable to write to " + Path.string());
-  try {
-    if (Path.has_parent_path()) fs::create_directories(Path.parent_path());
-    WriteFileAtomically(Path, Text);
-  } catch (const std::exception&) {
-    throw DocumentError("Unable to write to " + Path.string());
-  }
+bool IsControl(char C) {
+  return static_cast<unsigned char>(C) < 0x20;
 }
 
 }  // namespace
@@ -48,21 +25,49 @@ SettingsFile SettingsFile::Default() {
   return SettingsFile(AppPaths::SettingsFile());
 }
 
+// A missing file is an empty one; one that cannot be read throws SettingsUnreadable.
+SettingsText SettingsFile::Load() const {
+  std::error_code Error;
+  if (!fs::exists(FilePath, Error) && !Error) return SettingsText::Parse({});
+  std::string Reason;
+  try {
+    SettingsText Text = SettingsText::Parse(ReadBoundedFile(FilePath, MaxSettingsFileBytes));
+    if (Text.Problem().empty()) return Text;
+    Reason = "Cannot open file \"" + FilePath.string() + "\". " + Text.Problem();
+  } catch (const DocumentError& Failure) {
+    Reason = Failure.what();
+  }
+  throw SettingsUnreadable(Reason +
+                           " Its character sets cannot be used: the program uses its own \"" +
+                           DefaultName + "\" set and leaves the file as it is.");
+}
+
+void SettingsFile::Store(const SettingsText& Text) const {
+  try {
+    if (FilePath.has_parent_path()) fs::create_directories(FilePath.parent_path());
+    WriteFileAtomically(FilePath, Text.Bytes());
+  } catch (const std::exception&) {
+    throw DocumentError("Unable to write to " + FilePath.string());
+  }
+}
+
 void SettingsFile::EnsureDefaultCharset() const {
-  CSimpleIniA Ini;
-  Load(FilePath, Ini);
-  const char* Value = Ini.GetValue(Section, DefaultName, "");
-  if (Value != nullptr && *Value != '\0') return;
-  Ini.SetValue(Section, DefaultName, DefaultCharacters);
-  Store(FilePath, Ini);
+  SettingsText Text = Load();
+  const std::optional<std::string> Value = Text.Value(Section, DefaultName);
+  if (Value && !Value->empty()) return;
+  static_cast<void>(Text.Set(Section, DefaultName, DefaultCharacters));  // plain ASCII fits
+  Store(Text);
 }
 
 std::string SettingsFile::ReadCharset(const std::string& Name, const std::string& Fallback) const {
-  CSimpleIniA Ini;
-  Load(FilePath, Ini);
-  const char* Value = Ini.GetValue(Section, Name.c_str(), nullptr);
-  if (Value == nullptr) return Fallback;
-  std::string Characters(Value);
+  std::optional<std::string> Value;
+  try {
+    Value = Load().Value(Section, Name);
+  } catch (const SettingsUnreadable&) {
+    if (SettingsText::SameName(Name, DefaultName)) Value = DefaultCharacters;
+  }
+  if (!Value) return Fallback;
+  std::string Characters = std::move(*Value);
   if (Characters.size() > MaxValueLength) {
     // Cut at a character boundary, as a reader with a 2047-character buffer would.
     std::u32string Text = Utf8ToUtf32(Characters);
@@ -73,37 +78,40 @@ std::string SettingsFile::ReadCharset(const std::string& Name, const std::string
 }
 
 std::vector<std::string> SettingsFile::ListCharsets() const {
-  CSimpleIniA Ini;
-  Load(FilePath, Ini);
-  CSimpleIniA::TNamesDepend Keys;
-  Ini.GetAllKeys(Section, Keys);
-  Keys.sort(CSimpleIniA::Entry::LoadOrder());
-  std::vector<std::string> Names;
-  for (const auto& Key : Keys) Names.emplace_back(Key.pItem);
-  return Names;
+  try {
+    return Load().Keys(Section);
+  } catch (const SettingsUnreadable&) {
+    return {DefaultName};
+  }
 }
 
 void SettingsFile::WriteCharset(const std::string& Name, const std::string& Characters) const {
   if (const std::string Problem = CheckCharsetName(Name); !Problem.empty())
     throw DocumentError(Problem);
-  CSimpleIniA Ini;
-  Load(FilePath, Ini);
-  Ini.SetValue(Section, Name.c_str(), Characters.c_str());
-  Store(FilePath, Ini);
+  // Control characters are no fill letters, and a file holding them would no longer read as text.
+  if (std::any_of(Characters.begin(), Characters.end(), IsControl))
+    throw DocumentError("A character set cannot hold line breaks or other control characters.");
+  SettingsText Text = Load();
+  if (!Text.Set(Section, Name, Characters))
+    throw DocumentError("Unable to write to " + FilePath.string() +
+                        ": the file is in Windows-1252, which cannot hold these characters.");
+  Store(Text);
 }
 
 void SettingsFile::DeleteCharset(const std::string& Name) const {
-  CSimpleIniA Ini;
-  Load(FilePath, Ini);
-  if (!Ini.Delete(Section, Name.c_str())) return;
-  Store(FilePath, Ini);
+  SettingsText Text = Load();
+  if (!Text.Remove(Section, Name)) return;
+  Store(Text);
 }
 
 std::string SettingsFile::CheckCharsetName(const std::string& Name) {
   const auto First = Name.find_first_not_of(" \t");
   if (First == std::string::npos) return "Please enter a name for the character set.";
-  if (Name.find_first_of("=[]\r\n") != std::string::npos)
-    return "A character set name cannot hold \"=\", \"[\", \"]\" or a line break.";
+  // A name starting with ";" or "#" would read as a comment.
+  if (Name.find_first_of("=[]") != std::string::npos ||
+      std::any_of(Name.begin(), Name.end(), IsControl) || Name[First] == ';' || Name[First] == '#')
+    return "A character set name cannot hold \"=\", \"[\", \"]\", a line break or other control "
+           "characters, nor start with \";\" or \"#\".";
   return {};
 }
 

@@ -1,6 +1,7 @@
 #include "document/TVornicGame.h"
 
 #include <filesystem>
+#include <set>
 
 #include "base/AppPaths.h"
 #include "base/ControlBytes.h"
@@ -28,6 +29,11 @@ void TVornicGame::Init(const std::string& NewGameName, UserInterface* NewForm) {
   Modified = false;
   try {
     SettingsFile::Default().EnsureDefaultCharset();
+  } catch (const SettingsUnreadable& Failure) {
+    // Every document finds the same unreadable file: the user hears of it once.
+    static std::set<std::string> Told;
+    if (Ui && Told.insert(Failure.what()).second)
+      Ui->Tell(ApplicationTitle, Failure.what(), Icon::Warning);
   } catch (const DocumentError& Failure) {
     if (Ui) Ui->Tell(ApplicationTitle, Failure.what(), Icon::Warning);
   }

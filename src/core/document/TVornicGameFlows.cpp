@@ -4,6 +4,7 @@
 
 #include "base/AppPaths.h"
 #include "base/AtomicFile.h"
+#include "base/BoundedFile.h"
 #include "base/DocumentError.h"
 #include "document/GameFile.h"
 #include "document/TVornicGame.h"
@@ -112,7 +113,7 @@ bool TVornicGame::CloseQuery() {
 }
 
 bool TVornicGame::LoadFromFile(const std::string& Name) {
-  const std::string Bytes = ReadWholeFile(Name);
+  const std::string Bytes = ReadBoundedFile(Name, MaxGameFileBytes);
   ParsedGameFile Parsed = ParseGameFile(Bytes, GameName);
   if (Parsed.Status == GameFileStatus::OtherType) {
     if (!OnWrongType) throw DocumentError(FormatError(Name));

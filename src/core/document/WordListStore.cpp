@@ -8,8 +8,10 @@
 
 #include "base/AppPaths.h"
 #include "base/AtomicFile.h"
+#include "base/BoundedFile.h"
 #include "base/CodePage.h"
 #include "base/DocumentError.h"
+#include "base/TextFileForm.h"
 #include "base/TextLines.h"
 
 namespace vornic {
@@ -86,9 +88,16 @@ std::string WordListStore::CheckName(const std::string& Name) {
 
 std::vector<std::string> WordListStore::Read(const std::string& Name) const {
   if (const std::string Problem = CheckName(Name); !Problem.empty()) throw DocumentError(Problem);
-  std::string Text = ReadWholeFile(PathOf(Name));
-  if (!IsValidUtf8(Text)) Text = Windows1252ToUtf8(Text);
-  return ParseLines(Text);
+  const fs::path File = PathOf(Name);
+  return ParseFile(ReadBoundedFile(File, MaxWordListBytes), File.string());
+}
+
+std::vector<std::string> WordListStore::ParseFile(std::string_view Bytes,
+                                                  const std::string& FileName) {
+  std::string Problem;
+  const std::string Text = TextFileToUtf8(Bytes, Problem);
+  if (!Problem.empty()) throw DocumentError("Cannot open file \"" + FileName + "\". " + Problem);
+  return SplitLineBreaks(Text);
 }
 
 void WordListStore::Write(const std::string& Name, const std::vector<std::string>& Words) const {

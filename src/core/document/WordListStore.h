@@ -11,8 +11,8 @@ class CodePage;
 
 // The saved word lists: one file "<name>.lst" per list in the word-list folder, one word per
 // line, every line ended by CR LF, written as UTF-8. A file that is not valid UTF-8 is read as
-// Windows-1252 (lists brought from older installations). Names and words are UTF-8. Nothing is
-// cached: every call looks at the disk.
+// Windows-1252 (lists brought from older installations), and UTF-16 with its byte order mark is
+// read too. Names and words are UTF-8. Nothing is cached: every call looks at the disk.
 class WordListStore {
  public:
   static constexpr std::string_view Extension = ".lst";
@@ -39,7 +39,8 @@ class WordListStore {
   // stay inside the folder: not empty, not "." or "..", no "/" and no NUL.
   static std::string CheckName(const std::string& Name);
 
-  // The words of a list. Throws DocumentError when the file cannot be read.
+  // The words of a list. Throws DocumentError naming the file when it cannot be read, is larger
+  // than MaxWordListBytes or is no text.
   std::vector<std::string> Read(const std::string& Name) const;
   // Replaces the list's file (temporary file, then rename). Throws DocumentError with the
   // refusal of CheckName, or "Cannot create file ..." when it cannot be written; the previous
@@ -49,6 +50,9 @@ class WordListStore {
   // "Cannot delete file ..." when it stays.
   void Remove(const std::string& Name) const;
 
+  // The words of a word-list file's bytes, in any form Read accepts. Throws DocumentError naming
+  // FileName when they are no text (a zero byte, damaged UTF-16) rather than cut them short.
+  static std::vector<std::string> ParseFile(std::string_view Bytes, const std::string& FileName);
   // Text to words: a line ends at CR, LF or CR LF; empty lines are (empty) words; a final line
   // without its line break still counts; a leading UTF-8 byte-order mark is dropped.
   static std::vector<std::string> ParseLines(std::string_view Utf8);

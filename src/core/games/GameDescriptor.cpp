@@ -12,8 +12,10 @@ std::string_view GameDescriptor::TypeName() const {
 }
 
 void GameDescriptor::InitDocument(TVornicGame& Game, UserInterface* Ui) const {
-  Game.Init(std::string(TypeName()), nullptr);
-  Game.Ui = Ui;
+  // Ui hears what starting a document has to tell (a settings file that cannot be read); a
+  // document without a window has no caption to set.
+  Game.Init(std::string(TypeName()), Ui);
+  Game.Form = nullptr;
 }
 
 std::pair<int, int> GameDescriptor::PictureSize(const TVornicGame& Game) const {

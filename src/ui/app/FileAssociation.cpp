@@ -4,12 +4,13 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <fstream>
 #include <system_error>
 
 #include "base/AppPaths.h"
 #include "base/AtomicFile.h"
+#include "base/BoundedFile.h"
 #include "base/DocumentError.h"
+#include "base/TextLines.h"
 #include "ui/app/AppIcon.h"
 
 namespace vornic::ui {
@@ -114,11 +115,14 @@ std::string FileAssociation::ExecLine(const std::string& ProgramPath) {
 }
 
 std::string FileAssociation::CurrentExecLine() const {
-  std::ifstream In(DesktopEntryFile(), std::ios::binary);
-  std::string Line;
+  std::string Text;
+  try {
+    Text = ReadBoundedFile(DesktopEntryFile(), MaxSettingsFileBytes);
+  } catch (const DocumentError&) {
+    return {};  // no entry that can be read: it is written anew
+  }
   bool InEntryGroup = false;
-  while (std::getline(In, Line)) {
-    if (!Line.empty() && Line.back() == '\r') Line.pop_back();
+  for (const std::string& Line : SplitLineBreaks(Text)) {
     if (Line.starts_with('[')) {
       InEntryGroup = Line == EntryGroup;
       continue;

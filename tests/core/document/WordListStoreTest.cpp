@@ -15,6 +15,7 @@ namespace fs = std::filesystem;
 using test::ReadFile;
 using test::WriteFile;
 using Words = std::vector<std::string>;
+using namespace std::string_literals;
 
 class WordListStoreTest : public ::testing::Test {
  protected:
@@ -42,6 +43,11 @@ TEST_F(WordListStoreTest, WritesUtf8WithCrLfAndReadsBackUntrimmedWithDuplicates)
   // A file that is no UTF-8 comes from an older installation: Windows-1252.
   WriteFile(ListFile("Old"), "CAF\xC9\r\n\x80URO\r\n");
   EXPECT_EQ(Store.Read("Old"), (Words{"CAF\xC3\x89", "\xE2\x82\xACURO"}));
+  // Windows programs save "Unicode" text as UTF-16 with a byte order mark.
+  WriteFile(ListFile("Wide"), "\xFF\xFE\x1F\x04\x41\x00\r\x00\n\x00\x42\x00"s);
+  EXPECT_EQ(Store.Read("Wide"), (Words{"ПA", "B"}));
+  WriteFile(ListFile("Big"), "\xFE\xFF\x04\x1F\x00\x41"s);
+  EXPECT_EQ(Store.Read("Big"), Words{"ПA"});
 }
 
 TEST_F(WordListStoreTest, ListsOnlyListFilesSortedWithoutRegardToCase) {
@@ -71,6 +77,16 @@ TEST_F(WordListStoreTest, FailuresAreToldAndLoseNothing) {
   EXPECT_THROW(Store.Write(std::string(300, 'x'), {"X"}), DocumentError);
   EXPECT_EQ(Store.Read("Animals"), Words{"DOG"});
   EXPECT_THROW(Store.Read("Nothing"), DocumentError);
+  // A zero byte is no end of the list but a file that is not one: told by name, not cut short.
+  for (const std::string& Bytes : {"CAT\r\nD\0G\r\nEMU"s, "\xFF\xFE\x00\xD8"s}) {
+    WriteFile(ListFile("Odd"), Bytes);
+    try {
+      Store.Read("Odd");
+      ADD_FAILURE() << "read " << Bytes;
+    } catch (const DocumentError& Failure) {
+      EXPECT_NE(std::string(Failure.what()).find(ListFile("Odd").string()), std::string::npos);
+    }
+  }
   // A file where the folder should be stops every write, even for the superuser.
   WriteFile(Home / "Blocked", "not a folder");
   WordListStore Blocked(Home / "Blocked");
