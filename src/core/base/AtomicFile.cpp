@@ -26,10 +26,6 @@ namespace {
   CannotCreate(Target, std::strerror(Reason));
 }
 
-[[noreturn]] void CannotOpen(const fs::path& Source, int Reason) {
-  throw DocumentError("Cannot open file \"" + Source.string() + "\". " + std::strerror(Reason));
-}
-
 // Returns 0 or the errno value of the failing write.
 int WriteAll(int Descriptor, std::string_view Bytes) {
   while (!Bytes.empty()) {
@@ -100,26 +96,6 @@ void WriteFileAtomically(const fs::path& Name, std::string_view Bytes) {
     CannotCreate(Name, Reason);
   }
   SyncFolder(Folder);
-}
-
-std::string ReadWholeFile(const fs::path& Source) {
-  const int Descriptor = ::open(Source.c_str(), O_RDONLY | O_CLOEXEC);
-  if (Descriptor < 0) CannotOpen(Source, errno);
-  struct stat Status {};
-  int Reason = ::fstat(Descriptor, &Status) != 0 ? errno : S_ISDIR(Status.st_mode) ? EISDIR : 0;
-  std::string Bytes;
-  char Buffer[65536];
-  while (Reason == 0) {
-    const ssize_t Read = ::read(Descriptor, Buffer, sizeof Buffer);
-    if (Read == 0) break;
-    if (Read > 0)
-      Bytes.append(Buffer, static_cast<std::size_t>(Read));
-    else if (errno != EINTR)
-      Reason = errno;
-  }
-  ::close(Descriptor);
-  if (Reason != 0) CannotOpen(Source, Reason);
-  return Bytes;
 }
 
 }  // namespace vornic

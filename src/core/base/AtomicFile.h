@@ -16,8 +16,4 @@ namespace vornic {
 // then stays as it was and no temporary file is left.
 void WriteFileAtomically(const std::filesystem::path& Target, std::string_view Bytes);
 
-// Reads a whole file. Throws DocumentError "Cannot open file <path>. <reason>" when it cannot be
-// read, the reason naming the failure of this very read (a folder: "Is a directory").
-std::string ReadWholeFile(const std::filesystem::path& Source);
-
 }  // namespace vornic
