@@ -33,14 +33,16 @@ int RunCli(const std::vector<std::string>& Args, std::ostream& Out, std::ostream
     Out << App.help("", CLI::AppFormatMode::All);
     return Done;
   } catch (const CLI::ParseError& Error) {
-    Err << Error.what() << '\n';
+    Err << EscapeControls(Error.what(), TextBytes::Utf8, TextLayout) << '\n';
     if (App.get_subcommands().empty()) Err << "Run with --help for the commands.\n";
     return BadUsage;
   } catch (const CliFailure& Failure) {
-    if (*Failure.what() != '\0') Err << Failure.what() << '\n';
+    // Messages may quote an argument or a file: escaped like everything printed.
+    if (*Failure.what() != '\0')
+      Err << EscapeControls(Failure.what(), TextBytes::Utf8, TextLayout) << '\n';
     return Failure.Code;
   } catch (const DocumentError& Failure) {
-    Err << Failure.what() << '\n';
+    Err << EscapeControls(Failure.what(), TextBytes::Utf8, TextLayout) << '\n';
     return BadUsage;
   }
   return Context.Status;

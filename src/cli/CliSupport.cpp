@@ -1,6 +1,8 @@
 #include "cli/CliSupport.h"
 
+#include <algorithm>
 #include <charconv>
+#include <limits>
 
 #include "base/BoundedFile.h"
 #include "base/DocumentError.h"
@@ -108,13 +110,31 @@ std::vector<std::string> SplitCommas(const std::string& Text) {
   return Items;
 }
 
+namespace {
+
+// Only plain decimal numbers that fit: a sign, an exponent or an overflow would otherwise be
+// converted onto some other seed without a word.
+std::string CheckSeed(const std::string& Text) {
+  std::uint64_t Value = 0;
+  const char* End = Text.data() + Text.size();
+  const auto [Stop, Error] = std::from_chars(Text.data(), End, Value);
+  const bool Digits = !Text.empty() && std::all_of(Text.begin(), Text.end(),
+                                                   [](char C) { return C >= '0' && C <= '9'; });
+  if (Digits && Error == std::errc() && Stop == End) return {};
+  return "the seed must be a whole number from 0 to " +
+         std::to_string(std::numeric_limits<std::uint64_t>::max()) + ", not \"" + Text + "\"";
+}
+
+}  // namespace
+
 void AddFontCharsetAndSeed(CLI::App& Command, int& FontCharset,
                            std::optional<std::uint64_t>& Seed) {
   Command
       .add_option("--font-charset", FontCharset,
                   "Font character-set code stored in the file; chooses the code page (default 1)")
       ->check(CLI::Range(0, 255));
-  Command.add_option("--seed", Seed, "Seed for a reproducible puzzle");
+  Command.add_option("--seed", Seed, "Seed for a reproducible puzzle, 0 to 2^64-1")
+      ->check(CLI::Validator([](std::string& Text) { return CheckSeed(Text); }, "N"));
 }
 
 }  // namespace vornic::cli

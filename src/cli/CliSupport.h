@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/UserInterface.h"
+#include "cli/TerminalText.h"
 #include "document/TVornicGame.h"
 
 namespace vornic::cli {
@@ -24,14 +25,15 @@ class CliFailure : public std::runtime_error {
   int Code;
 };
 
-// The core's user interface for the command-line tool: messages go to standard error and are
-// counted, questions are answered No, dialogs are cancelled.
+// The core's user interface for the command-line tool: messages go to standard error (their
+// control characters escaped: a message may quote a file) and are counted, questions are
+// answered No, dialogs are cancelled.
 class CliUserInterface : public UserInterface {
  public:
   explicit CliUserInterface(std::ostream& ErrorStream) : Err(ErrorStream) {}
   Answer Ask(const std::string&, const std::string&, Buttons, Icon) override { return Answer::No; }
   void Tell(const std::string&, const std::string& Text, Icon) override {
-    Err << Text << '\n';
+    Err << EscapeControls(Text, TextBytes::Utf8, TextLayout) << '\n';
     ++Told;
   }
   std::optional<std::string> ChooseOpenFile(const FileDialogRequest&) override { return {}; }

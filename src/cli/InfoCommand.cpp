@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/CliSupport.h"
+#include "cli/TerminalText.h"
 #include "document/WordEntry.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
@@ -76,12 +77,17 @@ std::string DescribeAfter(std::string_view After) {
   return Text.str();
 }
 
+// A file's text as the terminal may show it: its control characters escaped.
+std::string Printable(const TVornicGame& Game, std::string_view Bytes) {
+  return EscapeControls(Game.Codes().Decode(Bytes), TextBytes::Utf8);
+}
+
 void PrintPlain(const std::string& Path, const TVornicGame& Game, std::ostream& Out) {
   const TGridSettings& S = Game.Settings;
-  Out << "File: " << Path << '\n'
+  Out << "File: " << EscapeControls(Path, TextBytes::Utf8) << '\n'
       << "Game: " << DescriptorOf(Game)->TypeName() << '\n'
       << "Size: " << S.Cols << " x " << S.Rows << '\n'
-      << "Character set: " << Game.Codes().Decode(S.LanguageName()) << " (font character set "
+      << "Character set: " << Printable(Game, S.LanguageName()) << " (font character set "
       << int{S.Charset} << ", code page " << Game.Codes().Number() << ")\n"
       << std::hex << std::uppercase << std::setfill('0') << "Colours: back #" << std::setw(6)
       << S.BackColor << ", lines #" << std::setw(6) << S.LineColor << ", letters #" << std::setw(6)
@@ -95,14 +101,15 @@ void PrintPlain(const std::string& Path, const TVornicGame& Game, std::ostream& 
     std::string Shown;
     for (char32_t C : Utf8ToUtf32(Row)) {
       if (!Shown.empty()) Shown += ' ';
-      Shown += C == U'\x19' ? std::string(".") : Utf32ToUtf8(std::u32string(1, C));
+      Shown += C == U'\x19' ? std::string(".")
+                            : EscapeControls(Utf32ToUtf8(std::u32string(1, C)), TextBytes::Utf8);
     }
     Out << "  " << Shown << '\n';
   }
   Out << "Words (" << Game.Words.size() << "):\n";
   for (const std::string& Entry : Game.Words) {
     const SplitWordEntry Parts = SplitEntry(Entry);
-    Out << "  " << Game.Codes().Decode(Parts.Item);
+    Out << "  " << Printable(Game, Parts.Item);
     if (!Parts.After.empty()) Out << "  " << DescribeAfter(Parts.After);
     Out << '\n';
   }

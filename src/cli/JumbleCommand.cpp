@@ -1,7 +1,7 @@
 #include "cli/CliSupport.h"
+#include "cli/CommandText.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
-#include "games/TypedText.h"
 #include "games/jumble/JumbleBuilder.h"
 
 namespace vornic::cli {
@@ -16,20 +16,18 @@ struct JumbleOptions {
 };
 
 void RunJumble(const JumbleOptions& Options, CliContext& Context) {
+  const std::string Text =
+      ReadCommandText(CodePage::ForCharset(Options.FontCharset), Options.Text, {});
   SeedGenerator(Options.Seed);
   TVornicGame Game;
   FindDescriptor(GameTypeName::Jumble)->InitDocument(Game, &Context.Ui);
   Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
   StartNew(Game);
-  const TypedText Typed = ReadTypedText(Game.Codes(), Options.Text);
-  if (!Typed.Ok()) throw CliFailure(NotBuilt, Typed.Refusal);
-  // Saying nothing and writing an empty puzzle would pass for success.
-  if (IsBlankText(Typed.Bytes)) throw CliFailure(NotBuilt, BlankTextMessage);
 
   JumbleBuilder Builder(Game);
   Builder.Mix = !Options.NoMix;
   // A refusal has been told through the document's user interface.
-  if (!Builder.Build(Typed.Bytes)) throw CliFailure(NotBuilt, "");
+  if (!Builder.Build(Text)) throw CliFailure(NotBuilt, "");
   SaveGame(Game, Options.Output);
   Context.Out << "Wrote " << Options.Output << ": " << Game.Settings.Cols << " x "
               << Game.Settings.Rows << ", " << Game.Words.size() - 1 << " words.\n";

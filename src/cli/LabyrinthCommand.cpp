@@ -2,9 +2,9 @@
 
 #include "base/GridLimits.h"
 #include "cli/CliSupport.h"
+#include "cli/CommandText.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
-#include "games/TypedText.h"
 #include "games/labyrinth/LabyrinthBuilder.h"
 #include "games/labyrinth/LabyrinthInput.h"
 
@@ -21,8 +21,8 @@ struct LabyrinthOptions {
 
 void RunLabyrinth(const LabyrinthOptions& Options, CliContext& Context) {
   const auto [Cols, Rows] = ParseSize(Options.Size, MinGridSide, MaxGridSide);
-  const TypedText Text = ReadLabyrinthText(CodePage::ForCharset(Options.FontCharset), Options.Text);
-  if (!Text.Ok()) throw CliFailure(BadUsage, Text.Refusal);
+  const std::string Text =
+      ReadCommandText(CodePage::ForCharset(Options.FontCharset), Options.Text, {});
   SeedGenerator(Options.Seed);
 
   TVornicGame Game;
@@ -31,10 +31,10 @@ void RunLabyrinth(const LabyrinthOptions& Options, CliContext& Context) {
   Game.SetSize(Cols, Rows);
   StartNew(Game);
   LabyrinthBuilder Builder;
-  const LabyrinthBuilder::Result Outcome = Builder.BuildLabyrinth(Text.Bytes, Game);
+  const LabyrinthBuilder::Result Outcome = Builder.BuildLabyrinth(Text, Game);
   const std::string Size = std::to_string(Cols) + " x " + std::to_string(Rows);
   if (Outcome == LabyrinthBuilder::Result::NoMainPath)
-    throw CliFailure(NotBuilt, LabyrinthNoPathMessage(Text.Bytes.size(), Cols, Rows));
+    throw CliFailure(NotBuilt, LabyrinthNoPathMessage(Text.size(), Cols, Rows));
   SaveGame(Game, Options.Output);
   Context.Out << "Wrote " << Options.Output << ": " << Size << ", the text and "
               << Game.Words.size() - 1 << " traps.\n";

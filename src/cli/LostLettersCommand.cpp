@@ -1,7 +1,7 @@
 #include "cli/CliSupport.h"
+#include "cli/CommandText.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
-#include "games/TypedText.h"
 #include "games/lostletters/LostLettersBuilder.h"
 
 namespace vornic::cli {
@@ -19,18 +19,18 @@ void RunLostLetters(const LostLettersOptions& Options, CliContext& Context) {
   if (Options.Lines < LostLettersBuilder::MinLines || Options.Lines > LostLettersBuilder::MaxLines)
     throw CliFailure(BadUsage, "--lines " + std::to_string(Options.Lines) +
                                    ": the number of lines must be 2 to 40.");
+  // Spaces at the ends are part of the puzzle; a text of spaces only is refused all the same.
+  const std::string Text =
+      ReadCommandText(CodePage::ForCharset(Options.FontCharset), Options.Text, {});
   SeedGenerator(Options.Seed);
   TVornicGame Game;
   FindDescriptor(GameTypeName::LostLetters)->InitDocument(Game, &Context.Ui);
   Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
   StartNew(Game);
-  const TypedText Typed = ReadTypedText(Game.Codes(), Options.Text);
-  if (!Typed.Ok()) throw CliFailure(NotBuilt, Typed.Refusal);
-  if (IsBlankText(Typed.Bytes)) throw CliFailure(NotBuilt, BlankTextMessage);
 
   LostLettersBuilder Builder(Game);
   // A refusal has been told through the document's user interface.
-  if (!Builder.Build(Typed.Bytes, Options.Lines)) throw CliFailure(NotBuilt, "");
+  if (!Builder.Build(Text, Options.Lines)) throw CliFailure(NotBuilt, "");
   SaveGame(Game, Options.Output);
   Context.Out << "Wrote " << Options.Output << ": " << Game.Settings.Cols << " x "
               << Game.Settings.Rows << ".\n";

@@ -2,6 +2,7 @@
 
 #include "base/GridLimits.h"
 #include "cli/CliSupport.h"
+#include "cli/CommandText.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
 #include "games/TypedText.h"
@@ -49,11 +50,17 @@ void RunMaze(const MazeOptions& Options, CliContext& Context) {
     throw CliFailure(BadUsage, "Give the words with --words or --words-file.");
   const std::vector<std::string> Lines =
       Options.Words ? SplitCommas(*Options.Words) : ReadWordsFile(*Options.WordsFile);
-  // Typed text as the window's upper-casing edits hold it; what cannot be held is bad input.
-  const TypedMazeInput Typed =
-      ReadMazeInput(CodePage::ForCharset(Options.FontCharset), Options.Phrase, Lines);
-  if (!Typed.Ok()) throw CliFailure(BadUsage, Typed.Refusal);
-  const MazeInput& Input = Typed.Input;
+  // Typed text as the window's upper-casing edits hold it. The phrase may be empty when the
+  // words fill the grid on their own, but not both.
+  const CodePage& Page = CodePage::ForCharset(Options.FontCharset);
+  MazeInput Input;
+  Input.Phrase = ReadCommandText(Page, Options.Phrase, "The title phrase", true);
+  for (const std::string& Line : Lines)
+    Input.Words.push_back(ReadCommandText(Page, Line, "The word \"" + Line + "\""));
+  if (IsBlankText(Input.Phrase) && Input.Words.empty())
+    throw CliFailure(BadUsage,
+                     "The title phrase is empty and there are no words: there is "
+                     "nothing to build.");
   const long long Total = LetterTotal(Input.Phrase, Input.Words);
   const MazeSize Size = ChooseSize(Options.Size, Total);
   SeedGenerator(Options.Seed);

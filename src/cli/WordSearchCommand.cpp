@@ -1,7 +1,10 @@
+#include <algorithm>
+#include <cctype>
 #include <map>
 
 #include "base/GridLimits.h"
 #include "cli/CliSupport.h"
+#include "cli/CommandText.h"
 #include "document/SettingsFile.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
@@ -43,14 +46,25 @@ void ApplyDirections(const std::string& Text, WordSearchPlacer& Placer) {
   }
 }
 
-void SetCharacterSet(TVornicGame& Game, const std::string& Name) {
+bool SameIgnoringCase(std::string_view A, std::string_view B) {
+  return std::equal(A.begin(), A.end(), B.begin(), B.end(), [](char X, char Y) {
+    return std::tolower(static_cast<unsigned char>(X)) ==
+           std::tolower(static_cast<unsigned char>(Y));
+  });
+}
+
+// Names are looked up as the settings file compares its keys (ignoring ASCII case); the puzzle
+// keeps the set's name as the file spells it.
+void SetCharacterSet(TVornicGame& Game, const std::string& Asked) {
   const SettingsFile Settings = SettingsFile::Default();
-  std::vector<std::string> Known = Settings.ListCharsets();
-  bool Found = false;
-  for (const std::string& Key : Known) Found = Found || Key == Name;
-  if (!Found)
-    throw CliFailure(
-        BadUsage, "The character set \"" + Name + "\" is not in " + Settings.Path().string() + ".");
+  const std::vector<std::string> Known = Settings.ListCharsets();
+  const auto Found = std::find_if(Known.begin(), Known.end(), [&Asked](const std::string& Key) {
+    return SameIgnoringCase(Key, Asked);
+  });
+  if (Found == Known.end())
+    throw CliFailure(BadUsage, "The character set \"" + Asked + "\" is not in " +
+                                   Settings.Path().string() + ".");
+  const std::string& Name = *Found;
   const CodePage::EncodeResult Encoded = Game.Codes().Encode(Name);
   if (!Encoded.Ok() || !Game.Settings.SetLanguageName(Encoded.Bytes))
     throw CliFailure(BadUsage, "The character set name \"" + Name +
@@ -65,6 +79,13 @@ void RunWordSearch(const WordSearchOptions& Options, CliContext& Context) {
     std::vector<std::string> FromFile = ReadWordsFile(Options.WordsFile);
     Words.insert(Words.end(), FromFile.begin(), FromFile.end());
   }
+  // A word that cannot be used at all is bad usage, as in every builder; one that only finds no
+  // place is told and left out while the others are placed.
+  for (const std::string& Word : Words)
+    static_cast<void>(ReadCommandText(CodePage::ForCharset(Options.FontCharset), Word,
+                                      "The word \"" + Word + "\""));
+  if (Words.empty())
+    throw CliFailure(BadUsage, "No words given: list them with --words or --words-file.");
   SeedGenerator(Options.Seed);
 
   TVornicGame Game;

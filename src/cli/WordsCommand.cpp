@@ -1,4 +1,5 @@
 #include "cli/CliSupport.h"
+#include "cli/TerminalText.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
 
@@ -17,7 +18,7 @@ void AddWordsCommand(CLI::App& App, CliContext& Context) {
       throw CliFailure(BadUsage, "A " + Game.GameName +
                                      " puzzle has no word list to copy: \"words\" reads word "
                                      "searches and word mazes.");
-    Context.Out << Game.Codes().Decode(*Text);
+    Context.Out << EscapeControls(Game.Codes().Decode(*Text), TextBytes::Utf8, TextLayout);
   });
 }
 

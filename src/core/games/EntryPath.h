@@ -27,4 +27,10 @@ inline GridCell NeighbourCell(GridCell From, int D) {
 // What ("The phrase", "The word \"...\"") and the code, or nothing when all is well.
 std::optional<std::string> RefuseControlCharacters(std::string_view Text, const std::string& What);
 
+// Refuses to record word paths in a grid wider or taller than MaxPathSide (a path byte holds a
+// coordinate plus PathOffset; a larger one would wrap onto a line break or the empty-cell mark
+// and break the entry). Such a grid can only come from a file, which still loads. Returns the
+// message naming the size, or nothing when the grid can record its words.
+std::optional<std::string> RefuseUnrecordableGrid(int Cols, int Rows);
+
 }  // namespace vornic

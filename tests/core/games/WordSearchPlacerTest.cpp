@@ -212,5 +212,23 @@ TEST_F(WordSearchTest, AOneLetterSetFillsAsBeforeAndCountsTheRepeats) {
   EXPECT_EQ(CountEntryReadings(Game)[1], 1);
 }
 
+TEST_F(WordSearchTest, AGridWiderThanAPathCanRecordTakesNoWordAndAnUnheldSetFillsNothing) {
+  // Column 166 would be recorded as a line feed. Such a grid only comes from a file.
+  Game.SetSize(200, 3);
+  Game.ClearGrid();
+  EXPECT_FALSE(Placer->EnterWord("cat", true));
+  Placer->PlaceEditedList({"cat", "dog"});
+  EXPECT_TRUE(Game.Words.empty());
+  ASSERT_EQ(Ui.Messages.size(), 2u) << "the list is refused once";
+  EXPECT_NE(Ui.Messages[1].Text.find("200 x 3 is too large"), std::string::npos);
+
+  Game.SetSize(5, 5);
+  Game.ClearGrid();
+  Game.Letters.clear();  // what a Greek set leaves in code page 1252
+  EXPECT_EQ(Placer->FillBlanks(), 0);
+  EXPECT_NE(Ui.Messages.back().Text.find("\"English\" has no letter"), std::string::npos);
+  EXPECT_EQ(Game.Grid, std::string(25, EmptyChar));
+}
+
 }  // namespace
 }  // namespace vornic

@@ -11,7 +11,6 @@
 #include "base/CodePage.h"
 #include "base/TextLines.h"
 #include "document/TVornicGame.h"
-#include "games/TypedText.h"
 
 namespace vornic {
 namespace {
@@ -54,21 +53,6 @@ std::optional<std::string> CheckMazeInput(const MazeInput& Input) {
                                                "Word " + std::to_string(i + 1) + " of the list"))
       return Problem;
   return std::nullopt;
-}
-
-TypedMazeInput ReadMazeInput(const CodePage& Page, std::string_view Phrase,
-                             const std::vector<std::string>& Lines) {
-  TypedMazeInput Typed;
-  const auto Read = [&Page, &Typed](std::string_view Utf8, const std::string& What) {
-    TypedText Text = ReadTypedText(Page, Utf8);
-    if (!Text.Ok() && Typed.Ok()) Typed.Refusal = What + ": " + Text.Refusal;
-    return Text.Bytes;
-  };
-  Typed.Input.Phrase = Read(Phrase, "The title phrase");
-  for (const std::string& Line : Lines)
-    Typed.Input.Words.push_back(Read(Line, "The word \"" + Line + "\""));
-  if (!Typed.Ok()) Typed.Input = {};
-  return Typed;
 }
 
 std::string MazeBuildFailure(const MazeInput& Input, MazeSize Size) {

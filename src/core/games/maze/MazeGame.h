@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "games/maze/MazeBuilder.h"
@@ -10,7 +9,6 @@
 
 namespace vornic {
 
-class CodePage;
 class TVornicGame;
 
 // The word maze window's work on its document, without the window: the window reads its edits
@@ -23,17 +21,6 @@ struct MazeInput {
 // Why the input cannot be built, or nothing when it can: a control character in the phrase or
 // a word (it would collide with the cell markers).
 std::optional<std::string> CheckMazeInput(const MazeInput& Input);
-
-// The phrase and the lines of the word list as typed (UTF-8), upper-cased into a code page's
-// bytes. Refusal is empty when all could be taken; otherwise it names the phrase or the word
-// and the character the puzzle cannot hold (a control character or one outside the code page).
-struct TypedMazeInput {
-  MazeInput Input;
-  std::string Refusal;
-  bool Ok() const { return Refusal.empty(); }
-};
-TypedMazeInput ReadMazeInput(const CodePage& Page, std::string_view Phrase,
-                             const std::vector<std::string>& Lines);
 
 // What to tell the user when a build of Input in Size fails: the message names the size, what
 // stands in the way and what to change. Empty when nothing does: a build of that input in that

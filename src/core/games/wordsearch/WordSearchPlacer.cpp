@@ -1,6 +1,7 @@
 #include "games/wordsearch/WordSearchPlacer.h"
 
 #include "base/RandomGenerator.h"
+#include "games/EntryPath.h"
 #include "games/TypedText.h"
 #include "games/wordsearch/WordRepeats.h"
 
@@ -120,6 +121,10 @@ bool WordSearchPlacer::EnterWordBytes(const std::string& Typed, bool AddToList) 
     Tell("Warning", "No directions specified", Icon::Warning);
     return false;
   }
+  if (const auto Refusal = RefuseUnrecordableGrid(Game.Settings.Cols, Game.Settings.Rows)) {
+    Tell(ApplicationTitle, *Refusal, Icon::Warning);
+    return false;
+  }
   // Spaces would take cells that the fill leaves blank, which gives the word away.
   std::string Word = Typed;
   std::erase(Word, ' ');
@@ -167,6 +172,17 @@ bool WordSearchPlacer::EnterWordBytes(const std::string& Typed, bool AddToList) 
 }
 
 int WordSearchPlacer::FillBlanks() {
+  // A set none of whose letters the code page holds would fill nothing, and say nothing.
+  if (Game.Letters.empty() && Game.Grid.find(EmptyChar) != std::string::npos) {
+    Tell(ApplicationTitle,
+         "The character set \"" + Game.Codes().Decode(Game.Settings.LanguageName()) +
+             "\" has no letter that this puzzle's code page (" +
+             std::to_string(Game.Codes().Number()) +
+             ") can hold, so the empty cells were not filled. Choose another character set, or "
+             "a font character set that holds its letters, in Grid settings.",
+         Icon::Warning);
+    return 0;
+  }
   const std::string Before = Game.Grid;
   const int Repeating = FillHidingWords(Game, ListBox1);
   // The fill is part of the puzzle: closing must not lose it without a question.
@@ -189,6 +205,11 @@ void WordSearchPlacer::DeleteAll() {
 }
 
 void WordSearchPlacer::PlaceEditedList(const std::vector<std::string>& Words) {
+  // Told once for the list rather than once for every word.
+  if (const auto Refusal = RefuseUnrecordableGrid(Game.Settings.Cols, Game.Settings.Rows)) {
+    Tell(ApplicationTitle, *Refusal, Icon::Warning);
+    return;
+  }
   ListBox1.clear();
   Game.ClearGrid();
   std::vector<std::string> Guarded;

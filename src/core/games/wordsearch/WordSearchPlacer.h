@@ -40,22 +40,25 @@ class WordSearchPlacer {
   // Places one typed word (UTF-8) at a random position in an enabled direction. Spaces are not
   // placed ("ICE CREAM" becomes ICECREAM). A place where the word would complete a second
   // reading of a listed word is not taken. Tells "No directions specified", a control character
-  // or a character the puzzle's code page cannot hold, or "Could not insert word " + word with a
-  // line saying why; returns whether it was placed.
+  // or a character the puzzle's code page cannot hold, a grid too large to record the word's path
+  // (RefuseUnrecordableGrid), or "Could not insert word " + word with a line saying why; returns
+  // whether it was placed.
   [[nodiscard]] bool EnterWord(const std::string& Word, bool AddToList);
   // The same for a word already in the document's code page.
   [[nodiscard]] bool EnterWordBytes(const std::string& Word, bool AddToList);
 
   // Fills the empty cells so that no listed word can be read a second time (FillHidingWords);
   // marks the document modified when a cell changed. Returns how many words still repeat, which
-  // only a character set of too few letters leaves.
+  // only a character set of too few letters leaves. Tells, and fills nothing, when the character
+  // set has no letter the document's code page can hold.
   int FillBlanks();
   // Clears the grid and places the list again, stopping at the first word that fails.
   void Reord();
   // Empties the list and the grid.
   void DeleteAll();
   // Empties the list and the grid, then places each word (UTF-8) of an edited list; a word that
-  // fails is told and left out, the others are still placed.
+  // fails is told and left out, the others are still placed. A grid too large to record word
+  // paths (RefuseUnrecordableGrid) is told once and left as it was, list and all.
   void PlaceEditedList(const std::vector<std::string>& Words);
 
  private:

@@ -72,6 +72,11 @@ void TLabirintForm::Enter() {
               Icon::Information);
     return;
   }
+  // A grid from a file may be larger than a path can record; the builder would refuse it unsaid.
+  if (const auto Refusal = RefuseUnrecordableGrid(Game.Settings.Cols, Game.Settings.Rows)) {
+    Ui().Tell(ApplicationTitle, *Refusal, Icon::Warning);
+    return;
+  }
   LabyrinthBuilder::Result Outcome;
   {
     BusyCursor Busy;

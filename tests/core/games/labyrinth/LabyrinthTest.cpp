@@ -201,14 +201,6 @@ TEST_F(LabyrinthBuilderTest, TheStartIsAnyBorderCellAlikeAndNeverAnInnerOne) {
   for (const auto& [Cell, Count] : Starts) EXPECT_NEAR(Count, 100, 40);
 }
 
-TEST(ReadLabyrinthText, RefusesAnEmptyTextAndCharactersThePuzzleCannotHold) {
-  const CodePage& Latin = CodePage::ForCharset(0);
-  EXPECT_EQ(ReadLabyrinthText(Latin, "follow me").Bytes, "FOLLOW ME");
-  EXPECT_NE(ReadLabyrinthText(Latin, "").Refusal.find("empty"), std::string::npos);
-  EXPECT_NE(ReadLabyrinthText(Latin, "a\x01").Refusal.find("U+0001"), std::string::npos);
-  EXPECT_NE(ReadLabyrinthText(Latin, "\xCE\xB1").Refusal.find("\xCE\xB1"), std::string::npos);
-}
-
 TEST(LabyrinthEntry, ReadsWhatItWritesAndToleratesDamage) {
   const std::string Bytes = LabyrinthEntry::Encode({{1, 2}, {2, 2}, {2, 3}}, 17);
   const LabyrinthEntry Entry = LabyrinthEntry::Parse(std::string("ABC") + EmptyChar + Bytes);

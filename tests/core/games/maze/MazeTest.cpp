@@ -277,15 +277,5 @@ TEST(MazeBuildFailure, NamesTheSizeAndWhatToChangeAndIsEmptyForWhatCanBeBuilt) {
   EXPECT_EQ(MazeBuildFailure({"TITLE", {"PEAR"}}, {3, 3}), "");
 }
 
-TEST(ReadMazeInput, UpperCasesAndRefusesByTheNameOfWhatHoldsTheCharacter) {
-  const CodePage& Latin = CodePage::ForCharset(0);
-  const TypedMazeInput Good = ReadMazeInput(Latin, "title", {"pear", "", "figs"});
-  EXPECT_EQ(Good.Input.Phrase, "TITLE");
-  EXPECT_EQ(Good.Input.Words, (std::vector<std::string>{"PEAR", "", "FIGS"}));
-  const TypedMazeInput Greek = ReadMazeInput(Latin, "title", {"pear", "\xCE\xB1"});
-  EXPECT_EQ(Greek.Refusal.rfind("The word \"\xCE\xB1\": ", 0), 0u) << Greek.Refusal;
-  EXPECT_EQ(ReadMazeInput(Latin, "ti\ttle", {}).Refusal.rfind("The title phrase: ", 0), 0u);
-}
-
 }  // namespace
 }  // namespace vornic
