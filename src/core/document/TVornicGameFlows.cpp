@@ -112,7 +112,10 @@ bool TVornicGame::CloseQuery() {
 }
 
 bool TVornicGame::LoadFromFile(const std::string& Name) {
-  const std::string Bytes = ReadWholeFile(Name);
+  return LoadFromBytes(ReadWholeFile(Name), Name);
+}
+
+bool TVornicGame::LoadFromBytes(std::string_view Bytes, const std::string& Name) {
   ParsedGameFile Parsed = ParseGameFile(Bytes, GameName);
   if (Parsed.Status == GameFileStatus::OtherType) {
     if (!OnWrongType) throw DocumentError(FormatError(Name));

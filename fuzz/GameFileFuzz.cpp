@@ -1,0 +1,76 @@
+// A game file of any content: read into a document of the game it names, drawn in every view
+// of that game and both worksheet pictures, each exported as EMF and WMF, and copied as text.
+
+#include <cstdint>
+#include <vector>
+
+#include "FuzzSupport.h"
+#include "document/GameFile.h"
+#include "games/GameDescriptor.h"
+#include "games/GameTable.h"
+#include "worksheet/SheetPictures.h"
+
+using namespace vornic;
+
+namespace {
+
+// The views a game's window offers: the word search highlights none or one entry (the first,
+// second or last here); the maze the same, or its plain grid; the labyrinth any of its four
+// check boxes; the jumble and lost letters with or without the solution.
+std::vector<GameView> ViewsOf(std::string_view TypeName, std::size_t Entries) {
+  std::vector<GameView> Views;
+  const bool Labyrinth = TypeName == GameTypeName::WordLabyrinth;
+  if (Labyrinth)
+    for (unsigned Bits = 0; Bits < 16; ++Bits) {
+      GameView View;
+      View.Labyrinth = {(Bits & 1U) != 0, (Bits & 2U) != 0, (Bits & 4U) != 0, (Bits & 8U) != 0};
+      Views.push_back(View);
+    }
+  if (TypeName == GameTypeName::Jumble || TypeName == GameTypeName::LostLetters) {
+    Views.emplace_back();
+    Views.emplace_back().Solution = true;
+  }
+  if (TypeName == GameTypeName::WordSearch || TypeName == GameTypeName::WordMaze) {
+    const int Last = static_cast<int>(Entries) - 1;
+    for (const int Highlight : {-1, 0, 1, Last})
+      if (Highlight <= Last) Views.emplace_back().Highlight = Highlight;
+    if (TypeName == GameTypeName::WordMaze) Views.emplace_back().Plain = true;
+  }
+  return Views;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
+  fuzz::ScratchFolder();
+  const std::string_view Bytes = fuzz::BytesOf(Data, Size);
+  const auto TypeName = PeekTypeName(Bytes);
+  if (!TypeName) return 0;
+  const GameDescriptor* Descriptor = FindDescriptor(*TypeName);
+  if (!Descriptor) return 0;
+
+  TVornicGame Game;
+  fuzz::MakeDocument(Game, *TypeName);
+  try {
+    if (!Game.LoadFromBytes(Bytes, "fuzz.gm")) return 0;
+  } catch (const DocumentError&) {
+    return 0;  // refused as damaged: the answer a damaged file should get
+  }
+
+  for (const GameView& View : ViewsOf(*TypeName, Game.Words.size())) {
+    if (!Descriptor->Draw(Game, View)) __builtin_trap();  // every view offered can be drawn
+    fuzz::ExportPicture(Game);
+  }
+  // A highlight past the last entry: refused by the games that highlight, ignored by the rest.
+  GameView Beyond;
+  Beyond.Highlight = static_cast<int>(Game.Words.size());
+  if (Descriptor->Draw(Game, Beyond)) fuzz::ExportPicture(Game);
+
+  RecordPuzzleView(Game);
+  fuzz::ExportPicture(Game);
+  RecordAnswerKey(Game);
+  fuzz::ExportPicture(Game);
+  (void)Descriptor->CopyText(Game);
+  (void)Descriptor->CopyWords(Game);
+  return 0;
+}
