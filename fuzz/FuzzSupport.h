@@ -5,11 +5,18 @@
 #include <string_view>
 
 #include "base/DocumentError.h"
+#include "base/GridLimits.h"
 #include "document/TVornicGame.h"
 #include "picture/EmfWriter.h"
 #include "picture/WmfWriter.h"
 
 namespace vornic::fuzz {
+
+// The largest grid side drawn: a little beyond the largest side a path can record, where
+// entries stop making sense. A file may name sides up to 65535 with few or no cells; drawing
+// such a picture only takes long (that bound belongs to the picture code), so the fuzzer would
+// spend its time there instead of on the readers.
+inline constexpr int MaxFuzzSide = MaxPathSide + 15;
 
 inline std::string_view BytesOf(const std::uint8_t* Data, std::size_t Size) {
   return {reinterpret_cast<const char*>(Data), Size};

@@ -28,12 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   TVornicGame Game;
   fuzz::MakeDocument(Game, Info.TypeName);
   Game.Settings.Charset = Input.ConsumeIntegral<std::uint8_t>();
-  // Up to a little beyond MaxPathSide, where a path byte can no longer hold a coordinate.
-  const auto Cols = Input.ConsumeIntegralInRange<std::uint16_t>(0, 170);
-  const auto Rows = Input.ConsumeIntegralInRange<std::uint16_t>(0, 170);
-  if (std::size_t{Cols} * Rows > 4096U || !Game.SetSize(Cols, Rows)) return 0;
-  std::string Grid = Input.ConsumeBytesAsString(std::size_t{Cols} * Rows);
-  Grid.resize(std::size_t{Cols} * Rows, EmptyChar);
+  const auto Cols = Input.ConsumeIntegralInRange<int>(0, fuzz::MaxFuzzSide);
+  const auto Rows = Input.ConsumeIntegralInRange<int>(0, fuzz::MaxFuzzSide);
+  const auto Cells = static_cast<std::size_t>(Cols * Rows);
+  if (Cells > 4096U || !Game.SetSize(Cols, Rows)) return 0;
+  std::string Grid = Input.ConsumeBytesAsString(Cells);
+  Grid.resize(Cells, EmptyChar);
   Game.Grid = std::move(Grid);
   std::vector<std::string> Entries;
   while (Input.remaining_bytes() > 0 && Entries.size() < 64)
