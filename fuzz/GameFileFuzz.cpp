@@ -1,5 +1,6 @@
 // A game file of any content: read into a document of the game it names, drawn in every view
-// of that game and both worksheet pictures, each exported as EMF and WMF, and copied as text.
+// of that game and as both worksheet pictures, exported as EMF and WMF, and copied as text.
+// SVG, PDF and PNG are written through Qt, outside the core, and are left out here.
 
 #include <cstdint>
 #include <vector>
