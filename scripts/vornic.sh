@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # One entry point for a fresh Debian 12 machine:
 #   scripts/vornic.sh run   install missing packages, build, run the main job
-#   scripts/vornic.sh test  install missing packages, build with sanitizers, run every test
+#   scripts/vornic.sh test  install missing packages, build with sanitizers, run every test and
+#                           each fuzz target briefly
 #   scripts/vornic.sh install  install missing packages, build the Debian package, install it
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -40,6 +41,10 @@ case "$mode" in
     cmake --preset ci >/dev/null
     cmake --build --preset ci -j "$jobs"
     ctest --preset ci -j "$jobs"
+    # The fuzz targets on the core, built with clang, each run briefly on its corpus.
+    cmake --preset fuzz >/dev/null
+    cmake --build --preset fuzz -j "$jobs"
+    ctest --preset fuzz -j "$jobs"
     ;;
   install)
     install_packages

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/CodePage.h"
@@ -63,6 +64,8 @@ class TVornicGame {
   // Throws DocumentError for an unreadable or damaged file (the document is unchanged); returns
   // false after handing a file of another game to OnWrongType.
   [[nodiscard]] bool LoadFromFile(const std::string& Name);
+  // The same for the bytes of a file already read; Name is the file name the document takes.
+  [[nodiscard]] bool LoadFromBytes(std::string_view Bytes, const std::string& Name);
   // Throws DocumentError when the file cannot be written; the previous file stays intact and
   // Modified stays as it was.
   void SaveToFile();

@@ -113,7 +113,10 @@ bool TVornicGame::CloseQuery() {
 }
 
 bool TVornicGame::LoadFromFile(const std::string& Name) {
-  const std::string Bytes = ReadBoundedFile(Name, MaxGameFileBytes);
+  return LoadFromBytes(ReadBoundedFile(Name, MaxGameFileBytes), Name);
+}
+
+bool TVornicGame::LoadFromBytes(std::string_view Bytes, const std::string& Name) {
   ParsedGameFile Parsed = ParseGameFile(Bytes, GameName);
   if (Parsed.Status == GameFileStatus::OtherType) {
     if (!OnWrongType) throw DocumentError(FormatError(Name));

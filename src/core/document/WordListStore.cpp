@@ -122,6 +122,10 @@ std::vector<std::string> WordListStore::ParseLines(std::string_view Utf8) {
 }
 
 std::string WordListStore::FormatLines(const std::vector<std::string>& Words) {
+  // A first word that starts with U+FEFF would be read back as a byte-order mark and lose it:
+  // a mark of its own in front keeps it.
+  if (!Words.empty() && Words.front().starts_with(ByteOrderMark))
+    return std::string(ByteOrderMark) + JoinCrLf(Words);
   return JoinCrLf(Words);
 }
 

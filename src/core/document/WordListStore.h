@@ -56,7 +56,8 @@ class WordListStore {
   // Text to words: a line ends at CR, LF or CR LF; empty lines are (empty) words; a final line
   // without its line break still counts; a leading UTF-8 byte-order mark is dropped.
   static std::vector<std::string> ParseLines(std::string_view Utf8);
-  // Words to text: each word followed by CR LF; no words is no text.
+  // Words to text: each word followed by CR LF; no words is no text. ParseLines gives the same
+  // words back.
   static std::string FormatLines(const std::vector<std::string>& Words);
 
  private:

@@ -51,7 +51,21 @@ std::u16string ToUtf16(std::u32string_view Text, std::vector<std::uint32_t>* Adv
   return Result;
 }
 
-class EmfSink : public MetafileSink {
+// libUEMF's buffers, freed also when the sink's constructor throws (a base is then destroyed,
+// while the sink's own destructor never runs).
+struct EmfBuffers {
+  EMFTRACK* Track = nullptr;
+  EMFHANDLES* Handles = nullptr;
+  EmfBuffers() = default;
+  ~EmfBuffers() {
+    if (Track) emf_free(&Track);
+    if (Handles) emf_htable_free(&Handles);
+  }
+  EmfBuffers(const EmfBuffers&) = delete;
+  EmfBuffers& operator=(const EmfBuffers&) = delete;
+};
+
+class EmfSink : public MetafileSink, private EmfBuffers {
  public:
   explicit EmfSink(const TDrawMetaFile& Picture) {
     // libUEMF always opens a path; the finished bytes are read from its buffer instead.
@@ -78,12 +92,6 @@ class EmfSink : public MetafileSink {
     Append(U_EMRSETMAPMODE_set(U_MM_TEXT));
     Append(U_EMRSETTEXTALIGN_set(U_TA_TOP | U_TA_LEFT | U_TA_NOUPDATECP));
   }
-  ~EmfSink() override {
-    if (Track) emf_free(&Track);
-    if (Handles) emf_htable_free(&Handles);
-  }
-  EmfSink(const EmfSink&) = delete;
-  EmfSink& operator=(const EmfSink&) = delete;
 
   std::vector<std::uint8_t> Finish() {
     Append(U_EMREOF_set(0, nullptr, Track));
@@ -199,9 +207,6 @@ class EmfSink : public MetafileSink {
       Fail();
     }
   }
-
-  EMFTRACK* Track = nullptr;
-  EMFHANDLES* Handles = nullptr;
 };
 
 }  // namespace

@@ -64,7 +64,21 @@ void CorrectHeader(std::vector<std::uint8_t>& Bytes) {
   WriteU16(Header + 14, Largest >> 16);
 }
 
-class WmfSink : public MetafileSink {
+// libUEMF's buffers, freed also when the sink's constructor throws (a base is then destroyed,
+// while the sink's own destructor never runs).
+struct WmfBuffers {
+  WMFTRACK* Track = nullptr;
+  WMFHANDLES* Handles = nullptr;
+  WmfBuffers() = default;
+  ~WmfBuffers() {
+    if (Track) wmf_free(&Track);
+    if (Handles) wmf_htable_free(&Handles);
+  }
+  WmfBuffers(const WmfBuffers&) = delete;
+  WmfBuffers& operator=(const WmfBuffers&) = delete;
+};
+
+class WmfSink : public MetafileSink, private WmfBuffers {
  public:
   explicit WmfSink(const TDrawMetaFile& Picture) {
     // libUEMF always opens a path; the finished bytes are read from its buffer instead.
@@ -85,12 +99,6 @@ class WmfSink : public MetafileSink {
     Append(U_WMRSETWINDOWEXT_set(Point(W, H)));
     Append(U_WMRSETTEXTALIGN_set(U_TA_TOP | U_TA_LEFT | U_TA_NOUPDATECP));
   }
-  ~WmfSink() override {
-    if (Track) wmf_free(&Track);
-    if (Handles) wmf_htable_free(&Handles);
-  }
-  WmfSink(const WmfSink&) = delete;
-  WmfSink& operator=(const WmfSink&) = delete;
 
   std::vector<std::uint8_t> Finish() {
     Append(U_WMREOF_set());
@@ -187,9 +195,6 @@ class WmfSink : public MetafileSink {
     if (!Record) Fail();
     if (wmf_append(reinterpret_cast<U_METARECORD*>(Record), Track, U_REC_FREE) != 0) Fail();
   }
-
-  WMFTRACK* Track = nullptr;
-  WMFHANDLES* Handles = nullptr;
 };
 
 }  // namespace
