@@ -5,6 +5,7 @@
 #include "base/DocumentError.h"
 #include "cli/CliSupport.h"
 #include "picture/PictureFormat.h"
+#include "picture/PictureLimits.h"
 #ifdef VORNIC_HAVE_RENDER
 #include "render/PictureExport.h"
 #endif
@@ -19,9 +20,17 @@ bool CanWriteRasterAndVector() {
 #endif
 }
 
+void RefuseUnshowablePicture(int Width, int Height, const std::string& Path, double Scale) {
+  const std::optional<PictureFormat> Format = PictureFormatOf(Path);
+  const auto Problem =
+      Format ? FormatSizeProblem(*Format, Width, Height, Scale) : PictureSizeProblem(Width, Height);
+  if (Problem) throw CliFailure(BadUsage, *Problem);
+}
+
 void WritePictureFile(const TDrawMetaFile& Picture, const std::string& Path, double Scale) {
   const std::optional<PictureFormat> Format = PictureFormatOf(Path);
   if (!Format) throw CliFailure(BadUsage, UnknownPictureTypeMessage(Path));
+  RefuseUnshowablePicture(Picture.Width(), Picture.Height(), Path, Scale);
   const bool Metafile = PictureFormatInfoOf(*Format).Metafile;
   if (!Metafile && !CanWriteRasterAndVector())
     throw CliFailure(BadUsage, "This build writes only .emf and .wmf pictures");

@@ -11,6 +11,7 @@
 
 #include "base/DocumentError.h"
 #include "picture/PictureFormat.h"
+#include "picture/PictureLimits.h"
 #include "picture/TDrawMetaFile.h"
 #include "render/GuiApplication.h"
 #include "render/PictureImage.h"
@@ -26,6 +27,7 @@ std::string ToString(const QByteArray& Bytes) {
 }  // namespace
 
 std::string SvgBytes(const TDrawMetaFile& Picture) {
+  CheckFormatSize(PictureFormat::Svg, Picture.Width(), Picture.Height());
   EnsureGuiApplication();
   QByteArray Bytes;
   QBuffer Buffer(&Bytes);
@@ -45,6 +47,7 @@ std::string SvgBytes(const TDrawMetaFile& Picture) {
 }
 
 std::string PdfBytes(const TDrawMetaFile& Picture) {
+  CheckFormatSize(PictureFormat::Pdf, Picture.Width(), Picture.Height());
   EnsureGuiApplication();
   QByteArray Bytes;
   QBuffer Buffer(&Bytes);
