@@ -26,6 +26,33 @@ std::vector<std::string> GridRows(const TVornicGame& Game) {
   return Rows;
 }
 
+// A JSON value as dump(2) writes it inside a document, Depth levels deep.
+void WriteNested(std::ostream& Out, const nlohmann::ordered_json& Value, int Depth) {
+  const std::string Text = Value.dump(2);
+  const std::string Indent(static_cast<std::size_t>(2 * Depth), ' ');
+  for (char C : Text) {
+    Out << C;
+    if (C == '\n') Out << Indent;
+  }
+}
+
+// The array "Name" of Count items, each written by Item(i, Depth), laid out as dump(2) lays it.
+template <typename WriteItem>
+void WriteArray(std::ostream& Out, const char* Name, std::size_t Count, WriteItem&& Item) {
+  Out << "  \"" << Name << "\": [";
+  if (Count == 0) {
+    Out << ']';
+    return;
+  }
+  for (std::size_t i = 0; i < Count; ++i) {
+    Out << (i == 0 ? "\n    " : ",\n    ");
+    Item(i);
+  }
+  Out << "\n  ]";
+}
+
+// The document as one JSON object, written a row and a word at a time: a file's grid and word
+// list can be large, and a JSON tree of them takes many times their size.
 void PrintJson(const TVornicGame& Game, std::ostream& Out) {
   const TGridSettings& S = Game.Settings;
   nlohmann::ordered_json Settings = {{"BackColor", S.BackColor},
@@ -41,21 +68,29 @@ void PrintJson(const TVornicGame& Game, std::ostream& Out) {
                                      {"Rows", S.Rows},
                                      {"Charset", S.Charset},
                                      {"Language", Game.Codes().Decode(S.LanguageName())}};
-  nlohmann::ordered_json Words = nlohmann::ordered_json::array();
+  Out << "{\n  \"type\": " << nlohmann::ordered_json(Game.GameName).dump() << ",\n  \"settings\": ";
+  WriteNested(Out, Settings, 1);
+  Out << ",\n";
+  const std::size_t Cols = S.Cols;
+  const std::size_t Rows = Game.Grid.size() >= Cols * S.Rows ? S.Rows : 0;
+  WriteArray(Out, "grid", Rows, [&](std::size_t Y) {
+    const std::string_view Row = std::string_view(Game.Grid).substr(Y * Cols, Cols);
+    Out << nlohmann::ordered_json(Game.Codes().Decode(Row)).dump();
+  });
+  Out << ",\n";
   // A word search tells how often each word can be read: more than once is a second answer.
   const bool WordSearch = Game.GameName == GameTypeName::WordSearch;
   const std::vector<int> Readings = WordSearch ? CountEntryReadings(Game) : std::vector<int>{};
-  for (std::size_t i = 0; i < Game.Words.size(); ++i) {
+  WriteArray(Out, "words", Game.Words.size(), [&](std::size_t i) {
     const SplitWordEntry Parts = SplitEntry(Game.Words[i]);
-    std::vector<int> After;
+    nlohmann::ordered_json After = nlohmann::ordered_json::array();
     for (char Byte : Parts.After) After.push_back(static_cast<std::uint8_t>(Byte));
-    nlohmann::ordered_json Word = {{"text", Game.Codes().Decode(Parts.Item)}, {"after", After}};
+    nlohmann::ordered_json Word = {{"text", Game.Codes().Decode(Parts.Item)},
+                                   {"after", std::move(After)}};
     if (WordSearch) Word["readings"] = Readings[i];
-    Words.push_back(Word);
-  }
-  nlohmann::ordered_json Document = {
-      {"type", Game.GameName}, {"settings", Settings}, {"grid", GridRows(Game)}, {"words", Words}};
-  Out << Document.dump(2) << '\n';
+    WriteNested(Out, Word, 2);
+  });
+  Out << "\n}\n";
 }
 
 // "(x,y) (x,y) ..." when the bytes read as a path of cells, else the bytes in hexadecimal.
