@@ -18,12 +18,16 @@ struct InfoOptions {
   bool Json = false;
 };
 
-std::vector<std::string> GridRows(const TVornicGame& Game) {
-  std::vector<std::string> Rows;
+// The rows of the grid there are to show: all, as a read file has Cols x Rows cells.
+std::size_t GridRowCount(const TVornicGame& Game) {
+  const std::size_t Cells = std::size_t{Game.Settings.Cols} * Game.Settings.Rows;
+  return Game.Grid.size() >= Cells ? Game.Settings.Rows : 0;
+}
+
+// Row Y of the grid, UTF-8.
+std::string GridRow(const TVornicGame& Game, std::size_t Y) {
   const std::size_t Cols = Game.Settings.Cols;
-  for (std::size_t Y = 0; Y < Game.Settings.Rows; ++Y)
-    Rows.push_back(Game.Codes().Decode(std::string_view(Game.Grid).substr(Y * Cols, Cols)));
-  return Rows;
+  return Game.Codes().Decode(std::string_view(Game.Grid).substr(Y * Cols, Cols));
 }
 
 // A JSON value as dump(2) writes it inside a document, Depth levels deep.
@@ -71,12 +75,8 @@ void PrintJson(const TVornicGame& Game, std::ostream& Out) {
   Out << "{\n  \"type\": " << nlohmann::ordered_json(Game.GameName).dump() << ",\n  \"settings\": ";
   WriteNested(Out, Settings, 1);
   Out << ",\n";
-  const std::size_t Cols = S.Cols;
-  const std::size_t Rows = Game.Grid.size() >= Cols * S.Rows ? S.Rows : 0;
-  WriteArray(Out, "grid", Rows, [&](std::size_t Y) {
-    const std::string_view Row = std::string_view(Game.Grid).substr(Y * Cols, Cols);
-    Out << nlohmann::ordered_json(Game.Codes().Decode(Row)).dump();
-  });
+  WriteArray(Out, "grid", GridRowCount(Game),
+             [&](std::size_t Y) { Out << nlohmann::ordered_json(GridRow(Game, Y)).dump(); });
   Out << ",\n";
   // A word search tells how often each word can be read: more than once is a second answer.
   const bool WordSearch = Game.GameName == GameTypeName::WordSearch;
@@ -126,11 +126,16 @@ void PrintPlain(const std::string& Path, const TVornicGame& Game, std::ostream& 
       << "Bold: " << (S.Bold ? "yes" : "no") << ", grid lines: " << (S.GridLines ? "yes" : "no")
       << ", shadow: " << (S.Shadow ? "yes" : "no") << '\n'
       << "Grid:\n";
-  for (std::string Row : GridRows(Game)) {
-    std::string Shown;
-    for (char32_t C : Utf8ToUtf32(Row)) {
-      if (!Shown.empty()) Shown += ' ';
-      Shown += C == U'\x19' ? std::string(".") : Utf32ToUtf8(std::u32string(1, C));
+  // A row at a time, a space before each character but the first (each UTF-8 lead byte), an
+  // empty cell as a dot.
+  std::string Shown;
+  for (std::size_t Y = 0; Y < GridRowCount(Game); ++Y) {
+    const std::string Row = GridRow(Game, Y);
+    Shown.clear();
+    for (std::size_t i = 0; i < Row.size(); ++i) {
+      const bool Lead = (static_cast<unsigned char>(Row[i]) & 0xC0) != 0x80;
+      if (Lead && i > 0) Shown += ' ';
+      Shown += Row[i] == '\x19' ? '.' : Row[i];
     }
     Out << "  " << Shown << '\n';
   }

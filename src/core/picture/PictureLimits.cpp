@@ -27,7 +27,7 @@ std::optional<std::string> PictureSizeProblem(int Width, int Height) {
            " units wide and high";
   if (static_cast<long long>(std::max(Width, 0)) * std::max(Height, 0) > MaxPictureArea)
     return Picture + ": a picture may cover at most " + std::to_string(MaxPictureArea) +
-           " square units (5792 x 5792)";
+           " square units (4096 x 4096)";
   return std::nullopt;
 }
 

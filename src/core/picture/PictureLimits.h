@@ -14,9 +14,9 @@ namespace vornic {
 
 // The longest side of any picture, in units.
 inline constexpr int MaxPictureSide = 65535;
-// The largest area of any picture, in square units (5792 x 5792, a grid of about 360 x 360).
+// The largest area of any picture, in square units (4096 x 4096, a grid of about 255 x 255).
 // Drawing costs grow with the cells, and so with the area.
-inline constexpr long long MaxPictureArea = 1LL << 25;
+inline constexpr long long MaxPictureArea = 1LL << 24;
 // A Windows Metafile's coordinates are signed 16-bit numbers.
 inline constexpr int MaxWmfSide = 32767;
 // The largest raster image, in pixels (5792 x 5792; 128 MB in memory), and its longest side
