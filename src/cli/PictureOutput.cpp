@@ -30,7 +30,7 @@ void RefuseUnshowablePicture(int Width, int Height, const std::string& Path, dou
 void WritePictureFile(const TDrawMetaFile& Picture, const std::string& Path, double Scale) {
   const std::optional<PictureFormat> Format = PictureFormatOf(Path);
   if (!Format) throw CliFailure(BadUsage, UnknownPictureTypeMessage(Path));
-  RefuseUnshowablePicture(Picture.Width(), Picture.Height(), Path, Scale);
+  if (auto Problem = PictureProblem(Picture, *Format, Scale)) throw CliFailure(BadUsage, *Problem);
   const bool Metafile = PictureFormatInfoOf(*Format).Metafile;
   if (!Metafile && !CanWriteRasterAndVector())
     throw CliFailure(BadUsage, "This build writes only .emf and .wmf pictures");

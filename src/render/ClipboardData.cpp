@@ -23,7 +23,7 @@ std::unique_ptr<QMimeData> BuildClipboardData(const ClipboardContent& Content) {
   if (Content.Picture) {
     const TDrawMetaFile& Picture = *Content.Picture;
     // A picture too large to draw is refused before any format is made.
-    CheckFormatSize(PictureFormat::Emf, Picture.Width(), Picture.Height());
+    CheckPicture(Picture, PictureFormat::Emf);
     const QByteArray Emf = ToBytes(Picture.EmfBytes());
     Data->setData(MimeOfficeEmf, Emf);
     Data->setData(MimeEmf, Emf);

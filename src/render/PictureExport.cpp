@@ -27,7 +27,7 @@ std::string ToString(const QByteArray& Bytes) {
 }  // namespace
 
 std::string SvgBytes(const TDrawMetaFile& Picture) {
-  CheckFormatSize(PictureFormat::Svg, Picture.Width(), Picture.Height());
+  CheckPicture(Picture, PictureFormat::Svg);
   EnsureGuiApplication();
   QByteArray Bytes;
   QBuffer Buffer(&Bytes);
@@ -47,7 +47,7 @@ std::string SvgBytes(const TDrawMetaFile& Picture) {
 }
 
 std::string PdfBytes(const TDrawMetaFile& Picture) {
-  CheckFormatSize(PictureFormat::Pdf, Picture.Width(), Picture.Height());
+  CheckPicture(Picture, PictureFormat::Pdf);
   EnsureGuiApplication();
   QByteArray Bytes;
   QBuffer Buffer(&Bytes);

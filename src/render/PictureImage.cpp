@@ -13,6 +13,7 @@
 namespace vornic::render {
 
 QImage RenderImage(const TDrawMetaFile& Picture, double Scale) {
+  CheckPicture(Picture, PictureFormat::Png, Scale);
   const ImageSize Size = CheckedImageSize(Picture.Width(), Picture.Height(), Scale);
   QImage Image(Size.Width, Size.Height, QImage::Format_ARGB32_Premultiplied);
   // Qt returns a null image when the memory cannot be had.

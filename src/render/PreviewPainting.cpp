@@ -17,7 +17,7 @@ QRect PaintPreview(QPainter& Painter, const QRect& Area, const TDrawMetaFile& Pi
   const QRect Target(Area.left() + Place.Left, Area.top() + Place.Top, Place.Width, Place.Height);
   if (Picture.Width() <= 0 || Picture.Height() <= 0 || Target.isEmpty()) return Target;
   // A picture too large to draw is left out rather than hold the window for minutes.
-  if (PictureSizeProblem(Picture.Width(), Picture.Height())) return Target;
+  if (PictureProblem(Picture, PictureFormat::Emf)) return Target;
   Painter.save();
   Painter.translate(Target.topLeft());
   if (Place.Scaled) {
@@ -34,7 +34,7 @@ QRect PaintPreview(QPainter& Painter, const QRect& Area, const TDrawMetaFile& Pi
 QRect PaintPreviewZoomed(QPainter& Painter, const QRect& Area, const TDrawMetaFile& Picture) {
   const int Width = Picture.Width(), Height = Picture.Height();
   if (Width <= 0 || Height <= 0 || Area.isEmpty()) return {};
-  if (PictureSizeProblem(Width, Height)) return {};
+  if (PictureProblem(Picture, PictureFormat::Emf)) return {};
   const double Scale = std::min(static_cast<double>(Area.width()) / (Width + 20),
                                 static_cast<double>(Area.height()) / (Height + 20));
   const int W = static_cast<int>(std::lround(Width * Scale));

@@ -226,7 +226,7 @@ class EmfSink : public MetafileSink {
 }  // namespace
 
 std::vector<std::uint8_t> WriteEmf(const TDrawMetaFile& Picture) {
-  CheckFormatSize(PictureFormat::Emf, Picture.Width(), Picture.Height());
+  CheckPicture(Picture, PictureFormat::Emf);
   EmfSink Sink(Picture);
   PlayIntoMetafile(Picture, Sink);
   return Sink.Finish();

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "base/DocumentError.h"
+#include "picture/TDrawMetaFile.h"
 
 namespace vornic {
 namespace {
@@ -64,6 +65,20 @@ ImageSize CheckedImageSize(int Width, int Height, double Scale) {
 
 void CheckFormatSize(PictureFormat Format, int Width, int Height, double Scale) {
   if (auto Problem = FormatSizeProblem(Format, Width, Height, Scale)) throw DocumentError(*Problem);
+}
+
+std::optional<std::string> PictureProblem(const TDrawMetaFile& Picture, PictureFormat Format,
+                                          double Scale) {
+  if (auto Problem = FormatSizeProblem(Format, Picture.Width(), Picture.Height(), Scale))
+    return Problem;
+  if (Picture.Incomplete())
+    return "The picture needs more than " + std::to_string(MaxPictureOperations) +
+           " drawing operations: too many to draw";
+  return std::nullopt;
+}
+
+void CheckPicture(const TDrawMetaFile& Picture, PictureFormat Format, double Scale) {
+  if (auto Problem = PictureProblem(Picture, Format, Scale)) throw DocumentError(*Problem);
 }
 
 }  // namespace vornic

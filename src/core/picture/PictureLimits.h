@@ -1,11 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
 #include "picture/PictureFormat.h"
 
 namespace vornic {
+
+class TDrawMetaFile;
 
 // How large a picture may be drawn and written. A damaged or crafted game file can describe a
 // grid of up to 65535 x 65535 cells; every puzzle a builder makes is far smaller (a 155 x 155
@@ -23,6 +26,9 @@ inline constexpr int MaxWmfSide = 32767;
 // (libpng's own limit).
 inline constexpr long long MaxImagePixels = 1LL << 25;
 inline constexpr long long MaxImageSide = 1000000;
+// The most drawing operations a picture records. A puzzle needs a few thousand (a letter run is
+// one); a damaged word list can ask for millions of lines, each costing time in every format.
+inline constexpr std::size_t MaxPictureOperations = std::size_t{1} << 18;
 
 // Why a picture of Width x Height units cannot be drawn at all; nothing when it can.
 std::optional<std::string> PictureSizeProblem(int Width, int Height);
@@ -43,5 +49,12 @@ ImageSize CheckedImageSize(int Width, int Height, double Scale);
 
 // Throws DocumentError with FormatSizeProblem's reason, if any.
 void CheckFormatSize(PictureFormat Format, int Width, int Height, double Scale = 1.0);
+
+// FormatSizeProblem for the picture's size, or the reason a picture whose drawing went past
+// MaxPictureOperations is not written; nothing when it can be written.
+std::optional<std::string> PictureProblem(const TDrawMetaFile& Picture, PictureFormat Format,
+                                          double Scale = 1.0);
+// Throws DocumentError with PictureProblem's reason, if any.
+void CheckPicture(const TDrawMetaFile& Picture, PictureFormat Format, double Scale = 1.0);
 
 }  // namespace vornic

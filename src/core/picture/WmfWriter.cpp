@@ -216,7 +216,7 @@ class WmfSink : public MetafileSink {
 }  // namespace
 
 std::vector<std::uint8_t> WriteWmf(const TDrawMetaFile& Picture) {
-  CheckFormatSize(PictureFormat::Wmf, Picture.Width(), Picture.Height());
+  CheckPicture(Picture, PictureFormat::Wmf);
   WmfSink Sink(Picture);
   PlayIntoMetafile(Picture, Sink);
   return Sink.Finish();

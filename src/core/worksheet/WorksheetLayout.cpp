@@ -118,6 +118,7 @@ double PlaceNotes(const SolverNotes& Notes, const Frame& Body, double Top, doubl
 // centred across the page.
 void PlacePicture(WorksheetPage& Page, const TDrawMetaFile& Picture, const Frame& Body, double Top,
                   double HeightLeft) {
+  if (auto Problem = PictureProblem(Picture, PictureFormat::Pdf)) throw DocumentError(*Problem);
   SheetPicture Placed;
   Placed.UnitsWide = std::max(1, Picture.Width());
   Placed.UnitsHigh = std::max(1, Picture.Height());
