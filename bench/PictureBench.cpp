@@ -14,14 +14,14 @@ namespace {
 
 using vornic::TVornicGame;
 
-// A full 50 x 50 grid with letters in every cell, and its picture recorded once.
+// A full grid (50 x 50 unless told) with letters in every cell, and its picture recorded once.
 struct FullGrid {
   TVornicGame Game;
-  FullGrid() {
+  explicit FullGrid(int Side = 50) {
     Game.MetaFile.Create(vornic::PictureCreator, "VornicGame");
-    Game.SetSize(50, 50);
+    Game.SetSize(Side, Side);
     Game.Grid.clear();
-    for (int i = 0; i < 50 * 50; ++i) Game.Grid += static_cast<char>('A' + i % 26);
+    for (int i = 0; i < Side * Side; ++i) Game.Grid += static_cast<char>('A' + i % 26);
     Game.ResizeImage();
     Game.DrawGrid(true);
   }
@@ -96,6 +96,35 @@ void PngBytes50(benchmark::State& State) {
   State.counters["bytes"] = static_cast<double>(Size);
 }
 BENCHMARK(PngBytes50)->Unit(benchmark::kMillisecond);
+
+// The largest grid a picture may show (255 x 255, 4085 x 4085 units, just within the area
+// limit): drawing and each export, whose cost grows with the cells, must stay within seconds.
+// Argument: 0 EMF, 1 SVG, 2 PDF, 3 PNG.
+void ExportLargestGrid(benchmark::State& State) {
+  vornic::render::EnsureGuiApplication();
+  FullGrid Grid(255);
+  std::size_t Size = 0;
+  for (auto _ : State) {
+    Grid.Game.DrawGrid(true);
+    const vornic::TDrawMetaFile& Picture = Grid.Game.MetaFile;
+    switch (State.range(0)) {
+      case 0:
+        Size = Picture.EmfBytes().size();
+        break;
+      case 1:
+        Size = vornic::render::SvgBytes(Picture).size();
+        break;
+      case 2:
+        Size = vornic::render::PdfBytes(Picture).size();
+        break;
+      default:
+        Size = vornic::render::PngBytes(Picture).size();
+        break;
+    }
+  }
+  State.counters["bytes"] = static_cast<double>(Size);
+}
+BENCHMARK(ExportLargestGrid)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->Iterations(1);
 #endif
 
 }  // namespace

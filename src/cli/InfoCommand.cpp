@@ -19,14 +19,45 @@ struct InfoOptions {
   bool Json = false;
 };
 
-std::vector<std::string> GridRows(const TVornicGame& Game) {
-  std::vector<std::string> Rows;
-  const std::size_t Cols = Game.Settings.Cols;
-  for (std::size_t Y = 0; Y < Game.Settings.Rows; ++Y)
-    Rows.push_back(Game.Codes().Decode(std::string_view(Game.Grid).substr(Y * Cols, Cols)));
-  return Rows;
+// The rows of the grid there are to show: all, as a read file has Cols x Rows cells.
+std::size_t GridRowCount(const TVornicGame& Game) {
+  const std::size_t Cells = std::size_t{Game.Settings.Cols} * Game.Settings.Rows;
+  return Game.Grid.size() >= Cells ? Game.Settings.Rows : 0;
 }
 
+// Row Y of the grid, UTF-8.
+std::string GridRow(const TVornicGame& Game, std::size_t Y) {
+  const std::size_t Cols = Game.Settings.Cols;
+  return Game.Codes().Decode(std::string_view(Game.Grid).substr(Y * Cols, Cols));
+}
+
+// A JSON value as dump(2) writes it inside a document, Depth levels deep.
+void WriteNested(std::ostream& Out, const nlohmann::ordered_json& Value, int Depth) {
+  const std::string Text = Value.dump(2);
+  const std::string Indent(static_cast<std::size_t>(2 * Depth), ' ');
+  for (char C : Text) {
+    Out << C;
+    if (C == '\n') Out << Indent;
+  }
+}
+
+// The array "Name" of Count items, each written by Item(i, Depth), laid out as dump(2) lays it.
+template <typename WriteItem>
+void WriteArray(std::ostream& Out, const char* Name, std::size_t Count, WriteItem&& Item) {
+  Out << "  \"" << Name << "\": [";
+  if (Count == 0) {
+    Out << ']';
+    return;
+  }
+  for (std::size_t i = 0; i < Count; ++i) {
+    Out << (i == 0 ? "\n    " : ",\n    ");
+    Item(i);
+  }
+  Out << "\n  ]";
+}
+
+// The document as one JSON object, written a row and a word at a time: a file's grid and word
+// list can be large, and a JSON tree of them takes many times their size.
 void PrintJson(const TVornicGame& Game, std::ostream& Out) {
   const TGridSettings& S = Game.Settings;
   nlohmann::ordered_json Settings = {{"BackColor", S.BackColor},
@@ -42,21 +73,25 @@ void PrintJson(const TVornicGame& Game, std::ostream& Out) {
                                      {"Rows", S.Rows},
                                      {"Charset", S.Charset},
                                      {"Language", Game.Codes().Decode(S.LanguageName())}};
-  nlohmann::ordered_json Words = nlohmann::ordered_json::array();
+  Out << "{\n  \"type\": " << nlohmann::ordered_json(Game.GameName).dump() << ",\n  \"settings\": ";
+  WriteNested(Out, Settings, 1);
+  Out << ",\n";
+  WriteArray(Out, "grid", GridRowCount(Game),
+             [&](std::size_t Y) { Out << nlohmann::ordered_json(GridRow(Game, Y)).dump(); });
+  Out << ",\n";
   // A word search tells how often each word can be read: more than once is a second answer.
   const bool WordSearch = Game.GameName == GameTypeName::WordSearch;
   const std::vector<int> Readings = WordSearch ? CountEntryReadings(Game) : std::vector<int>{};
-  for (std::size_t i = 0; i < Game.Words.size(); ++i) {
+  WriteArray(Out, "words", Game.Words.size(), [&](std::size_t i) {
     const SplitWordEntry Parts = SplitEntry(Game.Words[i]);
-    std::vector<int> After;
+    nlohmann::ordered_json After = nlohmann::ordered_json::array();
     for (char Byte : Parts.After) After.push_back(static_cast<std::uint8_t>(Byte));
-    nlohmann::ordered_json Word = {{"text", Game.Codes().Decode(Parts.Item)}, {"after", After}};
+    nlohmann::ordered_json Word = {{"text", Game.Codes().Decode(Parts.Item)},
+                                   {"after", std::move(After)}};
     if (WordSearch) Word["readings"] = Readings[i];
-    Words.push_back(Word);
-  }
-  nlohmann::ordered_json Document = {
-      {"type", Game.GameName}, {"settings", Settings}, {"grid", GridRows(Game)}, {"words", Words}};
-  Out << Document.dump(2) << '\n';
+    WriteNested(Out, Word, 2);
+  });
+  Out << "\n}\n";
 }
 
 // "(x,y) (x,y) ..." when the bytes read as a path of cells, else the bytes in hexadecimal.
@@ -97,14 +132,18 @@ void PrintPlain(const std::string& Path, const TVornicGame& Game, std::ostream& 
       << "Bold: " << (S.Bold ? "yes" : "no") << ", grid lines: " << (S.GridLines ? "yes" : "no")
       << ", shadow: " << (S.Shadow ? "yes" : "no") << '\n'
       << "Grid:\n";
-  for (std::string Row : GridRows(Game)) {
-    std::string Shown;
-    for (char32_t C : Utf8ToUtf32(Row)) {
-      if (!Shown.empty()) Shown += ' ';
-      Shown += C == U'\x19' ? std::string(".")
-                            : EscapeControls(Utf32ToUtf8(std::u32string(1, C)), TextBytes::Utf8);
+  // A row at a time, a space before each character but the first (each UTF-8 lead byte), an
+  // empty cell as a dot, control characters escaped.
+  std::string Shown;
+  for (std::size_t Y = 0; Y < GridRowCount(Game); ++Y) {
+    const std::string Row = GridRow(Game, Y);
+    Shown.clear();
+    for (std::size_t i = 0; i < Row.size(); ++i) {
+      const bool Lead = (static_cast<unsigned char>(Row[i]) & 0xC0) != 0x80;
+      if (Lead && i > 0) Shown += ' ';
+      Shown += Row[i] == '\x19' ? '.' : Row[i];
     }
-    Out << "  " << Shown << '\n';
+    Out << "  " << EscapeControls(Shown, TextBytes::Utf8) << '\n';
   }
   Out << "Words (" << Game.Words.size() << "):\n";
   for (const std::string& Entry : Game.Words) {

@@ -3,6 +3,7 @@
 #include "base/DocumentError.h"
 #include "cli/CliSupport.h"
 #include "picture/PictureFormat.h"
+#include "picture/PictureLimits.h"
 #ifdef VORNIC_HAVE_RENDER
 #include "render/PictureExport.h"
 #endif
@@ -17,8 +18,15 @@ bool CanWriteRasterAndVector() {
 #endif
 }
 
+void RefuseUnshowablePicture(int Width, int Height, const std::string& Path, double Scale) {
+  if (const auto Problem = FormatSizeProblem(PictureFormatToWrite(Path), Width, Height, Scale))
+    throw CliFailure(BadUsage, *Problem);
+}
+
 void WritePictureFile(const TDrawMetaFile& Picture, const std::string& Path, double Scale) {
-  const bool Metafile = PictureFormatInfoOf(PictureFormatToWrite(Path)).Metafile;
+  const PictureFormat Format = PictureFormatToWrite(Path);
+  if (auto Problem = PictureProblem(Picture, Format, Scale)) throw CliFailure(BadUsage, *Problem);
+  const bool Metafile = PictureFormatInfoOf(Format).Metafile;
   if (!Metafile && !CanWriteRasterAndVector())
     throw CliFailure(BadUsage, "This build writes only .emf and .wmf pictures");
   try {

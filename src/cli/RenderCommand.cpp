@@ -1,9 +1,12 @@
+#include <cmath>
 #include <filesystem>
 #include <system_error>
 
 #include "cli/CliSupport.h"
 #include "cli/PictureOutput.h"
 #include "cli/RenderDrawing.h"
+#include "games/GameDescriptor.h"
+#include "games/GameTable.h"
 
 namespace vornic::cli {
 namespace {
@@ -27,7 +30,17 @@ void AddRenderCommand(CLI::App& App, CliContext& Context) {
       ->add_option("-o,--output", Options->Output,
                    "Picture file; its extension picks the format, EMF for any other name")
       ->required();
+  // CLI::Range lets NaN through (every comparison with it is false), so the scale is checked
+  // as a finite number first.
   Command->add_option("--scale", Options->Scale, "PNG enlargement for print quality (default 1)")
+      ->check(CLI::Validator(
+          [](std::string& Text) {
+            double Value = 0;
+            return CLI::detail::lexical_cast(Text, Value) && std::isfinite(Value)
+                       ? std::string()
+                       : "--scale must be a number from 0.1 to 16, not " + Text;
+          },
+          "", "FINITE"))
       ->check(CLI::Range(0.1, 16.0));
   AddRenderOptions(*Command, Options->Drawing);
   Command->callback([Options, &Context] {
@@ -37,6 +50,9 @@ void AddRenderCommand(CLI::App& App, CliContext& Context) {
       throw CliFailure(BadUsage, "The picture would replace the game file " + Options->File + ".");
     TVornicGame Game;
     OpenAnyGame(Options->File, Game, Context);
+    // A damaged file can describe a grid too large to draw: refused before drawing.
+    const auto [Width, Height] = DescriptorOf(Game)->PictureSize(Game);
+    RefuseUnshowablePicture(Width, Height, Options->Output, Options->Scale);
     RecordGamePicture(Game, Options->Drawing);
     WritePictureFile(Game.MetaFile, Options->Output, Options->Scale);
   });

@@ -1,5 +1,6 @@
 #include "render/ClipboardData.h"
 
+#include "picture/PictureLimits.h"
 #include "picture/TDrawMetaFile.h"
 #include "render/PictureExport.h"
 
@@ -21,11 +22,15 @@ std::unique_ptr<QMimeData> BuildClipboardData(const ClipboardContent& Content) {
   auto Data = std::make_unique<QMimeData>();
   if (Content.Picture) {
     const TDrawMetaFile& Picture = *Content.Picture;
+    // A picture too large to draw is refused before any format is made.
+    CheckPicture(Picture, PictureFormat::Emf);
     const QByteArray Emf = ToBytes(Picture.EmfBytes());
     Data->setData(MimeOfficeEmf, Emf);
     Data->setData(MimeEmf, Emf);
     Data->setData(MimeEmfPlain, Emf);
-    Data->setData(MimeOfficeWmf, ToBytes(Picture.WmfBytes()));
+    // A picture wider or higher than WMF's coordinates goes without its WMF form.
+    if (!FormatSizeProblem(PictureFormat::Wmf, Picture.Width(), Picture.Height()))
+      Data->setData(MimeOfficeWmf, ToBytes(Picture.WmfBytes()));
     Data->setData(MimeSvg, ToBytes(SvgBytes(Picture)));
     Data->setData(MimePng, ToBytes(PngBytes(Picture)));
   }

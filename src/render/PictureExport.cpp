@@ -10,6 +10,7 @@
 
 #include "base/DocumentError.h"
 #include "picture/PictureFormat.h"
+#include "picture/PictureLimits.h"
 #include "picture/TDrawMetaFile.h"
 #include "render/GuiApplication.h"
 #include "render/PictureImage.h"
@@ -25,6 +26,7 @@ std::string ToString(const QByteArray& Bytes) {
 }  // namespace
 
 std::string SvgBytes(const TDrawMetaFile& Picture) {
+  CheckPicture(Picture, PictureFormat::Svg);
   EnsureGuiApplication();
   QByteArray Bytes;
   QBuffer Buffer(&Bytes);
@@ -44,6 +46,7 @@ std::string SvgBytes(const TDrawMetaFile& Picture) {
 }
 
 std::string PdfBytes(const TDrawMetaFile& Picture) {
+  CheckPicture(Picture, PictureFormat::Pdf);
   EnsureGuiApplication();
   QByteArray Bytes;
   QBuffer Buffer(&Bytes);

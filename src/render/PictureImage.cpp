@@ -2,18 +2,24 @@
 
 #include <QtGui/QPainter>
 
-#include <algorithm>
 #include <cmath>
+#include <string>
 
+#include "base/DocumentError.h"
+#include "picture/PictureLimits.h"
 #include "picture/TDrawMetaFile.h"
 #include "render/PicturePlayback.h"
 
 namespace vornic::render {
 
 QImage RenderImage(const TDrawMetaFile& Picture, double Scale) {
-  const int Width = std::max(1, static_cast<int>(std::ceil(Picture.Width() * Scale)));
-  const int Height = std::max(1, static_cast<int>(std::ceil(Picture.Height() * Scale)));
-  QImage Image(Width, Height, QImage::Format_ARGB32_Premultiplied);
+  CheckPicture(Picture, PictureFormat::Png, Scale);
+  const ImageSize Size = CheckedImageSize(Picture.Width(), Picture.Height(), Scale);
+  QImage Image(Size.Width, Size.Height, QImage::Format_ARGB32_Premultiplied);
+  // Qt returns a null image when the memory cannot be had.
+  if (Image.isNull())
+    throw DocumentError("Cannot make an image of " + std::to_string(Size.Width) + " x " +
+                        std::to_string(Size.Height) + " pixels: out of memory");
   Image.fill(Qt::transparent);
   // 96 dots per inch, so that programs that read the resolution show one unit as one pixel.
   const int DotsPerMetre = static_cast<int>(std::lround(PicturePixelsPerInch * Scale / 0.0254));

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "picture/PictureLimits.h"
 #include "picture/PreviewFit.h"
 #include "picture/TDrawMetaFile.h"
 #include "render/PicturePlayback.h"
@@ -15,6 +16,8 @@ QRect PaintPreview(QPainter& Painter, const QRect& Area, const TDrawMetaFile& Pi
       FitPreview(Area.width(), Area.height(), Picture.Width(), Picture.Height());
   const QRect Target(Area.left() + Place.Left, Area.top() + Place.Top, Place.Width, Place.Height);
   if (Picture.Width() <= 0 || Picture.Height() <= 0 || Target.isEmpty()) return Target;
+  // A picture too large to draw is left out rather than hold the window for minutes.
+  if (PictureProblem(Picture, PictureFormat::Emf)) return Target;
   Painter.save();
   Painter.translate(Target.topLeft());
   if (Place.Scaled) {
@@ -31,6 +34,7 @@ QRect PaintPreview(QPainter& Painter, const QRect& Area, const TDrawMetaFile& Pi
 QRect PaintPreviewZoomed(QPainter& Painter, const QRect& Area, const TDrawMetaFile& Picture) {
   const int Width = Picture.Width(), Height = Picture.Height();
   if (Width <= 0 || Height <= 0 || Area.isEmpty()) return {};
+  if (PictureProblem(Picture, PictureFormat::Emf)) return {};
   const double Scale = std::min(static_cast<double>(Area.width()) / (Width + 20),
                                 static_cast<double>(Area.height()) / (Height + 20));
   const int W = static_cast<int>(std::lround(Width * Scale));

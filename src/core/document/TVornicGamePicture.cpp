@@ -80,6 +80,9 @@ void TVornicGame::DrawWordLine(int Index, TColor Color) {
   if (!SplitEntry(Words[static_cast<std::size_t>(Index)]).HasSeparator) return;
   Canvas->Pen.Color = Color;
   Canvas->Pen.Width = 2;
+  // A canvas past its operation limit records nothing more: a damaged list of many words is not
+  // walked cell by cell for nothing.
+  if (Canvas->Overflowed()) return;
   // A path shorter than its word, or one that leaves the grid, ends the line at the last valid
   // cell rather than reading past the entry or drawing outside the picture.
   std::vector<TPoint> Points;

@@ -5,12 +5,14 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 
 #include "base/DocumentError.h"
 #include "picture/MetafilePlayer.h"
+#include "picture/PictureLimits.h"
 #include "picture/TDrawMetaFile.h"
 
 namespace vornic {
@@ -51,27 +53,35 @@ std::u16string ToUtf16(std::u32string_view Text, std::vector<std::uint32_t>* Adv
   return Result;
 }
 
-// libUEMF's buffers, freed also when the sink's constructor throws (a base is then destroyed,
-// while the sink's own destructor never runs).
-struct EmfBuffers {
-  EMFTRACK* Track = nullptr;
-  EMFHANDLES* Handles = nullptr;
-  EmfBuffers() = default;
-  ~EmfBuffers() {
-    if (Track) emf_free(&Track);
-    if (Handles) emf_htable_free(&Handles);
+// The record buffer and object table, freed on every path out, a failing constructor's too.
+// libUEMF closes the file it opened only when it finishes, so an unfinished one is closed here.
+struct TrackFree {
+  void operator()(EMFTRACK* Track) const {
+    if (Track->fp) std::fclose(Track->fp);
+    Track->fp = nullptr;
+    emf_free(&Track);
   }
-  EmfBuffers(const EmfBuffers&) = delete;
-  EmfBuffers& operator=(const EmfBuffers&) = delete;
+};
+struct HandlesFree {
+  void operator()(EMFHANDLES* Handles) const { emf_htable_free(&Handles); }
 };
 
-class EmfSink : public MetafileSink, private EmfBuffers {
+class EmfSink : public MetafileSink {
  public:
   explicit EmfSink(const TDrawMetaFile& Picture) {
-    // libUEMF always opens a path; the finished bytes are read from its buffer instead.
-    if (emf_start("/dev/null", 65536, 65536, &Track) != 0 ||
-        emf_htable_create(128, 128, &Handles) != 0)
+    // libUEMF always opens a path; the finished bytes are read from its buffer instead. The
+    // buffer starts near the size the picture needs and grows in large steps, so a large
+    // picture is not copied over and over as it grows.
+    const std::size_t Expected = EstimatedMetafileBytes(Picture);
+    EMFTRACK* NewTrack = nullptr;
+    if (emf_start("/dev/null", static_cast<std::uint32_t>(Expected),
+                  static_cast<std::uint32_t>(std::max<std::size_t>(Expected / 4, 65536)),
+                  &NewTrack) != 0)
       Fail();
+    Track.reset(NewTrack);
+    EMFHANDLES* NewHandles = nullptr;
+    if (emf_htable_create(128, 128, &NewHandles) != 0) Fail();
+    Handles.reset(NewHandles);
     const int W = std::max(Picture.Width(), 1);
     const int H = std::max(Picture.Height(), 1);
     const U_RECTL Bounds = rectl_set(pointl_set(0, 0), pointl_set(W - 1, H - 1));
@@ -94,8 +104,8 @@ class EmfSink : public MetafileSink, private EmfBuffers {
   }
 
   std::vector<std::uint8_t> Finish() {
-    Append(U_EMREOF_set(0, nullptr, Track));
-    if (emf_finish(Track, Handles) != 0) Fail();
+    Append(U_EMREOF_set(0, nullptr, Track.get()));
+    if (emf_finish(Track.get(), Handles.get()) != 0) Fail();
     const auto* Begin = reinterpret_cast<const std::uint8_t*>(Track->buf);
     return {Begin, Begin + Track->used};
   }
@@ -103,7 +113,7 @@ class EmfSink : public MetafileSink, private EmfBuffers {
   Handle CreatePen(const TPen& Pen) override {
     std::uint32_t Object = 0;
     if (Pen.Width <= 1) {
-      Append(createpen_set(&Object, Handles,
+      Append(createpen_set(&Object, Handles.get(),
                            logpen_set(U_PS_SOLID, point_set(1, 0), ToColorRef(Pen.Color))));
     } else {
       // A geometric pen: readers draw a plain CREATEPEN one pixel wide whatever its width.
@@ -113,7 +123,7 @@ class EmfSink : public MetafileSink, private EmfBuffers {
                         0, nullptr),
           &std::free);
       if (!Logical) Fail();
-      Append(extcreatepen_set(&Object, Handles, nullptr, 0, nullptr, Logical.get()));
+      Append(extcreatepen_set(&Object, Handles.get(), nullptr, 0, nullptr, Logical.get()));
     }
     return Object;
   }
@@ -122,7 +132,7 @@ class EmfSink : public MetafileSink, private EmfBuffers {
     std::uint32_t Object = 0;
     const U_LOGBRUSH Logical = logbrush_set(
         Brush.Style == TBrushStyle::Clear ? U_BS_NULL : U_BS_SOLID, ToColorRef(Brush.Color), 0);
-    Append(createbrushindirect_set(&Object, Handles, Logical));
+    Append(createbrushindirect_set(&Object, Handles.get(), Logical));
     return Object;
   }
   Handle CreateFont(const TFont& Font) override {
@@ -137,15 +147,15 @@ class EmfSink : public MetafileSink, private EmfBuffers {
     std::uint32_t Object = 0;
     // A plain LOGFONT (the first argument); the second would be read as the larger
     // LOGFONT_PANOSE.
-    Append(extcreatefontindirectw_set(&Object, Handles, reinterpret_cast<const char*>(&Logical),
-                                      nullptr));
+    Append(extcreatefontindirectw_set(&Object, Handles.get(),
+                                      reinterpret_cast<const char*>(&Logical), nullptr));
     return Object;
   }
-  void Select(Handle Object) override { Append(selectobject_set(Object, Handles)); }
+  void Select(Handle Object) override { Append(selectobject_set(Object, Handles.get())); }
   void Delete(Handle Object) override {
     if (Object & U_STOCK_OBJECT) return;
     std::uint32_t Victim = Object;
-    Append(deleteobject_set(&Victim, Handles));
+    Append(deleteobject_set(&Victim, Handles.get()));
   }
   void SelectDefaults() override {
     Select(U_BLACK_PEN);
@@ -200,18 +210,23 @@ class EmfSink : public MetafileSink, private EmfBuffers {
   [[noreturn]] static void Fail() {
     throw DocumentError("Cannot build the picture: out of memory");
   }
-  // Every record builder returns a new record or null; the record is handed over and freed.
+  // Every record builder returns a new record or null; the record is copied into the buffer
+  // and freed here, also when appending fails (libUEMF frees it only on success).
   void Append(char* Record) {
     if (!Record) Fail();
-    if (emf_append(reinterpret_cast<U_ENHMETARECORD*>(Record), Track, U_REC_FREE) != 0) {
+    const std::unique_ptr<char, decltype(&std::free)> Owned(Record, &std::free);
+    if (emf_append(reinterpret_cast<U_ENHMETARECORD*>(Record), Track.get(), U_REC_KEEP) != 0)
       Fail();
-    }
   }
+
+  std::unique_ptr<EMFTRACK, TrackFree> Track;
+  std::unique_ptr<EMFHANDLES, HandlesFree> Handles;
 };
 
 }  // namespace
 
 std::vector<std::uint8_t> WriteEmf(const TDrawMetaFile& Picture) {
+  CheckPicture(Picture, PictureFormat::Emf);
   EmfSink Sink(Picture);
   PlayIntoMetafile(Picture, Sink);
   return Sink.Finish();

@@ -1,11 +1,23 @@
 #include "picture/MetafilePlayer.h"
 
+#include <algorithm>
 #include <optional>
 #include <type_traits>
 
 #include "picture/TDrawMetaFile.h"
 
 namespace vornic {
+
+std::size_t EstimatedMetafileBytes(const TDrawMetaFile& Picture) {
+  // A header and a record per operation, a text's 2-byte characters and 4-byte advances, a
+  // polyline's points; clamped so that the 32-bit sizes libUEMF takes cannot wrap.
+  std::size_t Bytes = 4096 + 64 * Picture.Operations().size();
+  for (const DrawOperation& Op : Picture.Operations()) {
+    if (const auto* Text = std::get_if<draw::Text>(&Op)) Bytes += 8 * Text->Characters.size();
+    if (const auto* Line = std::get_if<draw::Polyline>(&Op)) Bytes += 8 * Line->Points.size();
+  }
+  return std::min<std::size_t>(Bytes, std::size_t{1} << 30);
+}
 
 int NaturalAdvance(const TFont& Font) {
   return (Font.PixelHeight() * 6 + 5) / 10;

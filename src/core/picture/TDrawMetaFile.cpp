@@ -36,6 +36,7 @@ void TDrawMetaFile::Create(const std::string& CreatedBy, const std::string& Desc
   DescriptionText = Description;
   Font = TFont{};
   Content.clear();
+  ContentIncomplete = false;
 }
 
 void TDrawMetaFile::BeginDraw() {
@@ -59,6 +60,7 @@ void TDrawMetaFile::Restart() {
 
 void TDrawMetaFile::CloseCanvas() {
   if (!Open) return;
+  ContentIncomplete = Open->Overflowed();
   Content = Open->TakeOperations();
   Open.reset();
 }

@@ -70,6 +70,9 @@ class TDrawMetaFile {
   // The content: what the last closed canvas recorded.
   const std::vector<DrawOperation>& Operations() const { return Content; }
   bool Empty() const { return Content.empty(); }
+  // Whether the drawing of the content went past MaxPictureOperations (a damaged file's word
+  // list, say), so that the content is cut short and is not to be shown or written.
+  bool Incomplete() const { return ContentIncomplete; }
 
   // The content as an Enhanced Metafile and as a placeable Windows Metafile.
   std::vector<std::uint8_t> EmfBytes() const;
@@ -94,6 +97,7 @@ class TDrawMetaFile {
   std::string Creator;
   std::string DescriptionText;
   std::vector<DrawOperation> Content;
+  bool ContentIncomplete = false;
 };
 
 }  // namespace vornic

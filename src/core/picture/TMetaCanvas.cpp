@@ -1,28 +1,37 @@
 #include "picture/TMetaCanvas.h"
 
 #include "base/CodePage.h"
+#include "picture/PictureLimits.h"
 
 namespace vornic {
 
 TMetaCanvas::TMetaCanvas(const TFont& StartFont) : Font(StartFont) {}
 
+void TMetaCanvas::Record(DrawOperation&& Operation) {
+  if (Recorded.size() >= MaxPictureOperations) {
+    Overflow = true;
+    return;
+  }
+  Recorded.push_back(std::move(Operation));
+}
+
 void TMetaCanvas::UsePen() {
   if (PenRecorded && RecordedPen == Pen) return;
-  Recorded.emplace_back(draw::SelectPen{Pen});
+  Record(draw::SelectPen{Pen});
   RecordedPen = Pen;
   PenRecorded = true;
 }
 
 void TMetaCanvas::UseBrush() {
   if (BrushRecorded && RecordedBrush == Brush) return;
-  Recorded.emplace_back(draw::SelectBrush{Brush});
+  Record(draw::SelectBrush{Brush});
   RecordedBrush = Brush;
   BrushRecorded = true;
 }
 
 void TMetaCanvas::UseFont() {
   if (FontRecorded && RecordedFont == Font) return;
-  Recorded.emplace_back(draw::SelectFont{Font});
+  Record(draw::SelectFont{Font});
   RecordedFont = Font;
   FontRecorded = true;
 }
@@ -30,29 +39,29 @@ void TMetaCanvas::UseFont() {
 void TMetaCanvas::Rectangle(int Left, int Top, int Right, int Bottom) {
   UsePen();
   UseBrush();
-  Recorded.emplace_back(draw::Rectangle{Left, Top, Right, Bottom});
+  Record(draw::Rectangle{Left, Top, Right, Bottom});
 }
 
 void TMetaCanvas::FillRect(int Left, int Top, int Right, int Bottom) {
   UseBrush();
-  Recorded.emplace_back(draw::FillRect{Left, Top, Right, Bottom});
+  Record(draw::FillRect{Left, Top, Right, Bottom});
 }
 
 void TMetaCanvas::MoveTo(int X, int Y) {
   Position = {X, Y};
-  Recorded.emplace_back(draw::MoveTo{Position});
+  Record(draw::MoveTo{Position});
 }
 
 void TMetaCanvas::LineTo(int X, int Y) {
   UsePen();
   Position = {X, Y};
-  Recorded.emplace_back(draw::LineTo{Position});
+  Record(draw::LineTo{Position});
 }
 
 void TMetaCanvas::Polyline(const std::vector<TPoint>& Points) {
   if (Points.empty()) return;
   UsePen();
-  Recorded.emplace_back(draw::Polyline{Points});
+  Record(draw::Polyline{Points});
 }
 
 void TMetaCanvas::TextOut(int X, int Y, std::string_view Text) {
@@ -70,7 +79,7 @@ void TMetaCanvas::TextOutUnicode(int X, int Y, std::u32string_view Text, int Adv
   // The brush decides whether the text background is filled, so it is part of the state.
   UseBrush();
   UseFont();
-  Recorded.emplace_back(draw::Text{{X, Y}, std::u32string(Text), Advance});
+  Record(draw::Text{{X, Y}, std::u32string(Text), Advance});
 }
 
 }  // namespace vornic

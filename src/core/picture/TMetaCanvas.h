@@ -34,9 +34,13 @@ class TMetaCanvas {
   TPoint PenPos() const { return Position; }
 
   const std::vector<DrawOperation>& Operations() const { return Recorded; }
+  // Whether the drawing went past MaxPictureOperations (PictureLimits.h): what came after was
+  // not recorded.
+  bool Overflowed() const { return Overflow; }
   std::vector<DrawOperation> TakeOperations() { return std::move(Recorded); }
 
  private:
+  void Record(DrawOperation&& Operation);
   void UsePen();
   void UseBrush();
   void UseFont();
@@ -44,6 +48,7 @@ class TMetaCanvas {
   std::vector<DrawOperation> Recorded;
   TPoint Position;
   // What the recording holds selected; unset until first needed.
+  bool Overflow = false;
   bool PenRecorded = false;
   bool BrushRecorded = false;
   bool FontRecorded = false;

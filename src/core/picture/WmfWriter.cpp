@@ -5,6 +5,7 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -12,6 +13,7 @@ extern "C" {
 #include "base/CodePage.h"
 #include "base/DocumentError.h"
 #include "picture/MetafilePlayer.h"
+#include "picture/PictureLimits.h"
 #include "picture/TDrawMetaFile.h"
 
 namespace vornic {
@@ -64,27 +66,34 @@ void CorrectHeader(std::vector<std::uint8_t>& Bytes) {
   WriteU16(Header + 14, Largest >> 16);
 }
 
-// libUEMF's buffers, freed also when the sink's constructor throws (a base is then destroyed,
-// while the sink's own destructor never runs).
-struct WmfBuffers {
-  WMFTRACK* Track = nullptr;
-  WMFHANDLES* Handles = nullptr;
-  WmfBuffers() = default;
-  ~WmfBuffers() {
-    if (Track) wmf_free(&Track);
-    if (Handles) wmf_htable_free(&Handles);
+// The record buffer and object table, freed on every path out, a failing constructor's too.
+// libUEMF closes the file it opened only when it finishes, so an unfinished one is closed here.
+struct TrackFree {
+  void operator()(WMFTRACK* Track) const {
+    if (Track->fp) std::fclose(Track->fp);
+    Track->fp = nullptr;
+    wmf_free(&Track);
   }
-  WmfBuffers(const WmfBuffers&) = delete;
-  WmfBuffers& operator=(const WmfBuffers&) = delete;
+};
+struct HandlesFree {
+  void operator()(WMFHANDLES* Handles) const { wmf_htable_free(&Handles); }
 };
 
-class WmfSink : public MetafileSink, private WmfBuffers {
+class WmfSink : public MetafileSink {
  public:
   explicit WmfSink(const TDrawMetaFile& Picture) {
-    // libUEMF always opens a path; the finished bytes are read from its buffer instead.
-    if (wmf_start("/dev/null", 65536, 65536, &Track) != 0 ||
-        wmf_htable_create(128, 128, &Handles) != 0)
+    // libUEMF always opens a path; the finished bytes are read from its buffer instead, which
+    // starts near the size the picture needs and grows in large steps.
+    const std::size_t Expected = EstimatedMetafileBytes(Picture);
+    WMFTRACK* NewTrack = nullptr;
+    if (wmf_start("/dev/null", static_cast<std::uint32_t>(Expected),
+                  static_cast<std::uint32_t>(std::max<std::size_t>(Expected / 4, 65536)),
+                  &NewTrack) != 0)
       Fail();
+    Track.reset(NewTrack);
+    WMFHANDLES* NewHandles = nullptr;
+    if (wmf_htable_create(128, 128, &NewHandles) != 0) Fail();
+    Handles.reset(NewHandles);
     const int W = std::max(Picture.Width(), 1);
     const int H = std::max(Picture.Height(), 1);
     std::unique_ptr<U_PAIRF, decltype(&std::free)> Size(
@@ -93,8 +102,9 @@ class WmfSink : public MetafileSink, private WmfBuffers {
         &std::free);
     if (!Size) Fail();
     char* Header = U_WMRHEADER_set(Size.get(), PicturePixelsPerInch);
-    if (!Header || wmf_header_append(reinterpret_cast<U_METARECORD*>(Header), Track, U_REC_FREE))
-      Fail();
+    if (!Header) Fail();
+    const std::unique_ptr<char, decltype(&std::free)> OwnedHeader(Header, &std::free);
+    if (wmf_header_append(reinterpret_cast<U_METARECORD*>(Header), Track.get(), U_REC_KEEP)) Fail();
     Append(U_WMRSETWINDOWORG_set(Point(0, 0)));
     Append(U_WMRSETWINDOWEXT_set(Point(W, H)));
     Append(U_WMRSETTEXTALIGN_set(U_TA_TOP | U_TA_LEFT | U_TA_NOUPDATECP));
@@ -102,7 +112,7 @@ class WmfSink : public MetafileSink, private WmfBuffers {
 
   std::vector<std::uint8_t> Finish() {
     Append(U_WMREOF_set());
-    if (wmf_finish(Track) != 0) Fail();
+    if (wmf_finish(Track.get()) != 0) Fail();
     const auto* Begin = reinterpret_cast<const std::uint8_t*>(Track->buf);
     std::vector<std::uint8_t> Bytes(Begin, Begin + Track->used);
     CorrectHeader(Bytes);
@@ -112,7 +122,7 @@ class WmfSink : public MetafileSink, private WmfBuffers {
   Handle CreatePen(const TPen& Pen) override {
     return Create([&](std::uint32_t* Object) {
       return wcreatepenindirect_set(
-          Object, Handles,
+          Object, Handles.get(),
           U_PEN_set(U_PS_SOLID, static_cast<std::uint16_t>(std::clamp(Pen.Width, 1, 255)),
                     ToColorRef(Pen.Color)));
     });
@@ -120,13 +130,13 @@ class WmfSink : public MetafileSink, private WmfBuffers {
   // WMF has no stock objects: the null pen is a created one.
   Handle CreateNullPen() override {
     return Create([&](std::uint32_t* Object) {
-      return wcreatepenindirect_set(Object, Handles, U_PEN_set(U_PS_NULL, 1, ToColorRef(0)));
+      return wcreatepenindirect_set(Object, Handles.get(), U_PEN_set(U_PS_NULL, 1, ToColorRef(0)));
     });
   }
   Handle CreateBrush(const TBrush& Brush) override {
     return Create([&](std::uint32_t* Object) {
       return wcreatebrushindirect_set(
-          Object, Handles,
+          Object, Handles.get(),
           U_WLOGBRUSH_set(Brush.Style == TBrushStyle::Clear ? U_BS_NULL : U_BS_SOLID,
                           ToColorRef(Brush.Color), 0));
     });
@@ -142,13 +152,13 @@ class WmfSink : public MetafileSink, private WmfBuffers {
         &std::free);
     if (!Logical) Fail();
     return Create([&](std::uint32_t* Object) {
-      return wcreatefontindirect_set(Object, Handles, Logical.get());
+      return wcreatefontindirect_set(Object, Handles.get(), Logical.get());
     });
   }
-  void Select(Handle Object) override { Append(wselectobject_set(Object, Handles)); }
+  void Select(Handle Object) override { Append(wselectobject_set(Object, Handles.get())); }
   void Delete(Handle Object) override {
     std::uint32_t Victim = Object;
-    Append(wdeleteobject_set(&Victim, Handles));
+    Append(wdeleteobject_set(&Victim, Handles.get()));
   }
   void SelectDefaults() override {}
 
@@ -191,15 +201,22 @@ class WmfSink : public MetafileSink, private WmfBuffers {
     Append(Builder(&Object));
     return Object;
   }
+  // The record is copied into the buffer and freed here, also when appending fails (libUEMF
+  // frees it only on success).
   void Append(char* Record) {
     if (!Record) Fail();
-    if (wmf_append(reinterpret_cast<U_METARECORD*>(Record), Track, U_REC_FREE) != 0) Fail();
+    const std::unique_ptr<char, decltype(&std::free)> Owned(Record, &std::free);
+    if (wmf_append(reinterpret_cast<U_METARECORD*>(Record), Track.get(), U_REC_KEEP) != 0) Fail();
   }
+
+  std::unique_ptr<WMFTRACK, TrackFree> Track;
+  std::unique_ptr<WMFHANDLES, HandlesFree> Handles;
 };
 
 }  // namespace
 
 std::vector<std::uint8_t> WriteWmf(const TDrawMetaFile& Picture) {
+  CheckPicture(Picture, PictureFormat::Wmf);
   WmfSink Sink(Picture);
   PlayIntoMetafile(Picture, Sink);
   return Sink.Finish();

@@ -5,7 +5,11 @@
 #include <filesystem>
 #include <memory>
 
+#include "base/DocumentError.h"
 #include "document/TVornicGame.h"
+#include "games/GameDescriptor.h"
+#include "games/GameTable.h"
+#include "picture/PictureLimits.h"
 #include "worksheet/SheetPictures.h"
 #include "worksheet/SolverNotes.h"
 
@@ -114,6 +118,7 @@ double PlaceNotes(const SolverNotes& Notes, const Frame& Body, double Top, doubl
 // centred across the page.
 void PlacePicture(WorksheetPage& Page, const TDrawMetaFile& Picture, const Frame& Body, double Top,
                   double HeightLeft) {
+  if (auto Problem = PictureProblem(Picture, PictureFormat::Pdf)) throw DocumentError(*Problem);
   SheetPicture Placed;
   Placed.UnitsWide = std::max(1, Picture.Width());
   Placed.UnitsHigh = std::max(1, Picture.Height());
@@ -173,6 +178,15 @@ std::unique_ptr<TVornicGame> DrawingCopy(const TVornicGame& Game) {
 
 std::vector<WorksheetPage> LayOutWorksheet(const std::vector<const TVornicGame*>& Games,
                                            const WorksheetOptions& Options) {
+  // A puzzle too large to draw (a damaged file) is refused before anything is drawn.
+  for (const TVornicGame* Game : Games) {
+    const GameDescriptor* Descriptor = DescriptorOf(*Game);
+    const auto [Width, Height] = Descriptor
+                                     ? Descriptor->PictureSize(*Game)
+                                     : std::pair{Game->MetaFile.Width(), Game->MetaFile.Height()};
+    if (auto Problem = PictureSizeProblem(Width, Height))
+      throw DocumentError(Game->DisplayName() + ": " + *Problem);
+  }
   std::vector<std::unique_ptr<TVornicGame>> Copies;
   for (const TVornicGame* Game : Games) Copies.push_back(DrawingCopy(*Game));
   std::vector<WorksheetPage> Pages;

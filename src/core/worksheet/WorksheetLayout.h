@@ -31,7 +31,8 @@ inline constexpr const char* AnswerKeyPrefix = "Answer key: ";
 // Lays out the worksheet of the opened puzzles: for each puzzle in order a page with its title,
 // the name line, its puzzle picture and what the solver needs, then for each in the same order
 // a page with its answer key (as Options.Pages chooses). The documents stay as they are, their
-// pictures included.
+// pictures included. Throws DocumentError, before drawing anything, for a puzzle whose picture
+// is too large to draw (PictureLimits.h).
 std::vector<WorksheetPage> LayOutWorksheet(const std::vector<const TVornicGame*>& Games,
                                            const WorksheetOptions& Options);
 

@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "base/DocumentError.h"
 #include "games/GameText.h"
 #include "picture/PictureFormat.h"
 #include "render/PictureExport.h"
@@ -220,7 +221,12 @@ void TGameForm::Savetofile1Click() {
 void TGameForm::CopyImage() {
   ClipboardContent Content;
   Content.Picture = &Game.MetaFile;
-  WindowUi.SetClipboard(Content);
+  try {
+    WindowUi.SetClipboard(Content);
+  } catch (const DocumentError& Failure) {
+    // A picture too large to copy: the clipboard keeps what it held.
+    WindowUi.Tell(ApplicationTitle, Failure.what(), Icon::Error);
+  }
 }
 
 void TGameForm::CopyTextTable() {

@@ -58,13 +58,23 @@ void WorksheetCommands::Print() {
   Printer.setDocName(QString::fromStdString(FileTitle(Window.Game)));
   UsePaper(Printer, Options->Paper);
   if (!ChoosePrinter(Printer)) return;
-  render::PaintWorksheet(Pages(*Options), Printer);
+  try {
+    render::PaintWorksheet(Pages(*Options), Printer);
+  } catch (const std::exception& Failure) {
+    Window.Ui().Tell(ApplicationTitle, Failure.what(), Icon::Error);
+  }
 }
 
 void WorksheetCommands::Preview() {
   const auto Options = AskOptions();
   if (!Options) return;
-  const std::vector<WorksheetPage> Laid = Pages(*Options);
+  std::vector<WorksheetPage> Laid;
+  try {
+    Laid = Pages(*Options);
+  } catch (const std::exception& Failure) {
+    Window.Ui().Tell(ApplicationTitle, Failure.what(), Icon::Error);
+    return;
+  }
   QPrinter Printer(QPrinter::HighResolution);
   UsePaper(Printer, Options->Paper);
   QPrintPreviewDialog Dialog(&Printer, &Window);
