@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "MetafileReaders.h"
-#include "base/DocumentError.h"
 #include "support/DocumentTest.h"
 
 namespace vornic {
@@ -56,12 +55,6 @@ TEST_F(WmfWriterTest, HeadersGiveSizeChecksumAndCountsWithoutThePlaceableRecord)
   EXPECT_EQ(At, Data.size());
   EXPECT_EQ(Last, 0u);  // EOF
   EXPECT_EQ(U32(Data, Placeable + 12), Largest);
-}
-
-// Refused before its first record; what was allocated for it is freed (LeakSanitizer).
-TEST_F(WmfWriterTest, PictureBeyondSixteenBitCoordinatesIsRefused) {
-  Game.MetaFile.SetSize(5, 456037);
-  EXPECT_THROW(WriteWmf(Game.MetaFile), DocumentError);
 }
 
 TEST_F(WmfWriterTest, TextIsInTheFontsCodePage) {
