@@ -23,9 +23,9 @@ std::uint32_t HashOf(std::string_view Bytes) {
 }  // namespace
 
 void WordReadings::KeyTable::Build() {
-  // About four buckets a pattern: most letter triples of a grid find an empty bucket.
+  // About a bucket a pattern: only places that Begins lets through look here.
   int Bits = 4;
-  while ((std::size_t{1} << Bits) < 4 * Items.size()) ++Bits;
+  while ((std::size_t{1} << Bits) < Items.size()) ++Bits;
   Shift = 32 - Bits;
   const std::size_t Buckets = std::size_t{1} << Bits;
   Start.assign(Buckets + 1, 0);

@@ -51,16 +51,15 @@ int WordSearchPlacer::MakeSpans(int Length) {
   const int Cols = Game.Settings.Cols, Rows = Game.Settings.Rows;
   Spans.clear();
   int Total = 0;
-  for (int Tag = 1; Tag <= 8; ++Tag) {
-    const Direction Step = DirectionOfTag(Tag);
-    if (!IsEnabled(Step)) continue;
-    const int Width = Cols - (Length - 1) * std::abs(Step.Dx);
-    const int Height = Rows - (Length - 1) * std::abs(Step.Dy);
-    if (Width <= 0 || Height <= 0) continue;
-    Spans.push_back(
-        {Step, Step.Dx < 0 ? Length - 1 : 0, Step.Dy < 0 ? Length - 1 : 0, Width, Height, Total});
-    Total += Width * Height;
-  }
+  for (int Dx = -1; Dx <= 1; ++Dx)
+    for (int Dy = -1; Dy <= 1; ++Dy) {
+      if (!Directions[Dx + 1][Dy + 1]) continue;
+      const int Width = Cols - (Length - 1) * (Dx != 0), Height = Rows - (Length - 1) * (Dy != 0);
+      if (Width <= 0 || Height <= 0) continue;
+      Spans.push_back(
+          {{Dx, Dy}, Dx < 0 ? Length - 1 : 0, Dy < 0 ? Length - 1 : 0, Width, Height, Total});
+      Total += Width * Height;
+    }
   return Total;
 }
 
@@ -91,41 +90,15 @@ bool WordSearchPlacer::Fits(const std::string& Word, const Placement& At) const 
   return AnyFree;
 }
 
-void WordSearchPlacer::ListFits(const std::string& Word, int Total, int Free) {
+void WordSearchPlacer::ListFits(const std::string& Word) {
   Fitting.clear();
-  const int Length = static_cast<int>(Word.size());
   const int Cols = Game.Settings.Cols;
-  const std::string& Grid = Game.Grid;
-  if (static_cast<long long>(Free) * Length * static_cast<long long>(Spans.size()) >= Total) {
-    for (const Span& S : Spans)
-      for (int Y = 0; Y < S.Height; ++Y)
-        for (int X = 0; X < S.Width; ++X)
-          if (Fits(Word, {S.X0 + X, S.Y0 + Y, S.Step}))
-            Fitting.push_back(S.Begin + Y * S.Width + X);
-    return;
-  }
-  // Few free cells: a place that fits has a first free cell, so each is found once from that
-  // cell, and the cell's neighbours along the line rule out most places at a glance.
-  const char* G = Grid.data();
-  const auto Letter = [&Word](int j) { return Word[static_cast<std::size_t>(j)]; };
-  for (std::size_t At = Grid.find(EmptyChar); At != std::string::npos;
-       At = Grid.find(EmptyChar, At + 1)) {
-    const int Cell = static_cast<int>(At), FreeX = Cell % Cols, FreeY = Cell / Cols;
-    for (const Span& S : Spans) {
-      const int Step = S.Step.Dy * Cols + S.Step.Dx;
-      const int Offsets = Intersect ? Length : 1;  // without intersections every cell is free
-      for (int k = 0; k < Offsets; ++k) {
-        const int X = FreeX - k * S.Step.Dx, Y = FreeY - k * S.Step.Dy;
-        if (X < S.X0 || Y < S.Y0 || X >= S.X0 + S.Width || Y >= S.Y0 + S.Height) continue;
-        if (k > 0 && G[Cell - Step] != Letter(k - 1)) continue;
-        if (k + 1 < Length && G[Cell + Step] != EmptyChar && G[Cell + Step] != Letter(k + 1))
-          continue;
-        bool Before = true;  // the cells before the free one hold the word's letters
-        for (int j = 0; j < k && Before; ++j) Before = G[Cell - (k - j) * Step] == Letter(j);
-        if (Before && Fits(Word, {X, Y, S.Step}))
-          Fitting.push_back(S.Begin + (Y - S.Y0) * S.Width + X - S.X0);
-      }
-    }
+  Bits.Describe(Game.Grid, Cols, Game.Settings.Rows);
+  for (const Span& S : Spans) {
+    Starts.clear();
+    Bits.List(Word, S.Step.Dx, S.Step.Dy, Intersect, Starts);
+    for (int Cell : Starts)
+      Fitting.push_back(S.Begin + (Cell / Cols - S.Y0) * S.Width + Cell % Cols - S.X0);
   }
 }
 
@@ -138,26 +111,23 @@ std::optional<WordSearchPlacer::Placement> WordSearchPlacer::FindPlace(const std
   if (Total == 0 || Grid.find(EmptyChar) == std::string::npos) return std::nullopt;
   // Random starts first: where the word fits in many places one of them is soon drawn. A
   // uniform start inside the grid, like a uniform cell and direction kept when the word stays
-  // inside, gives every enabled direction the same chance.
-  const auto TryAtRandom = [&](int Tries) -> std::optional<Placement> {
-    for (int Attempt = 0; Attempt < Tries; ++Attempt) {
-      const Placement At = PlacementAt(RandomGenerator::Uniform(Total));
-      if (Fits(Word, At) && !MakesRepeat(Word, At)) return At;
-    }
-    return std::nullopt;
-  };
-  constexpr int FirstTries = 64;
-  if (auto At = TryAtRandom(FirstTries)) return At;
-  // Where places are rare, random tries go on as long as they cost less than listing them all.
-  const int Free = static_cast<int>(std::count(Grid.begin(), Grid.end(), EmptyChar));
-  if (!Intersect && Free < Length) return std::nullopt;
-  const long long ListingCost = std::min<long long>(
-      Total, static_cast<long long>(Free) * Length * static_cast<long long>(Spans.size()));
-  if (auto At = TryAtRandom(static_cast<int>(ListingCost / 16))) return At;
+  // inside, gives every enabled direction the same chance. So that a long list on a crowded grid
+  // stays quick, only so many places that fit are checked for repeats.
+  // Listing costs some hundred tries; after a word that found no place, the grid is crowded
+  // and the next words are listed soon.
+  constexpr int RepeatChecks = 24;
+  const int Tries = Crowded ? 64 : 64 + Total / 16;
+  int Checks = 0;
+  for (int Attempt = 0; Attempt < Tries && Checks < RepeatChecks; ++Attempt) {
+    const Placement At = PlacementAt(RandomGenerator::Uniform(Total));
+    if (!Fits(Word, At)) continue;
+    ++Checks;
+    if (!MakesRepeat(Word, At)) return At;
+  }
   // Then every place where it fits, drawn from until one repeats nothing: a word that fits
   // somewhere is placed, and one that fits nowhere fails now, not after thousands of tries.
-  ListFits(Word, Total, Free);
-  while (!Fitting.empty()) {
+  if (Checks < RepeatChecks) ListFits(Word);
+  for (; Checks < RepeatChecks && !Fitting.empty(); ++Checks) {
     const auto i =
         static_cast<std::size_t>(RandomGenerator::Uniform(static_cast<int>(Fitting.size())));
     const Placement At = PlacementAt(Fitting[i]);
@@ -239,24 +209,29 @@ bool WordSearchPlacer::EnterWordBytes(const std::string& Typed, bool AddToList) 
     MakeGuard(Words);
   }
   const std::optional<Placement> At = FindPlace(Upper);
+  Crowded = !At;
   if (!At) {
     Tell(ApplicationTitle,
          "Could not insert word " + Game.Codes().Decode(Upper) + "\n" + WhyNotPlaced(Upper),
          Icon::None);
     return false;
   }
-  std::string Path;
-  Path.reserve(2 * Upper.size());
+  // The entry (word, separator, path) in one piece.
+  std::string Entry;
+  Entry.reserve(3 * Upper.size() + 1);
+  Entry = Upper;
+  Entry += EmptyChar;
   const int Cols = Game.Settings.Cols;
   int X = At->X, Y = At->Y;
   for (char Letter : Upper) {
+    Bits.Write(Y * Cols + X, Letter);
     Game.Grid[static_cast<std::size_t>(Y * Cols + X)] = Letter;
-    Path += PathBytes(X + 1, Y + 1);
+    Entry += PathBytes(X + 1, Y + 1);
     X += At->Step.Dx;
     Y += At->Step.Dy;
   }
   if (AddToList) ListBox1.push_back(Upper);
-  Game.AddWord(Upper, Path);
+  Game.Words.Add(std::move(Entry));
   if (PlacingList)
     Guard.Allow(Upper, At->Y * Cols + At->X, (Y - At->Step.Dy) * Cols + X - At->Step.Dx);
   return true;

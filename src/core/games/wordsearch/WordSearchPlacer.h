@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "document/TVornicGame.h"
+#include "games/wordsearch/FitBits.h"
 #include "games/wordsearch/WordReadings.h"
 
 namespace vornic {
@@ -80,7 +81,7 @@ class WordSearchPlacer {
   int MakeSpans(int Length);
   Placement PlacementAt(int Index) const;
   // Every start of Spans where Word fits, into Fitting.
-  void ListFits(const std::string& Word, int Total, int Free);
+  void ListFits(const std::string& Word);
   bool Fits(const std::string& Word, const Placement& At) const;
   // Whether writing Word at At would let a listed word be read where no entry lies; the grid is
   // left as it was.
@@ -109,6 +110,9 @@ class WordSearchPlacer {
   // Kept between words so that placing allocates nothing once warm.
   std::vector<Span> Spans;
   std::vector<int> Fitting;
+  std::vector<int> Starts;
+  FitBits Bits;
+  bool Crowded = false;  // the last word found no place
   std::vector<int> Written;
 };
 
