@@ -256,13 +256,33 @@ int WordSearchPlacer::FillBlanks() {
 }
 
 void WordSearchPlacer::Reord() {
-  Game.ClearGrid();
-  // Every listed word is guarded, also those not placed yet.
-  MakeGuard(ListBox1);
-  PlacingList = true;
-  for (const std::string& Word : ListBox1)
-    if (!EnterWordBytes(Word, false)) break;
-  PlacingList = false;
+  // An unlucky layout of the first words can leave a later one no place at all: the list is
+  // laid out anew a few times before that word's failure is told. A word longer than the grid
+  // fails in every layout.
+  constexpr int Layouts = 8;
+  std::vector<std::string> Untold;
+  for (int Layout = 1;; ++Layout) {
+    Game.ClearGrid();
+    // Every listed word is guarded, also those not placed yet.
+    MakeGuard(ListBox1);
+    PlacingList = true;
+    Crowded = false;
+    Untold.clear();
+    Collected = Layout < Layouts ? &Untold : nullptr;
+    const std::string* Failed = nullptr;
+    for (const std::string& Word : ListBox1)
+      if (!EnterWordBytes(Word, false)) {
+        Failed = &Word;
+        break;
+      }
+    Collected = nullptr;
+    PlacingList = false;
+    if (!Failed || Layout == Layouts || !AnyEnabled() ||
+        MakeSpans(static_cast<int>(Failed->size())) == 0) {
+      for (const std::string& Message : Untold) Tell(ApplicationTitle, Message, Icon::None);
+      break;
+    }
+  }
   KeepGuard();
 }
 
