@@ -20,9 +20,10 @@ class WordList;
 // A reading is allowed when it is the place of a word entry (Allow, AllowEntries); any other
 // reading of a listed word is a repeat, a second answer to the same word.
 //
-// Each word and its reverse are looked up by their first letters along the four forward steps
-// (right, down, down-right, down-left), so a whole grid costs four lookups a cell and a changed
-// cell only the short runs of letters through it.
+// Each word and its reverse are looked up by their first three letters along the four forward
+// steps (right, down, down-right, down-left), one bit telling at nearly every place that no word
+// begins there; a whole grid costs four such bits a cell, and a changed cell only the runs of
+// letters through it.
 class WordReadings {
  public:
   struct Reading {
