@@ -118,6 +118,28 @@ void BuildRealWordPuzzles(benchmark::State& State) {
   State.counters["puzzles_with_repeats"] = static_cast<double>(WithRepeats);
 }
 
+// A list far too long for its grid, as the command-line tool places it: 100,000 words of 3 to
+// 12 random letters on 50 x 50. Nearly all find no place; each must fail quickly, so the whole
+// list takes seconds. Reports how many were placed.
+void PlaceHugeList(benchmark::State& State) {
+  const std::vector<std::string> Words = RandomWords(100000, 3, 12, 7);
+  TVornicGame Game;
+  Game.Init("VornicGame", nullptr);
+  Game.SetSize(50, 50);
+  Game.Letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  WordSearchPlacer Placer(Game);
+  vornic::RandomGenerator::Seed(42);
+  std::vector<std::string> Refusals;
+  for (auto _ : State) {
+    Refusals.clear();
+    Placer.PlaceEditedList(Words, &Refusals);
+  }
+  State.counters["placed"] = static_cast<double>(Placer.ListBox1.size());
+  State.counters["refused"] = static_cast<double>(Refusals.size());
+}
+
+BENCHMARK(PlaceHugeList)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(BuildRealWordPuzzles)
     ->Args({15, 10, 8, 8})
     ->Args({30, 30, 60, 10})

@@ -72,6 +72,20 @@ void SetCharacterSet(TVornicGame& Game, const std::string& Asked) {
   Game.LoadCharset();
 }
 
+// A long list that does not fit would bury the output in messages: one line for each word that
+// was not placed, up to a limit, then how many more there are.
+void TellRefusals(const std::vector<std::string>& Refusals, CliContext& Context) {
+  constexpr std::size_t Shown = 10;
+  for (std::size_t i = 0; i < Refusals.size() && i < Shown; ++i) {
+    std::string Line = Refusals[i];
+    for (std::size_t Break = Line.find('\n'); Break != std::string::npos; Break = Line.find('\n'))
+      Line.replace(Break, 1, ": ");
+    Context.Err << Line << '\n';
+  }
+  if (Refusals.size() > Shown)
+    Context.Err << Refusals.size() - Shown << " more words could not be placed.\n";
+}
+
 void RunWordSearch(const WordSearchOptions& Options, CliContext& Context) {
   const auto [Cols, Rows] = ParseSize(Options.Size, MinGridSide, MaxGridSide);
   std::vector<std::string> Words = SplitCommas(Options.Words);
@@ -99,10 +113,12 @@ void RunWordSearch(const WordSearchOptions& Options, CliContext& Context) {
   ApplyDirections(Options.Directions, Placer);
   Placer.Intersect = !Options.NoIntersections;
   const int ToldBefore = Context.Ui.Told;
-  Placer.PlaceEditedList(Words);
+  std::vector<std::string> Refusals;
+  Placer.PlaceEditedList(Words, &Refusals);
+  TellRefusals(Refusals, Context);
   const int Repeating = Options.Fill ? Placer.FillBlanks() : 0;
   // A puzzle that lacks a word is not the one asked for: any file of that name stays as it was.
-  if (Context.Ui.Told > ToldBefore)
+  if (Context.Ui.Told > ToldBefore || !Refusals.empty())
     throw CliFailure(NotBuilt, "Nothing was written to " + Options.Output + ".");
   SaveGame(Game, Options.Output);
   Context.Out << "Wrote " << Options.Output << ": " << Cols << " x " << Rows << ", "

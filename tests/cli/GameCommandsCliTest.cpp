@@ -148,6 +148,20 @@ TEST_F(GameCommandsCliTest, ControlCharactersOfAFileReachTheTerminalEscaped) {
   EXPECT_NE(Table.find("\x19\t\x19\t\x19\t\x19\r\n"), std::string::npos) << Table;
 }
 
+TEST_F(GameCommandsCliTest, AWordSearchSumsUpALongListOfWordsThatFitNowhere) {
+  std::string Words = "ok";
+  for (char Last = 'a'; Last < 'o'; ++Last) Words += std::string(",toolong") + Last;
+  const auto Run = Build({"wordsearch", "--size", "5x5", "--words", Words, "--seed", "1"}, "x.gm");
+  EXPECT_EQ(Run.Status, 1);
+  // One line for each of the first ten words, then how many more.
+  EXPECT_EQ(std::count(Run.Err.begin(), Run.Err.end(), '\n'), 12) << Run.Err;
+  EXPECT_TRUE(Run.Err.starts_with("Could not insert word TOOLONGA: The word is longer than"));
+  EXPECT_NE(Run.Err.find("\n4 more words could not be placed.\nNothing was written"),
+            std::string::npos)
+      << Run.Err;
+  EXPECT_FALSE(fs::exists(Home / "x.gm"));
+}
+
 TEST_F(GameCommandsCliTest, InfoTellsHowOftenEachWordReadsAndTheFillHidesEverySecondReading) {
   // Short real words turn up by chance in a random fill; this one must hide them.
   const std::string Words = "ant,bee,cat,cow,dog,eel,elk,emu,fox,gnu,hen,owl,pig,rat,yak,ape";

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
-#include <unordered_set>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vornic {
@@ -14,87 +14,136 @@ class WordList;
 // Where the listed words of a word search can be read in its grid: along any of the eight
 // directions, so a word read backwards is the word read the opposite way. A reading is known by
 // the cells it covers (its two end cells): a palindrome read both ways, or a one-letter word,
-// counts once per place. Cells are 0-based indexes into the grid string (row by row).
+// counts once per place. Cells are 0-based indexes into the grid string (row by row), which
+// holds GridCols x GridRows bytes.
 //
 // A reading is allowed when it is the place of a word entry (Allow, AllowEntries); any other
 // reading of a listed word is a repeat, a second answer to the same word.
+//
+// Each word and its reverse are looked up by their first three letters along the four forward
+// steps (right, down, down-right, down-left), one bit telling at nearly every place that no word
+// begins there; a whole grid costs four such bits a cell, and a changed cell only the runs of
+// letters through it.
 class WordReadings {
  public:
   struct Reading {
-    int Word;   // index into Words()
+    int Word;   // index into the listed words
     int First;  // end cells; First <= Last
     int Last;
   };
   // A straight run of cells: the word being placed. Readings that lie wholly on it belong to it
   // (a listed word inside the new one, or the new word itself) and are not repeats.
   struct Segment {
-    int First = 0;
-    int Step = 0;
+    int X = 0;  // 0-based column and row of its first cell
+    int Y = 0;
+    int Dx = 0;
+    int Dy = 0;
     int Length = 0;
-    bool Holds(int Cell) const;
   };
 
+  WordReadings() = default;
   // Words: upper-cased bytes; empty words, words holding control characters and duplicates
   // are left out.
   WordReadings(const std::vector<std::string>& Words, int GridCols, int GridRows);
+  // Indexes Words anew, with no place allowed. The memory of the last index is used again, so
+  // that building puzzle after puzzle allocates nothing once warm.
+  void Reset(const std::vector<std::string>& Words, int GridCols, int GridRows);
 
-  const std::vector<std::string>& Words() const { return Listed; }
+  int WordCount() const { return static_cast<int>(WordPattern.size()); }
+  // The listed word's index, or -1.
+  int Find(std::string_view Word) const;
   // The reading of Word between the two end cells is the word's own place.
-  void Allow(const std::string& Word, int FirstCell, int LastCell);
+  void Allow(std::string_view Word, int FirstCell, int LastCell);
   // The places of the document's word entries (word, EmptyChar, path); damaged paths are skipped.
   void AllowEntries(const WordList& Entries);
 
-  // Whether some listed word reads through Cell at a place that is neither allowed nor on Own.
-  bool RepeatThrough(const std::string& Grid, int Cell, const Segment* Own = nullptr) const;
+  // Whether some listed word reads through Cell at a place that is not allowed.
+  bool RepeatThrough(const std::string& Grid, int Cell) const;
+  // Whether, with the word being placed written at Own (its new letters in the Written cells),
+  // some listed word reads through a new letter at a place that is not allowed and not wholly
+  // on Own.
+  bool RepeatAround(const std::string& Grid, const Segment& Own,
+                    const std::vector<int>& Written) const;
   // Every reading of a listed word that is not allowed.
   std::vector<Reading> Repeats(const std::string& Grid) const;
   // Whether the reading still lies in Grid.
   bool Reads(const std::string& Grid, const Reading& Where) const;
-  // In how many places Word can be read in Grid (0 for a word that is not listed).
-  int Count(const std::string& Grid, const std::string& Word) const;
+  // For every listed word: in how many places it can be read in Grid.
+  std::vector<int> Counts(const std::string& Grid) const;
 
  private:
-  struct Step {
-    int Dx, Dy;
-  };
-  static constexpr std::array<Step, 8> Steps{
-      {{0, -1}, {0, 1}, {-1, 0}, {1, 0}, {1, -1}, {-1, -1}, {1, 1}, {-1, 1}}};
-
-  // Whether word W lies from (X, Y) along S; the end cells on success.
-  bool ReadsAt(const std::string& Grid, int W, int X, int Y, Step S, int& From, int& To) const;
-  bool Allowed(int W, int First, int Last) const;
-  static std::uint64_t Key(int W, int First, int Last);
-
-  int Cols;
-  int Rows;
-  std::vector<std::string> Listed;
-  std::unordered_map<std::string, int> IndexOf;
-  // Where a letter stands in a listed word, with a neighbouring letter of the word as Key: a
-  // reading through a cell must find that neighbour in the grid too, which rules out nearly
-  // every word before a letter is compared. One flat table per kind, sorted by letter and Key.
-  struct Spot {
-    std::uint8_t Letter;
-    std::uint8_t Key;
+  // A listed word, or its reverse, read along a forward step.
+  struct Pattern {
+    int Offset;  // into Text
+    int Length;
     int Word;
-    int Position;
   };
-  class SpotTable {
+  // Patterns by the key of their first letters (three for words of three letters or more, else
+  // all of them): a multiplicative hash of the key to a run of entries. A hash collision costs
+  // one key comparison.
+  class KeyTable {
    public:
-    void Add(const Spot& Item) { Items.push_back(Item); }
-    void Sort();
-    bool Has(std::uint8_t Letter) const { return Start[Letter] != Start[Letter + 1]; }
-    // The spots of Letter whose Key is Neighbour.
-    std::pair<const Spot*, const Spot*> Find(std::uint8_t Letter, char Neighbour) const;
+    struct Entry {
+      std::uint32_t Key;
+      int Pattern;
+    };
+    void Clear() { Items.clear(); }
+    void Add(std::uint32_t Key, int Pattern) { Items.push_back({Key, Pattern}); }
+    void Build();
+    bool Empty() const { return Sorted.empty(); }
+    std::pair<const Entry*, const Entry*> Find(std::uint32_t Key) const {
+      const std::uint32_t Bucket = (Key * 0x9E3779B1u) >> Shift;
+      return {Sorted.data() + Start[Bucket], Sorted.data() + Start[Bucket + 1]};
+    }
 
    private:
-    std::vector<Spot> Items;
-    std::array<int, 257> Start{};
+    std::vector<Entry> Items;
+    std::vector<Entry> Sorted;
+    std::vector<std::uint32_t> Start;
+    int Shift = 28;
   };
-  SpotTable Inner;   // Key: the letter after it
-  SpotTable Ends;    // Key: the letter before it (words of two letters or more)
-  SpotTable Starts;  // Key: the letter after it
-  SpotTable OneLetter;
-  std::unordered_set<std::uint64_t> AllowedPlaces;
+  struct Place {
+    int First;
+    int Last;
+    int Next;  // the word's next allowed place, or -1
+  };
+
+  std::string_view Word(int W) const;
+  bool Allowed(int W, int First, int Last) const;
+  bool LetterAt(const char* Grid, int X, int Y) const;
+  // Calls Found(Pattern, FirstCell, LastCell) for each pattern of two letters or more that
+  // reads along Step from one of Starts cells from First on, Room cells being left in the grid
+  // from First that way; stops and returns true when Found does. CodeOf(Cell) gives the code
+  // of a cell's letter.
+  template <typename Coder, typename Visit>
+  bool ReadLine(const char* Grid, int First, int Step, int Room, int Starts, Coder&& CodeOf,
+                Visit&& Found) const;
+  // Reads the letter run through the cell (X, Y) along the forward step (Dx, Dy) from at most
+  // Before cells back to at most After cells on, as far as letters go, and calls ReadLine on it
+  // with the starts up to the cell Reach cells on.
+  template <typename Visit>
+  bool ReadRun(const char* Grid, int X, int Y, int Dx, int Dy, int Reach, Visit&& Found) const;
+  // Calls Found(Word, First, Last) for every reading of a listed word.
+  template <typename Visit>
+  void ReadAll(const std::string& Grid, Visit&& Found) const;
+
+  int Cols = 0;
+  int Rows = 0;
+  int MaxLength = 0;
+  int MinLength = 0;  // of the words of two letters or more
+  std::string Text;
+  std::vector<Pattern> Patterns;
+  std::vector<int> WordPattern;  // each word's forward pattern
+  std::vector<int> Slots;        // open addressing by the word's bytes: word index or -1
+  KeyTable Three, Two, One;
+  // A small code for each letter of the words (0: in none of them; letters past the 31st share
+  // the last code) and one bit for each key of three letter codes (five bits each, the first
+  // lowest) with which a pattern can begin: most places of a grid are passed over on one bit.
+  std::array<std::uint8_t, 256> Code{};
+  std::vector<std::uint64_t> Begins;
+  bool Begun(std::uint32_t Codes) const { return (Begins[Codes >> 6] >> (Codes & 63) & 1) != 0; }
+  std::vector<int> FirstPlace;  // per word, into Places, or -1
+  std::vector<Place> Places;
 };
 
 }  // namespace vornic

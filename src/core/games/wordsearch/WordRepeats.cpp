@@ -1,6 +1,9 @@
 #include "games/wordsearch/WordRepeats.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <limits>
 #include <set>
 #include <utility>
 
@@ -17,21 +20,18 @@ std::vector<std::string> EntryWords(const TVornicGame& Game) {
   return Words;
 }
 
-template <typename T>
-void Shuffle(std::vector<T>& Items) {
-  for (int i = static_cast<int>(Items.size()) - 1; i > 0; --i)
-    std::swap(Items[static_cast<std::size_t>(i)],
-              Items[static_cast<std::size_t>(RandomGenerator::Uniform(i + 1))]);
-}
-
 // Gives Cell another letter of Choices through which no listed word reads a second time;
-// false (the cell as it was) when every letter would.
-bool DrawAgain(std::string& Grid, int Cell, std::vector<char> Choices,
+// false (the cell as it was) when every letter would. The letters are tried in random order,
+// drawn one by one as they are needed.
+bool DrawAgain(std::string& Grid, int Cell, std::vector<char>& Choices,
                const WordReadings& Readings) {
   char& Letter = Grid[static_cast<std::size_t>(Cell)];
   const char Was = Letter;
-  Shuffle(Choices);
-  for (char Choice : Choices) {
+  const int Count = static_cast<int>(Choices.size());
+  for (int i = 0; i < Count; ++i) {
+    std::swap(Choices[static_cast<std::size_t>(i)],
+              Choices[static_cast<std::size_t>(i + RandomGenerator::Uniform(Count - i))]);
+    const char Choice = Choices[static_cast<std::size_t>(i)];
     if (Choice == Was) continue;
     Letter = Choice;
     if (!Readings.RepeatThrough(Grid, Cell)) return true;
@@ -40,21 +40,50 @@ bool DrawAgain(std::string& Grid, int Cell, std::vector<char> Choices,
   return false;
 }
 
+// Draws each empty cell's letter from Letters, every position of it equally likely, as Fill
+// Blanks always did; one draw of the generator gives several letters (its range is the number
+// of letters to the power of how many fit in it), which keeps the fill of a large grid cheap.
+void FillEmptyCells(std::string& Grid, const std::string& Letters) {
+  const int Count = static_cast<int>(Letters.size());
+  if (Count == 0) return;
+  int PerDraw = 1;
+  int Range = Count;
+  while (PerDraw < 16 && Range <= std::numeric_limits<int>::max() / Count) {
+    Range *= Count;
+    ++PerDraw;
+  }
+  int Left = 0, Drawn = 0;
+  for (char& Cell : Grid) {
+    if (Cell != EmptyChar) continue;
+    if (Left == 0) {
+      Drawn = RandomGenerator::Uniform(Range);
+      Left = PerDraw;
+    }
+    Cell = Letters[static_cast<std::size_t>(Drawn % Count)];
+    Drawn /= Count;
+    --Left;
+  }
+}
+
 }  // namespace
 
-int FillHidingWords(TVornicGame& Game, const std::vector<std::string>& Words) {
+int FillHidingWords(TVornicGame& Game, const WordReadings& Readings) {
+  const int Cols = Game.Settings.Cols;
+  if (Game.Grid.size() != std::size_t{Game.Settings.Cols} * Game.Settings.Rows) {
+    Game.FillBlanks();  // a grid of another size than the settings is not one to read words in
+    return 0;
+  }
   const std::string Before = Game.Grid;
-  Game.FillBlanks();
-  std::vector<std::string> Listed = Words;
-  for (std::string& Word : EntryWords(Game)) Listed.push_back(std::move(Word));
-  WordReadings Readings(Listed, Game.Settings.Cols, Game.Settings.Rows);
-  Readings.AllowEntries(Game.Words);
+  FillEmptyCells(Game.Grid, Game.Letters);
 
   std::vector<char> Choices;
   std::array<bool, 256> Seen{};
   for (char Letter : Game.Letters)
     if (!std::exchange(Seen[static_cast<std::uint8_t>(Letter)], true)) Choices.push_back(Letter);
-  const int Cols = Game.Settings.Cols;
+  // A repair draws a letter through which nothing repeats, so only a reading that could not be
+  // repaired can be left: without one, no second scan is needed.
+  bool Unrepaired = false;
+  std::vector<int> Filled;
   for (const WordReadings::Reading& Repeat : Readings.Repeats(Game.Grid)) {
     // An earlier repair may have taken this one away already.
     if (!Readings.Reads(Game.Grid, Repeat)) continue;
@@ -63,15 +92,20 @@ int FillHidingWords(TVornicGame& Game, const std::vector<std::string>& Words) {
     const int Dy = Repeat.Last / Cols - Repeat.First / Cols;
     const int Length = std::max(std::abs(Dx), std::abs(Dy)) + 1;
     const int Step = Length > 1 ? (Repeat.Last - Repeat.First) / (Length - 1) : 0;
-    std::vector<int> Filled;
+    Filled.clear();
     for (int k = 0; k < Length; ++k) {
       const int Cell = Repeat.First + k * Step;
       if (Before[static_cast<std::size_t>(Cell)] == EmptyChar) Filled.push_back(Cell);
     }
-    Shuffle(Filled);
-    for (int Cell : Filled)
-      if (DrawAgain(Game.Grid, Cell, Choices, Readings)) break;
+    bool Repaired = false;
+    for (int i = static_cast<int>(Filled.size()); i > 0 && !Repaired; --i) {
+      std::swap(Filled[static_cast<std::size_t>(i - 1)],
+                Filled[static_cast<std::size_t>(RandomGenerator::Uniform(i))]);
+      Repaired = DrawAgain(Game.Grid, Filled[static_cast<std::size_t>(i - 1)], Choices, Readings);
+    }
+    Unrepaired = Unrepaired || !Repaired;
   }
+  if (!Unrepaired) return 0;
 
   std::set<int> Repeating;
   for (const WordReadings::Reading& Repeat : Readings.Repeats(Game.Grid))
@@ -89,11 +123,13 @@ std::string RepeatNotice(int Repeating) {
 std::vector<int> CountEntryReadings(const TVornicGame& Game) {
   const std::vector<std::string> Words = EntryWords(Game);
   const WordReadings Readings(Words, Game.Settings.Cols, Game.Settings.Rows);
+  const bool Whole = Game.Grid.size() == std::size_t{Game.Settings.Cols} * Game.Settings.Rows;
+  const std::vector<int> ByWord = Whole ? Readings.Counts(Game.Grid) : std::vector<int>{};
   std::vector<int> Counts;
-  for (const std::string& Word : Words)
-    Counts.push_back(Game.Grid.size() == std::size_t{Game.Settings.Cols} * Game.Settings.Rows
-                         ? Readings.Count(Game.Grid, Word)
-                         : 0);
+  for (const std::string& Word : Words) {
+    const int W = Readings.Find(Word);
+    Counts.push_back(W >= 0 && Whole ? ByWord[static_cast<std::size_t>(W)] : 0);
+  }
   return Counts;
 }
 

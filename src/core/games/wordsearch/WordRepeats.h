@@ -6,14 +6,15 @@
 namespace vornic {
 
 class TVornicGame;
+class WordReadings;
 
 // Fills every empty cell with a letter drawn from the document's character set, as Fill Blanks
-// always did, then draws again the fill letters that let a listed word (Words, upper-cased bytes;
-// the document's entries are listed too) be read anywhere but at its entry's place, until no
-// such second reading is left. Only fill letters change. Returns how many words can still be
+// always did, then draws again the fill letters that let a listed word (Readings: the words, with
+// the places of the document's entries allowed) be read anywhere but at its entry's place, until
+// no such second reading is left. Only fill letters change. Returns how many words can still be
 // read more than once: 0 unless the set has too few letters to hide them (a set of one letter),
 // or placed words themselves spell a listed word a second time.
-int FillHidingWords(TVornicGame& Game, const std::vector<std::string>& Words);
+int FillHidingWords(TVornicGame& Game, const WordReadings& Readings);
 
 // What a fill that left Repeating words readable more than once says ("" for none).
 std::string RepeatNotice(int Repeating);

@@ -1,5 +1,8 @@
 #include "games/wordsearch/WordSearchPlacer.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "base/RandomGenerator.h"
 #include "games/EntryPath.h"
 #include "games/TypedText.h"
@@ -45,57 +48,128 @@ bool WordSearchPlacer::EnterWord(const std::string& Word, bool AddToList) {
   return EnterWordBytes(Encoded.Bytes, AddToList);
 }
 
-Direction WordSearchPlacer::RandomEnabledDirection() const {
-  // Drawn pair by pair until an enabled one comes up: every enabled direction equally likely.
-  for (;;) {
-    const int Dx = RandomGenerator::Uniform(3) - 1;
-    const int Dy = RandomGenerator::Uniform(3) - 1;
-    if (Directions[Dx + 1][Dy + 1]) return {Dx, Dy};
-  }
+int WordSearchPlacer::MakeSpans(int Length) {
+  const int Cols = Game.Settings.Cols, Rows = Game.Settings.Rows;
+  Spans.clear();
+  int Total = 0;
+  for (int Dx = -1; Dx <= 1; ++Dx)
+    for (int Dy = -1; Dy <= 1; ++Dy) {
+      if (!Directions[Dx + 1][Dy + 1]) continue;
+      const int Width = Cols - (Length - 1) * (Dx != 0), Height = Rows - (Length - 1) * (Dy != 0);
+      if (Width <= 0 || Height <= 0) continue;
+      Spans.push_back(
+          {{Dx, Dy}, Dx < 0 ? Length - 1 : 0, Dy < 0 ? Length - 1 : 0, Width, Height, Total});
+      Total += Width * Height;
+    }
+  return Total;
+}
+
+WordSearchPlacer::Placement WordSearchPlacer::PlacementAt(int Index) const {
+  std::size_t i = 0;
+  while (i + 1 < Spans.size() && Spans[i + 1].Begin <= Index) ++i;
+  const Span& S = Spans[i];
+  const int Local = Index - S.Begin;
+  return {S.X0 + Local % S.Width, S.Y0 + Local / S.Width, S.Step};
 }
 
 bool WordSearchPlacer::Fits(const std::string& Word, const Placement& At) const {
-  bool AllCoincide = true;
-  int X = At.X, Y = At.Y;
+  const char* Grid = Game.Grid.data();
+  const int Cols = Game.Settings.Cols;
+  const int Step = At.Step.Dy * Cols + At.Step.Dx;
+  int Cell = At.Y * Cols + At.X;
+  bool AnyFree = false;
   for (char Letter : Word) {
-    if (!Game.InGrid(X, Y)) return false;
-    const char Cell = Game.GetCell(X, Y);
-    if (Cell == EmptyChar) {
-      AllCoincide = false;
-    } else if (Cell != Letter || !Intersect) {
+    const char Was = Grid[Cell];
+    if (Was == EmptyChar) {
+      AnyFree = true;
+    } else if (Was != Letter || !Intersect) {
       return false;
     }
-    X += At.Step.Dx;
-    Y += At.Step.Dy;
+    Cell += Step;
   }
   // A word lying wholly on identical letters would add nothing to find.
-  return !AllCoincide;
+  return AnyFree;
 }
 
-bool WordSearchPlacer::MakesRepeat(const std::string& Word, const Placement& At,
-                                   const WordReadings& Guard) {
+void WordSearchPlacer::ListFits(const std::string& Word) {
+  Fitting.clear();
   const int Cols = Game.Settings.Cols;
-  const WordReadings::Segment Own{(At.Y - 1) * Cols + At.X - 1, At.Step.Dx + At.Step.Dy * Cols,
+  Bits.Describe(Game.Grid, Cols, Game.Settings.Rows);
+  for (const Span& S : Spans) {
+    Starts.clear();
+    Bits.List(Word, S.Step.Dx, S.Step.Dy, Intersect, Starts);
+    for (int Cell : Starts)
+      Fitting.push_back(S.Begin + (Cell / Cols - S.Y0) * S.Width + Cell % Cols - S.X0);
+  }
+}
+
+std::optional<WordSearchPlacer::Placement> WordSearchPlacer::FindPlace(const std::string& Word) {
+  const std::string& Grid = Game.Grid;
+  if (Grid.size() != std::size_t{Game.Settings.Cols} * Game.Settings.Rows) return std::nullopt;
+  const int Length = static_cast<int>(Word.size());
+  // Longer than the grid in every enabled direction, or no free cell to add: nowhere.
+  const int Total = MakeSpans(Length);
+  if (Total == 0 || Grid.find(EmptyChar) == std::string::npos) return std::nullopt;
+  // Random starts first: where the word fits in many places one of them is soon drawn. A
+  // uniform start inside the grid, like a uniform cell and direction kept when the word stays
+  // inside, gives every enabled direction the same chance. So that a long list on a crowded grid
+  // stays quick, only so many places that fit are checked for repeats.
+  // Listing costs some hundred tries; after a word that found no place, the grid is crowded
+  // and the next words are listed soon.
+  constexpr int RepeatChecks = 24;
+  const int Tries = Crowded ? 64 : 64 + Total / 16;
+  int Checks = 0;
+  for (int Attempt = 0; Attempt < Tries && Checks < RepeatChecks; ++Attempt) {
+    const Placement At = PlacementAt(RandomGenerator::Uniform(Total));
+    if (!Fits(Word, At)) continue;
+    ++Checks;
+    if (!MakesRepeat(Word, At)) return At;
+  }
+  // Then every place where it fits, drawn from until one repeats nothing: a word that fits
+  // somewhere is placed, and one that fits nowhere fails now, not after thousands of tries.
+  if (Checks < RepeatChecks) ListFits(Word);
+  for (; Checks < RepeatChecks && !Fitting.empty(); ++Checks) {
+    const auto i =
+        static_cast<std::size_t>(RandomGenerator::Uniform(static_cast<int>(Fitting.size())));
+    const Placement At = PlacementAt(Fitting[i]);
+    Fitting[i] = Fitting.back();
+    Fitting.pop_back();
+    if (!MakesRepeat(Word, At)) return At;
+  }
+  return std::nullopt;
+}
+
+bool WordSearchPlacer::MakesRepeat(const std::string& Word, const Placement& At) {
+  const int Cols = Game.Settings.Cols;
+  const WordReadings::Segment Own{At.X, At.Y, At.Step.Dx, At.Step.Dy,
                                   static_cast<int>(Word.size())};
+  const int First = At.Y * Cols + At.X, Step = At.Step.Dy * Cols + At.Step.Dx;
   // Write the word's new letters, look along every line through them, take them back.
-  std::vector<int> Written;
+  Written.clear();
   for (int k = 0; k < Own.Length; ++k) {
-    const int Cell = Own.First + k * Own.Step;
+    const int Cell = First + k * Step;
     char& Letter = Game.Grid[static_cast<std::size_t>(Cell)];
     if (Letter != EmptyChar) continue;
     Letter = Word[static_cast<std::size_t>(k)];
     Written.push_back(Cell);
   }
-  bool Repeat = false;
-  for (int Cell : Written) Repeat = Repeat || Guard.RepeatThrough(Game.Grid, Cell, &Own);
+  const bool Repeat = Guard.RepeatAround(Game.Grid, Own, Written);
   for (int Cell : Written) Game.Grid[static_cast<std::size_t>(Cell)] = EmptyChar;
   return Repeat;
 }
 
-WordReadings WordSearchPlacer::MakeGuard(std::vector<std::string> Words) const {
-  WordReadings Guard(Words, Game.Settings.Cols, Game.Settings.Rows);
+void WordSearchPlacer::MakeGuard(const std::vector<std::string>& Words) {
+  Guard.Reset(Words, Game.Settings.Cols, Game.Settings.Rows);
   Guard.AllowEntries(Game.Words);
-  return Guard;
+  GuardKept = false;
+}
+
+void WordSearchPlacer::KeepGuard() {
+  KeptList = ListBox1;
+  KeptEntries = Game.Words.Items();
+  KeptCols = Game.Settings.Cols;
+  KeptRows = Game.Settings.Rows;
+  GuardKept = true;
 }
 
 std::string WordSearchPlacer::WhyNotPlaced(const std::string& Word) const {
@@ -134,41 +208,38 @@ bool WordSearchPlacer::EnterWordBytes(const std::string& Typed, bool AddToList) 
     return false;
   }
   const std::string Upper = Game.Codes().Upper(Word);
-  const int Cols = Game.Settings.Cols;
-  const int Rows = Game.Settings.Rows;
-  std::optional<WordReadings> Single;
-  if (!ListGuard) {
+  if (!PlacingList) {
     std::vector<std::string> Words = ListBox1;
     Words.push_back(Upper);
-    Single.emplace(MakeGuard(std::move(Words)));
+    MakeGuard(Words);
   }
-  const WordReadings& Guard = ListGuard ? *ListGuard : *Single;
-  for (int Attempt = 0; Attempt < MaxAttempts; ++Attempt) {
-    Placement At;
-    At.X = RandomGenerator::Uniform(Cols) + 1;
-    At.Y = RandomGenerator::Uniform(Rows) + 1;
-    At.Step = RandomEnabledDirection();
-    if (!Fits(Upper, At) || MakesRepeat(Upper, At, Guard)) continue;
-    std::string Path;
-    Path.reserve(2 * Upper.size());
-    int X = At.X, Y = At.Y;
-    for (char Letter : Upper) {
-      Game.SetCell(X, Y, Letter);
-      Path += PathBytes(X, Y);
-      X += At.Step.Dx;
-      Y += At.Step.Dy;
-    }
-    if (AddToList) ListBox1.push_back(Upper);
-    Game.AddWord(Upper, Path);
-    if (ListGuard)
-      ListGuard->Allow(Upper, (At.Y - 1) * Cols + At.X - 1,
-                       (Y - At.Step.Dy - 1) * Cols + X - At.Step.Dx - 1);
-    return true;
+  const std::optional<Placement> At = FindPlace(Upper);
+  Crowded = !At;
+  if (!At) {
+    Tell(ApplicationTitle,
+         "Could not insert word " + Game.Codes().Decode(Upper) + "\n" + WhyNotPlaced(Upper),
+         Icon::None);
+    return false;
   }
-  Tell(ApplicationTitle,
-       "Could not insert word " + Game.Codes().Decode(Upper) + "\n" + WhyNotPlaced(Upper),
-       Icon::None);
-  return false;
+  // The entry (word, separator, path) in one piece.
+  std::string Entry;
+  Entry.reserve(3 * Upper.size() + 1);
+  Entry = Upper;
+  Entry += EmptyChar;
+  const int Cols = Game.Settings.Cols;
+  int X = At->X, Y = At->Y;
+  for (char Letter : Upper) {
+    Bits.Write(Y * Cols + X, Letter);
+    Game.Grid[static_cast<std::size_t>(Y * Cols + X)] = Letter;
+    Entry += PathBytes(X + 1, Y + 1);
+    X += At->Step.Dx;
+    Y += At->Step.Dy;
+  }
+  if (AddToList) ListBox1.push_back(Upper);
+  Game.Words.Add(std::move(Entry));
+  if (PlacingList)
+    Guard.Allow(Upper, At->Y * Cols + At->X, (Y - At->Step.Dy) * Cols + X - At->Step.Dx);
+  return true;
 }
 
 int WordSearchPlacer::FillBlanks() {
@@ -184,19 +255,51 @@ int WordSearchPlacer::FillBlanks() {
     return 0;
   }
   const std::string Before = Game.Grid;
-  const int Repeating = FillHidingWords(Game, ListBox1);
+  // The list and the entries' words, each allowed at its entry's place: the guard of Shuffle
+  // while nothing changed since.
+  if (!GuardKept || KeptCols != Game.Settings.Cols || KeptRows != Game.Settings.Rows ||
+      KeptList != ListBox1 || KeptEntries != Game.Words.Items()) {
+    std::vector<std::string> Words;
+    Game.ListWords(Words);
+    Words.insert(Words.begin(), ListBox1.begin(), ListBox1.end());
+    MakeGuard(Words);
+    KeepGuard();
+  }
+  const int Repeating = FillHidingWords(Game, Guard);
   // The fill is part of the puzzle: closing must not lose it without a question.
   if (Game.Grid != Before) Game.Modified = true;
   return Repeating;
 }
 
 void WordSearchPlacer::Reord() {
-  Game.ClearGrid();
-  // Every listed word is guarded, also those not placed yet.
-  ListGuard.emplace(MakeGuard(ListBox1));
-  for (const std::string& Word : ListBox1)
-    if (!EnterWordBytes(Word, false)) break;
-  ListGuard.reset();
+  // An unlucky layout of the first words can leave a later one no place at all: the list is
+  // laid out anew a few times before that word's failure is told. A word longer than the grid
+  // fails in every layout.
+  constexpr int Layouts = 8;
+  std::vector<std::string> Untold;
+  for (int Layout = 1;; ++Layout) {
+    Game.ClearGrid();
+    // Every listed word is guarded, also those not placed yet.
+    MakeGuard(ListBox1);
+    PlacingList = true;
+    Crowded = false;
+    Untold.clear();
+    Collected = Layout < Layouts ? &Untold : nullptr;
+    const std::string* Failed = nullptr;
+    for (const std::string& Word : ListBox1)
+      if (!EnterWordBytes(Word, false)) {
+        Failed = &Word;
+        break;
+      }
+    Collected = nullptr;
+    PlacingList = false;
+    if (!Failed || Layout == Layouts || !AnyEnabled() ||
+        MakeSpans(static_cast<int>(Failed->size())) == 0) {
+      for (const std::string& Message : Untold) Tell(ApplicationTitle, Message, Icon::None);
+      break;
+    }
+  }
+  KeepGuard();
 }
 
 void WordSearchPlacer::DeleteAll() {
@@ -204,10 +307,14 @@ void WordSearchPlacer::DeleteAll() {
   Game.ClearGrid();
 }
 
-void WordSearchPlacer::PlaceEditedList(const std::vector<std::string>& Words) {
+void WordSearchPlacer::PlaceEditedList(const std::vector<std::string>& Words,
+                                       std::vector<std::string>* Refusals) {
   // Told once for the list rather than once for every word.
   if (const auto Refusal = RefuseUnrecordableGrid(Game.Settings.Cols, Game.Settings.Rows)) {
-    Tell(ApplicationTitle, *Refusal, Icon::Warning);
+    if (Refusals)
+      Refusals->push_back(*Refusal);
+    else
+      Tell(ApplicationTitle, *Refusal, Icon::Warning);
     return;
   }
   ListBox1.clear();
@@ -218,14 +325,21 @@ void WordSearchPlacer::PlaceEditedList(const std::vector<std::string>& Words) {
     std::erase(Bytes, ' ');
     Guarded.push_back(Game.Codes().Upper(Bytes));
   }
-  ListGuard.emplace(MakeGuard(std::move(Guarded)));
+  MakeGuard(Guarded);
   // A word that fails has been told and stays out of the list; the others are still placed.
+  PlacingList = true;
+  Collected = Refusals;
   for (const std::string& Word : Words) static_cast<void>(EnterWord(Word, true));
-  ListGuard.reset();
+  Collected = nullptr;
+  PlacingList = false;
 }
 
 void WordSearchPlacer::Tell(const std::string& Title, const std::string& Text, Icon Kind) {
-  if (Game.Ui) Game.Ui->Tell(Title, Text, Kind);
+  if (Collected) {
+    Collected->push_back(Text);
+  } else if (Game.Ui) {
+    Game.Ui->Tell(Title, Text, Kind);
+  }
 }
 
 }  // namespace vornic

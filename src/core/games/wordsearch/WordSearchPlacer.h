@@ -1,11 +1,13 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "document/TVornicGame.h"
+#include "games/wordsearch/FitBits.h"
 #include "games/wordsearch/WordReadings.h"
 
 namespace vornic {
@@ -21,8 +23,6 @@ struct Direction {
 // Messages go through the document's user interface. Flags are per placer, so per window.
 class WordSearchPlacer {
  public:
-  static constexpr int MaxAttempts = 10000;
-
   explicit WordSearchPlacer(TVornicGame& Document);
 
   // The direction of a direction check box by its Tag (1 up, 2 down, 3 left, 4 right, 5 up and
@@ -37,12 +37,13 @@ class WordSearchPlacer {
   bool Intersect = true;
   std::vector<std::string> ListBox1;
 
-  // Places one typed word (UTF-8) at a random position in an enabled direction. Spaces are not
-  // placed ("ICE CREAM" becomes ICECREAM). A place where the word would complete a second
-  // reading of a listed word is not taken. Tells "No directions specified", a control character
-  // or a character the puzzle's code page cannot hold, a grid too large to record the word's path
-  // (RefuseUnrecordableGrid), or "Could not insert word " + word with a line saying why; returns
-  // whether it was placed.
+  // Places one typed word (UTF-8) at a random position in an enabled direction: every place
+  // where it fits is equally likely. Spaces are not placed ("ICE CREAM" becomes ICECREAM). A
+  // place where the word would complete a second reading of a listed word is not taken. Tells
+  // "No directions specified", a control character or a character the puzzle's code page cannot
+  // hold, a grid too large to record the word's path (RefuseUnrecordableGrid), or "Could not
+  // insert word " + word with a line saying why; returns whether it was placed. A word that fits
+  // nowhere is known to after one look at every place it could take.
   [[nodiscard]] bool EnterWord(const std::string& Word, bool AddToList);
   // The same for a word already in the document's code page.
   [[nodiscard]] bool EnterWordBytes(const std::string& Word, bool AddToList);
@@ -57,31 +58,65 @@ class WordSearchPlacer {
   // Empties the list and the grid.
   void DeleteAll();
   // Empties the list and the grid, then places each word (UTF-8) of an edited list; a word that
-  // fails is told and left out, the others are still placed. A grid too large to record word
-  // paths (RefuseUnrecordableGrid) is told once and left as it was, list and all.
-  void PlaceEditedList(const std::vector<std::string>& Words);
+  // fails is left out, the others are still placed. Each failure is told, or, given Refusals,
+  // its message is added there instead, for a caller that sums up a long list. A grid too large
+  // to record word paths (RefuseUnrecordableGrid) is told once and left as it was, list and all.
+  void PlaceEditedList(const std::vector<std::string>& Words,
+                       std::vector<std::string>* Refusals = nullptr);
 
  private:
+  // 0-based start cell and step.
   struct Placement {
     int X, Y;
     Direction Step;
   };
+  // The starts that keep a word of some length inside the grid along one enabled direction:
+  // Width x Height of them from (X0, Y0), numbered from Begin on.
+  struct Span {
+    Direction Step;
+    int X0, Y0, Width, Height, Begin;
+  };
+
+  // A place for Word that fits and repeats no listed word, drawn at random; none when there is
+  // none at all.
+  std::optional<Placement> FindPlace(const std::string& Word);
+  // Numbers every start of Spans; returns their count.
+  int MakeSpans(int Length);
+  Placement PlacementAt(int Index) const;
+  // Every start of Spans where Word fits, into Fitting.
+  void ListFits(const std::string& Word);
   bool Fits(const std::string& Word, const Placement& At) const;
   // Whether writing Word at At would let a listed word be read where no entry lies; the grid is
   // left as it was.
-  bool MakesRepeat(const std::string& Word, const Placement& At, const WordReadings& Guard);
-  // The words a placement must not repeat: the list and Word, with the entries' places allowed.
-  WordReadings MakeGuard(std::vector<std::string> Words) const;
+  bool MakesRepeat(const std::string& Word, const Placement& At);
+  // Indexes the words a placement must not repeat: the list and Word, with the entries' places
+  // allowed.
+  void MakeGuard(const std::vector<std::string>& Words);
   // The second line of "Could not insert word ": why, and what helps.
   std::string WhyNotPlaced(const std::string& Word) const;
-  Direction RandomEnabledDirection() const;
   void Tell(const std::string& Title, const std::string& Text, Icon Kind);
 
   TVornicGame& Game;
   std::array<std::array<bool, 3>, 3> Directions{};
-  // While a whole list is placed (Shuffle, an edited list): the guard of all its words, made
-  // once, so that an early word never spells a later one by chance.
-  std::optional<WordReadings> ListGuard;
+  // The guard. While a whole list is placed (Shuffle, an edited list) it holds all its words,
+  // made once, so that an early word never spells a later one by chance.
+  WordReadings Guard;
+  bool PlacingList = false;
+  // After Shuffle or a fill the guard holds the list and the entries' places, as a fill needs
+  // them, for as long as the list and the entries stay as they were then.
+  void KeepGuard();
+  bool GuardKept = false;
+  std::vector<std::string> KeptList;
+  std::vector<std::string> KeptEntries;
+  int KeptCols = 0, KeptRows = 0;
+  std::vector<std::string>* Collected = nullptr;
+  // Kept between words so that placing allocates nothing once warm.
+  std::vector<Span> Spans;
+  std::vector<int> Fitting;
+  std::vector<int> Starts;
+  FitBits Bits;
+  bool Crowded = false;  // the last word found no place
+  std::vector<int> Written;
 };
 
 }  // namespace vornic
