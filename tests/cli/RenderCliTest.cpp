@@ -91,7 +91,7 @@ TEST_F(RenderCliTest, BadInputAndUnwritableOutputAreReported) {
 
   Run = RunTool({"render", Home.Path().string(), "-o", Path("p.png")});
   EXPECT_EQ(Run.Status, 2);
-  EXPECT_NE(Run.Err.find("Is a directory"), std::string::npos) << Run.Err;
+  EXPECT_NE(Run.Err.find("It is a folder."), std::string::npos) << Run.Err;
 
   Run = RunTool({"render", Path("missing.gm"), "-o", Path("p.png")});
   EXPECT_EQ(Run.Status, 2);
