@@ -87,8 +87,9 @@ std::string TextFileToUtf8(std::string_view Bytes, std::string& Problem) {
   UnwrappedText Unwrapped = UnwrapTextFile(Bytes);
   Problem = Unwrapped.Problem;
   if (!Problem.empty()) return {};
-  if (Unwrapped.Form == TextFileForm::Plain && !IsValidUtf8(Unwrapped.Text))
-    return Windows1252ToUtf8(Unwrapped.Text);
+  // Bytes that do not decode are read as Windows-1252 after a UTF-8 mark too: kept raw, they
+  // would be saved without the mark and then read differently.
+  if (!IsValidUtf8(Unwrapped.Text)) return Windows1252ToUtf8(Unwrapped.Text);
   return std::move(Unwrapped.Text);
 }
 
