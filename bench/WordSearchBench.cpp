@@ -25,16 +25,21 @@ std::vector<std::string> RandomWords(int Count, int MinLength, int MaxLength, un
   return Words;
 }
 
+// An empty word search of Cols x Rows that fills from the 26 capitals.
+void StartGame(TVornicGame& Game, int Cols, int Rows) {
+  Game.Init("VornicGame", nullptr);
+  Game.SetSize(Cols, Rows);
+  Game.ClearGrid();
+  Game.Letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+}
+
 void BuildPuzzles(benchmark::State& State) {
   const int Cols = static_cast<int>(State.range(0));
   const int Rows = static_cast<int>(State.range(1));
   const int Count = static_cast<int>(State.range(2));
   const int MaxLength = static_cast<int>(State.range(3));
   TVornicGame Game;
-  Game.Init("VornicGame", nullptr);
-  Game.SetSize(Cols, Rows);
-  Game.ClearGrid();
-  Game.Letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  StartGame(Game, Cols, Rows);
   WordSearchPlacer Placer(Game);
   vornic::RandomGenerator::Seed(42);
   unsigned Seed = 0;
@@ -94,10 +99,7 @@ void BuildRealWordPuzzles(benchmark::State& State) {
   for (unsigned Seed = 0; Seed < 256; ++Seed)
     Lists.push_back(DrawRealWords(Count, MaxLength, Seed));
   TVornicGame Game;
-  Game.Init("VornicGame", nullptr);
-  Game.SetSize(Cols, Rows);
-  Game.ClearGrid();
-  Game.Letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  StartGame(Game, Cols, Rows);
   WordSearchPlacer Placer(Game);
   vornic::RandomGenerator::Seed(42);
   std::size_t Next = 0;
@@ -124,9 +126,7 @@ void BuildRealWordPuzzles(benchmark::State& State) {
 void PlaceHugeList(benchmark::State& State) {
   const std::vector<std::string> Words = RandomWords(100000, 3, 12, 7);
   TVornicGame Game;
-  Game.Init("VornicGame", nullptr);
-  Game.SetSize(50, 50);
-  Game.Letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  StartGame(Game, 50, 50);
   WordSearchPlacer Placer(Game);
   vornic::RandomGenerator::Seed(42);
   std::vector<std::string> Refusals;
