@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "base/ControlBytes.h"
+
 namespace vornic::cli {
 namespace {
 
@@ -28,7 +30,7 @@ std::string EscapeControls(std::string_view Text, TextBytes Kind, std::string_vi
         continue;
       }
     }
-    const bool Control = Byte < 0x20 || Byte == 0x7F;
+    const bool Control = IsControlByte(Text[i]);
     const bool Keep = Kept.find(Text[i]) != std::string_view::npos &&
                       (Byte != '\r' || (i + 1 < Text.size() && Text[i + 1] == '\n'));
     if (Control && !Keep)
