@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "FuzzSupport.h"
-#include "base/CodePage.h"
+#include "base/LetterCase.h"
 #include "document/WordListStore.h"
 
 using namespace vornic;
@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   }
   for (const std::string& Word : Words)
     for (const int Charset : {0, 238, 204, 161, 255}) {
-      const CodePage& Page = CodePage::ForCharset(Charset);
-      (void)Page.Encode(UpperCaseWord(Word, Page));
+      const LetterCase& Case = LetterCase::For(Charset, "");
+      (void)Case.Page().Encode(Case.UpperText(Word));
     }
 
   Store.Write("again", Words);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <limits>
 
 #include "base/BoundedFile.h"
@@ -59,6 +60,20 @@ void SaveGame(TVornicGame& Game, const std::string& Path) {
   } catch (const DocumentError& Failure) {
     throw CliFailure(NotBuilt, Failure.what());
   }
+}
+
+void RefuseOutputOverInput(const std::string& Output, const std::vector<std::string>& Inputs) {
+  for (const std::string& Input : Inputs) {
+    std::error_code Error;
+    if (std::filesystem::equivalent(Input, Output, Error))
+      throw CliFailure(BadUsage, "The output " + Output + " is the input file " + Input +
+                                     ": writing it would destroy the input. Choose another "
+                                     "output name.");
+  }
+}
+
+std::string ShownPath(const std::string& Path) {
+  return EscapeControls(Path, TextBytes::Utf8);
 }
 
 std::pair<int, int> ParseSize(const std::string& Text, int Min, int Max) {

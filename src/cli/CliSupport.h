@@ -40,6 +40,9 @@ class CliUserInterface : public UserInterface {
   std::optional<std::string> ChooseSaveFile(const FileDialogRequest&) override { return {}; }
   void SetCaption(const std::string&) override {}
   void SetClipboard(const ClipboardContent&) override {}
+  std::string WhereToChange(Setting What) const override {
+    return What == Setting::GridSize ? "with --size" : "with --charset or --font-charset";
+  }
   int Told = 0;
 
  private:
@@ -65,10 +68,16 @@ void OpenAnyGame(const std::string& Path, TVornicGame& Game, CliContext& Context
 void StartNew(TVornicGame& Game);
 // Writes Game to Path; throws CliFailure(NotBuilt) with the message when it cannot.
 void SaveGame(TVornicGame& Game, const std::string& Path);
+// Throws CliFailure(BadUsage) when Output is, or links to, one of Inputs: writing it would
+// destroy what the command reads. Every command that writes and reads files checks first.
+void RefuseOutputOverInput(const std::string& Output, const std::vector<std::string>& Inputs);
+// A file name as standard output may show it: control characters escaped (EscapeControls).
+std::string ShownPath(const std::string& Path);
 // Parses "COLSxROWS" within Min..Max; throws CliFailure(BadUsage).
 std::pair<int, int> ParseSize(const std::string& Text, int Min, int Max);
-// Reads a word file: one word per line, UTF-8 (Windows-1252 when not valid UTF-8), blank lines
-// skipped. Throws CliFailure(BadUsage) when it cannot be read.
+// Reads a word file: one word per line, UTF-8 (Windows-1252 when it holds no UTF-8 at all),
+// blank lines skipped. Throws CliFailure(BadUsage) when it cannot be read or is UTF-8 but for
+// some bytes.
 std::vector<std::string> ReadWordsFile(const std::string& Path);
 // Splits a comma list, dropping empty items.
 std::vector<std::string> SplitCommas(const std::string& Text);

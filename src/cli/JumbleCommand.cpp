@@ -16,8 +16,7 @@ struct JumbleOptions {
 };
 
 void RunJumble(const JumbleOptions& Options, CliContext& Context) {
-  const std::string Text =
-      ReadCommandText(CodePage::ForCharset(Options.FontCharset), Options.Text, {});
+  const std::string Text = ReadCommandText(CaseOfNewPuzzle(Options.FontCharset), Options.Text, {});
   SeedGenerator(Options.Seed);
   TVornicGame Game;
   FindDescriptor(GameTypeName::Jumble)->InitDocument(Game, &Context.Ui);
@@ -29,7 +28,7 @@ void RunJumble(const JumbleOptions& Options, CliContext& Context) {
   // A refusal has been told through the document's user interface.
   if (!Builder.Build(Text)) throw CliFailure(NotBuilt, "");
   SaveGame(Game, Options.Output);
-  Context.Out << "Wrote " << Options.Output << ": " << Game.Settings.Cols << " x "
+  Context.Out << "Wrote " << ShownPath(Options.Output) << ": " << Game.Settings.Cols << " x "
               << Game.Settings.Rows << ", " << Game.Words.size() - 1 << " words.\n";
 }
 

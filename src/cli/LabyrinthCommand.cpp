@@ -21,8 +21,7 @@ struct LabyrinthOptions {
 
 void RunLabyrinth(const LabyrinthOptions& Options, CliContext& Context) {
   const auto [Cols, Rows] = ParseSize(Options.Size, MinGridSide, MaxGridSide);
-  const std::string Text =
-      ReadCommandText(CodePage::ForCharset(Options.FontCharset), Options.Text, {});
+  const std::string Text = ReadCommandText(CaseOfNewPuzzle(Options.FontCharset), Options.Text, {});
   SeedGenerator(Options.Seed);
 
   TVornicGame Game;
@@ -36,7 +35,7 @@ void RunLabyrinth(const LabyrinthOptions& Options, CliContext& Context) {
   if (Outcome == LabyrinthBuilder::Result::NoMainPath)
     throw CliFailure(NotBuilt, LabyrinthNoPathMessage(Text.size(), Cols, Rows));
   SaveGame(Game, Options.Output);
-  Context.Out << "Wrote " << Options.Output << ": " << Size << ", the text and "
+  Context.Out << "Wrote " << ShownPath(Options.Output) << ": " << Size << ", the text and "
               << Game.Words.size() - 1 << " traps.\n";
   if (Outcome == LabyrinthBuilder::Result::NotFull) {
     const auto Blank = std::count(Game.Grid.begin(), Game.Grid.end(), EmptyChar);

@@ -20,8 +20,7 @@ void RunLostLetters(const LostLettersOptions& Options, CliContext& Context) {
     throw CliFailure(BadUsage, "--lines " + std::to_string(Options.Lines) +
                                    ": the number of lines must be 2 to 40.");
   // Spaces at the ends are part of the puzzle; a text of spaces only is refused all the same.
-  const std::string Text =
-      ReadCommandText(CodePage::ForCharset(Options.FontCharset), Options.Text, {});
+  const std::string Text = ReadCommandText(CaseOfNewPuzzle(Options.FontCharset), Options.Text, {});
   SeedGenerator(Options.Seed);
   TVornicGame Game;
   FindDescriptor(GameTypeName::LostLetters)->InitDocument(Game, &Context.Ui);
@@ -32,7 +31,7 @@ void RunLostLetters(const LostLettersOptions& Options, CliContext& Context) {
   // A refusal has been told through the document's user interface.
   if (!Builder.Build(Text, Options.Lines)) throw CliFailure(NotBuilt, "");
   SaveGame(Game, Options.Output);
-  Context.Out << "Wrote " << Options.Output << ": " << Game.Settings.Cols << " x "
+  Context.Out << "Wrote " << ShownPath(Options.Output) << ": " << Game.Settings.Cols << " x "
               << Game.Settings.Rows << ".\n";
 }
 

@@ -48,11 +48,12 @@ MazeSize ChooseSize(const std::optional<std::string>& Asked, long long Total) {
 void RunMaze(const MazeOptions& Options, CliContext& Context) {
   if (!Options.Words && !Options.WordsFile)
     throw CliFailure(BadUsage, "Give the words with --words or --words-file.");
+  if (Options.WordsFile) RefuseOutputOverInput(Options.Output, {*Options.WordsFile});
   const std::vector<std::string> Lines =
       Options.Words ? SplitCommas(*Options.Words) : ReadWordsFile(*Options.WordsFile);
   // Typed text as the window's upper-casing edits hold it. The phrase may be empty when the
   // words fill the grid on their own, but not both.
-  const CodePage& Page = CodePage::ForCharset(Options.FontCharset);
+  const LetterCase& Page = CaseOfNewPuzzle(Options.FontCharset);
   MazeInput Input;
   Input.Phrase = ReadCommandText(Page, Options.Phrase, "The title phrase", true);
   for (const std::string& Line : Lines)
@@ -72,14 +73,14 @@ void RunMaze(const MazeOptions& Options, CliContext& Context) {
   StartNew(Game);
   MazeBuilder Builder;
   if (!BuildMazeGame(Game, Builder, Input, Size)) {
-    const std::string Failure = MazeBuildFailure(Input, Size);
+    const std::string Failure = MazeBuildFailure(Input, Size, Options.FontCharset);
     throw CliFailure(NotBuilt, Failure.empty()
                                    ? "The maze could not be built in " + FormatSize(Size) + "."
                                    : Failure);
   }
   SaveGame(Game, Options.Output);
-  Context.Out << "Wrote " << Options.Output << ": " << FormatSize(Size) << ", the phrase and "
-              << Input.Words.size() << " words, " << Total << " letters.\n";
+  Context.Out << "Wrote " << ShownPath(Options.Output) << ": " << FormatSize(Size)
+              << ", the phrase and " << Input.Words.size() << " words, " << Total << " letters.\n";
 }
 
 }  // namespace

@@ -90,13 +90,14 @@ void RunWordSearch(const WordSearchOptions& Options, CliContext& Context) {
   const auto [Cols, Rows] = ParseSize(Options.Size, MinGridSide, MaxGridSide);
   std::vector<std::string> Words = SplitCommas(Options.Words);
   if (!Options.WordsFile.empty()) {
+    RefuseOutputOverInput(Options.Output, {Options.WordsFile});
     std::vector<std::string> FromFile = ReadWordsFile(Options.WordsFile);
     Words.insert(Words.end(), FromFile.begin(), FromFile.end());
   }
   // A word that cannot be used at all is bad usage, as in every builder; one that only finds no
   // place is told and left out while the others are placed.
   for (const std::string& Word : Words)
-    static_cast<void>(ReadCommandText(CodePage::ForCharset(Options.FontCharset), Word,
+    static_cast<void>(ReadCommandText(LetterCase::For(Options.FontCharset, Options.Charset), Word,
                                       "The word \"" + Word + "\""));
   if (Words.empty())
     throw CliFailure(BadUsage, "No words given: list them with --words or --words-file.");
@@ -121,7 +122,7 @@ void RunWordSearch(const WordSearchOptions& Options, CliContext& Context) {
   if (Context.Ui.Told > ToldBefore || !Refusals.empty())
     throw CliFailure(NotBuilt, "Nothing was written to " + Options.Output + ".");
   SaveGame(Game, Options.Output);
-  Context.Out << "Wrote " << Options.Output << ": " << Cols << " x " << Rows << ", "
+  Context.Out << "Wrote " << ShownPath(Options.Output) << ": " << Cols << " x " << Rows << ", "
               << Placer.ListBox1.size() << " of " << Words.size() << " words placed.\n";
   // Only a character set of too few letters cannot hide every second reading.
   if (Repeating > 0) Context.Out << RepeatNotice(Repeating) << '\n';

@@ -4,6 +4,10 @@
 #include <unicode/ucnv.h>
 #include <unicode/utf8.h>
 
+#include <unicode/normalizer2.h>
+#include <unicode/unistr.h>
+
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -118,14 +122,9 @@ CodePage::CodePage(int Number) : WindowsNumber(Number) {
     // A code page this ICU build lacks still holds plain ASCII.
     for (int Byte = 0; Byte < 128; ++Byte) ByteToUnicode[Byte] = static_cast<char32_t>(Byte);
   }
-  for (int Byte = 0; Byte < 256; ++Byte) {
-    UpperTable[Byte] = static_cast<std::uint8_t>(Byte);
-    const char32_t Character = ByteToUnicode[Byte];
-    if (Character == NoCharacter) continue;
-    const auto Capital = static_cast<char32_t>(u_toupper(static_cast<UChar32>(Character)));
-    if (Capital == Character) continue;
-    if (auto Target = FromUnicode(Capital)) UpperTable[Byte] = *Target;
-  }
+  for (int Byte = 0; Byte < 256; ++Byte)
+    Letter[Byte] = ByteToUnicode[Byte] != NoCharacter &&
+                   u_hasBinaryProperty(static_cast<UChar32>(ByteToUnicode[Byte]), UCHAR_ALPHABETIC);
 }
 
 std::optional<char32_t> CodePage::ToUnicode(std::uint8_t Byte) const {
@@ -154,7 +153,7 @@ std::string CodePage::Decode(std::string_view Bytes) const {
 
 CodePage::EncodeResult CodePage::Encode(std::string_view Utf8) const {
   EncodeResult Result;
-  for (char32_t Character : Utf8ToUtf32(Utf8)) {
+  for (char32_t Character : Utf8ToUtf32(NormalizeText(Utf8))) {
     auto Byte = FromUnicode(Character);
     if (!Byte) {
       Result.Bytes.clear();
@@ -168,15 +167,9 @@ CodePage::EncodeResult CodePage::Encode(std::string_view Utf8) const {
 
 std::string CodePage::EncodeDroppingUnencodable(std::string_view Utf8) const {
   std::string Bytes;
-  for (char32_t Character : Utf8ToUtf32(Utf8))
+  for (char32_t Character : Utf8ToUtf32(NormalizeText(Utf8)))
     if (auto Byte = FromUnicode(Character)) Bytes.push_back(static_cast<char>(*Byte));
   return Bytes;
-}
-
-std::string CodePage::Upper(std::string_view Bytes) const {
-  std::string Out(Bytes);
-  for (char& Byte : Out) Byte = static_cast<char>(UpperTable[static_cast<std::uint8_t>(Byte)]);
-  return Out;
 }
 
 std::string CodePage::RefusalMessage(const std::string& Character) const {
@@ -226,6 +219,25 @@ bool IsValidUtf8(std::string_view Utf8) {
     if (Character < 0) return false;
   }
   return true;
+}
+
+std::string NormalizeText(std::string_view Utf8) {
+  const bool Ascii = std::all_of(Utf8.begin(), Utf8.end(),
+                                 [](char Byte) { return static_cast<unsigned char>(Byte) < 0x80; });
+  if (Ascii) return std::string(Utf8);
+  UErrorCode Status = U_ZERO_ERROR;
+  const icu::Normalizer2* Nfc = icu::Normalizer2::getNFCInstance(Status);
+  icu::UnicodeString Text = icu::UnicodeString::fromUTF8(
+      icu::StringPiece(Utf8.data(), static_cast<int32_t>(Utf8.size())));
+  if (U_SUCCESS(Status)) {
+    icu::UnicodeString Composed = Nfc->normalize(Text, Status);
+    if (U_SUCCESS(Status)) Text = Composed;
+  }
+  for (const UChar NoBreak : {u'\u00A0', u'\u2007', u'\u202F'})
+    Text.findAndReplace(icu::UnicodeString(NoBreak), icu::UnicodeString(u' '));
+  std::string Out;
+  Text.toUTF8String(Out);
+  return Out;
 }
 
 std::string Windows1252ToUtf8(std::string_view Bytes) {

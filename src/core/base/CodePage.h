@@ -36,15 +36,17 @@ class CodePage {
     std::string Unencodable;
     bool Ok() const { return Unencodable.empty(); }
   };
-  // UTF-8 to bytes. Stops at the first character that has no single byte here.
+  // UTF-8 to bytes, after NormalizeText. Stops at the first character that has no single
+  // byte here.
   EncodeResult Encode(std::string_view Utf8) const;
-  // UTF-8 to bytes, leaving out every character that has no single byte here.
+  // UTF-8 to bytes after NormalizeText, leaving out every character that has no single byte here.
   std::string EncodeDroppingUnencodable(std::string_view Utf8) const;
 
-  // Upper-case by Unicode rules, one byte per character: a letter whose capital this code page
-  // cannot hold keeps its own byte.
-  std::uint8_t Upper(std::uint8_t Byte) const { return UpperTable[Byte]; }
-  std::string Upper(std::string_view Bytes) const;
+  // Capitals depend on the language as well: see LetterCase.
+
+  // Whether a byte stands for a letter (Unicode's Alphabetic property: letters and the vowel
+  // signs of scripts that write them apart), as opposed to a space, punctuation or a digit.
+  bool IsLetter(std::uint8_t Byte) const { return Letter[Byte]; }
 
   // The message that refuses a character: names it and the code page.
   std::string RefusalMessage(const std::string& Character) const;
@@ -54,7 +56,7 @@ class CodePage {
 
   int WindowsNumber;
   std::array<char32_t, 256> ByteToUnicode{};  // 0xFFFFFFFF where a byte has no meaning
-  std::array<std::uint8_t, 256> UpperTable{};
+  std::array<bool, 256> Letter{};
 };
 
 // Splits UTF-8 into code points; invalid sequences become U+FFFD. Exposed for the few places
@@ -62,6 +64,9 @@ class CodePage {
 std::u32string Utf8ToUtf32(std::string_view Utf8);
 std::string Utf32ToUtf8(std::u32string_view Text);
 bool IsValidUtf8(std::string_view Bytes);
+// Text as the puzzles take it: composed (NFC), so that a letter typed as a base letter and a
+// combining mark is the one character a code page holds, and with every no-break space a space.
+std::string NormalizeText(std::string_view Utf8);
 // Windows-1252 bytes (text from older installations) to UTF-8.
 std::string Windows1252ToUtf8(std::string_view Bytes);
 

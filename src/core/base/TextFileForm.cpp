@@ -1,6 +1,9 @@
 #include "base/TextFileForm.h"
 
 #include <unicode/ustring.h>
+#include <unicode/utf8.h>
+
+#include <cstdint>
 
 #include "base/CodePage.h"
 
@@ -49,6 +52,32 @@ std::string Utf8ToUtf16(std::string_view Text, bool BigEndian) {
   return Bytes;
 }
 
+struct InvalidUtf8 {
+  std::size_t Line = 1;       // the first line with a byte that does not decode, from 1
+  bool AnyMultiByte = false;  // whether some character takes more than one valid byte
+};
+
+InvalidUtf8 FindInvalidUtf8(std::string_view Text) {
+  InvalidUtf8 Found;
+  const auto* Bytes = reinterpret_cast<const std::uint8_t*>(Text.data());
+  const auto Length = static_cast<int32_t>(Text.size());
+  std::size_t Line = 1;
+  bool Seen = false;
+  for (int32_t Index = 0; Index < Length;) {
+    UChar32 Character;
+    U8_NEXT(Bytes, Index, Length, Character);
+    if (Character < 0 && !Seen) {
+      Found.Line = Line;
+      Seen = true;
+    }
+    if (Character >= 0x80) Found.AnyMultiByte = true;
+    // A line ends at a line feed, or at a carriage return not followed by one.
+    if (Character == '\n' || (Character == '\r' && (Index >= Length || Bytes[Index] != '\n')))
+      ++Line;
+  }
+  return Found;
+}
+
 }  // namespace
 
 UnwrappedText UnwrapTextFile(std::string_view Bytes) {
@@ -87,10 +116,17 @@ std::string TextFileToUtf8(std::string_view Bytes, std::string& Problem) {
   UnwrappedText Unwrapped = UnwrapTextFile(Bytes);
   Problem = Unwrapped.Problem;
   if (!Problem.empty()) return {};
-  // Bytes that do not decode are read as Windows-1252 after a UTF-8 mark too: kept raw, they
-  // would be saved without the mark and then read differently.
-  if (!IsValidUtf8(Unwrapped.Text)) return Windows1252ToUtf8(Unwrapped.Text);
-  return std::move(Unwrapped.Text);
+  if (IsValidUtf8(Unwrapped.Text)) return std::move(Unwrapped.Text);
+  // Only a file with no UTF-8 at all is Windows-1252 from an older installation. One that is
+  // UTF-8 but for some bytes (or after a UTF-8 mark) is damaged: read either way, some of its
+  // words would come out as other letters.
+  const InvalidUtf8 Invalid = FindInvalidUtf8(Unwrapped.Text);
+  if (Unwrapped.Form == TextFileForm::Utf8Bom || Invalid.AnyMultiByte) {
+    Problem = "Line " + std::to_string(Invalid.Line) +
+              " is not valid UTF-8, while the rest of the file is. Save the file as UTF-8 again.";
+    return {};
+  }
+  return Windows1252ToUtf8(Unwrapped.Text);
 }
 
 }  // namespace vornic

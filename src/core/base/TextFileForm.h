@@ -26,8 +26,10 @@ UnwrappedText UnwrapTextFile(std::string_view Bytes);
 // The inverse: Text (UTF-8 for every form but Plain) in Form, with its byte order mark.
 std::string WrapTextFile(std::string_view Text, TextFileForm Form);
 
-// A text file's content as UTF-8 in any of the forms above (what does not decode as UTF-8 is read
-// as Windows-1252). Problem is set instead when it is no text (see UnwrappedText).
+// A text file's content as UTF-8 in any of the forms above; a file without a single valid
+// multi-byte UTF-8 character and without a UTF-8 mark is read as Windows-1252. Problem is set
+// instead when it is no text (see UnwrappedText) or UTF-8 but for some bytes (naming the first
+// line that holds one).
 std::string TextFileToUtf8(std::string_view Bytes, std::string& Problem);
 
 }  // namespace vornic

@@ -10,6 +10,8 @@ class TDrawMetaFile;
 enum class Buttons { Ok, OkCancel, YesNoCancel };
 enum class Icon { None, Information, Warning, Error, Question };
 enum class Answer { Ok, Cancel, Yes, No };
+// A setting a message may tell the user to change.
+enum class Setting { GridSize, CharacterSet };
 
 // What an Open or Save dialog is asked to show. Texts are UTF-8.
 struct FileDialogRequest {
@@ -43,6 +45,10 @@ class UserInterface {
   virtual std::optional<std::string> ChooseSaveFile(const FileDialogRequest& Request) = 0;
   virtual void SetCaption(const std::string& Caption) = 0;
   virtual void SetClipboard(const ClipboardContent& Content) = 0;
+  // Where the user changes a puzzle's setting, as a message tells it ("... larger " + this): the
+  // window's dialog by default; the command-line tool names its options.
+  virtual std::string WhereToChange(Setting What) const { return InTheWindow(What); }
+  static std::string InTheWindow(Setting) { return "in Grid settings"; }
 };
 
 }  // namespace vornic

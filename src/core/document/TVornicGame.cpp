@@ -30,13 +30,21 @@ void TVornicGame::Init(const std::string& NewGameName, UserInterface* NewForm) {
   try {
     SettingsFile::Default().EnsureDefaultCharset();
   } catch (const SettingsUnreadable& Failure) {
-    // Every document finds the same unreadable file: the user hears of it once.
-    static std::set<std::string> Told;
-    if (Ui && Told.insert(Failure.what()).second)
-      Ui->Tell(ApplicationTitle, Failure.what(), Icon::Warning);
+    TellOnce(Failure.what());
   } catch (const DocumentError& Failure) {
-    if (Ui) Ui->Tell(ApplicationTitle, Failure.what(), Icon::Warning);
+    // A folder that cannot be written (read-only, full) still lets every puzzle be made.
+    std::string Reason = Failure.what();
+    if (!Reason.ends_with('.')) Reason += '.';
+    TellOnce("Settings cannot be saved: " + Reason +
+             " The program fills empty cells with its own \"" + SettingsFile::DefaultName +
+             "\" set.");
   }
+}
+
+void TVornicGame::TellOnce(const std::string& Message) {
+  // Every document finds the same settings file: the user hears of it once.
+  static std::set<std::string> Told;
+  if (Ui && Told.insert(Message).second) Ui->Tell(ApplicationTitle, Message, Icon::Warning);
 }
 
 void TVornicGame::ClearGrid() {
@@ -118,10 +126,14 @@ void TVornicGame::LoadCharset() {
   const CodePage& Page = Codes();
   const std::string Name = Page.Decode(Settings.LanguageName());
   const std::string Characters = SettingsFile::Default().ReadCharset(Name, "?");
-  std::string Bytes = Page.Upper(Page.EncodeDroppingUnencodable(Characters));
+  std::string Bytes = Case().Upper(Page.EncodeDroppingUnencodable(Characters));
   // Control characters would read as empty cells or line breaks: they are no fill letters.
   std::erase_if(Bytes, IsControlByte);
   Letters = Bytes;
+}
+
+const LetterCase& TVornicGame::Case() const {
+  return LetterCase::For(Settings.Charset, Codes().Decode(Settings.LanguageName()));
 }
 
 bool TVornicGame::ApplySettings(const TGridSettings& Edited) {

@@ -7,6 +7,7 @@
 
 #include "base/CodePage.h"
 #include "base/EmptyChar.h"
+#include "base/LetterCase.h"
 #include "base/UserInterface.h"
 #include "document/TGridSettings.h"
 #include "document/WordEntry.h"
@@ -93,6 +94,8 @@ class TVornicGame {
   bool InGrid(int X, int Y) const;
   // The code page of the document's cells and words.
   const CodePage& Codes() const { return CodePage::ForCharset(Settings.Charset); }
+  // How its letters become capitals: by the language of its code page and character set.
+  const LetterCase& Case() const;
   // The file name without its folder, or "Untitled" for an untitled document.
   std::string DisplayName() const;
 
@@ -121,6 +124,8 @@ class TVornicGame {
   // open recording.
   void DrawGridOf(const std::string& Cells);
   void SetCaption(const std::string& Caption);
+  // Tells Message unless some document of this program has told it already.
+  void TellOnce(const std::string& Message);
   // Tells a failure to the user when there is someone to tell; otherwise rethrows it.
   void Report(const std::exception& Failure);
 };

@@ -129,16 +129,4 @@ std::string WordListStore::FormatLines(const std::vector<std::string>& Words) {
   return JoinCrLf(Words);
 }
 
-std::string UpperCaseWord(std::string_view Utf8, const CodePage& Page) {
-  std::u32string Text = Utf8ToUtf32(Utf8);
-  for (char32_t& Character : Text) {
-    if (const auto Byte = Page.FromUnicode(Character)) {
-      if (const auto Capital = Page.ToUnicode(Page.Upper(*Byte))) Character = *Capital;
-    } else {
-      Character = static_cast<char32_t>(u_toupper(static_cast<UChar32>(Character)));
-    }
-  }
-  return Utf32ToUtf8(Text);
-}
-
 }  // namespace vornic

@@ -64,9 +64,4 @@ class WordListStore {
   std::filesystem::path ListFolder;
 };
 
-// A word in upper case, one character for one: a character the code page holds takes the
-// capital the code page gives it (a capital it cannot hold leaves the letter as it is), any
-// other character its simple Unicode capital. Text is UTF-8.
-std::string UpperCaseWord(std::string_view Utf8, const CodePage& Page);
-
 }  // namespace vornic

@@ -41,7 +41,7 @@ bool GameDescriptor::HighlightFits(const TVornicGame& Game, int Highlight) {
 }
 
 std::optional<std::string> GameDescriptor::ReadTyped(TVornicGame& Game, std::string_view Utf8) {
-  TypedText Typed = ReadTypedText(Game.Codes(), Utf8);
+  TypedText Typed = ReadTypedText(Game.Case(), Utf8);
   if (Typed.Ok()) return std::move(Typed.Bytes);
   if (Game.Ui) Game.Ui->Tell(ApplicationTitle, Typed.Refusal, Icon::Warning);
   return std::nullopt;

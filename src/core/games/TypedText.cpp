@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "base/ControlBytes.h"
+#include "base/EmptyChar.h"
 
 namespace vornic {
 namespace {
@@ -21,25 +22,51 @@ std::string ControlMessage(char32_t C) {
 
 }  // namespace
 
-TypedText ReadTypedText(const CodePage& Page, std::string_view Utf8) {
+TypedText ReadTypedText(const LetterCase& Case, std::string_view Utf8) {
   TypedText Result;
-  for (char32_t C : Utf8ToUtf32(Utf8)) {
-    if (IsControl(C)) {
-      Result.Refusal = ControlMessage(C);
-      return Result;
-    }
-  }
+  const CodePage& Page = Case.Page();
+  Result.Refusal = UnicodeControlRefusal(Utf8);
+  if (!Result.Ok()) return Result;
   const CodePage::EncodeResult Encoded = Page.Encode(Utf8);
   if (!Encoded.Ok()) {
     Result.Refusal = Page.RefusalMessage(Encoded.Unencodable);
     return Result;
   }
-  Result.Bytes = Page.Upper(Encoded.Bytes);
+  Result.Bytes = Case.Upper(Encoded.Bytes);
   return Result;
+}
+
+std::string UnicodeControlRefusal(std::string_view Utf8) {
+  for (char32_t C : Utf8ToUtf32(Utf8))
+    if (IsControl(C)) return ControlMessage(C);
+  return {};
 }
 
 std::string ControlCharacterRefusal(std::string_view Bytes) {
   if (const auto Code = FirstControlByte(Bytes)) return ControlMessage(*Code);
+  return {};
+}
+
+std::string GivenCharacters(const CodePage& Page, std::string_view Cells) {
+  std::string Given(Cells);
+  for (char& Cell : Given)
+    if (Cell == EmptyChar || Page.IsLetter(static_cast<std::uint8_t>(Cell))) Cell = ' ';
+  return Given;
+}
+
+std::string RepeatRefusal(const CodePage& Page, std::string_view Word,
+                          const std::vector<std::string>& Earlier, bool Backwards) {
+  const std::string Reversed(Word.rbegin(), Word.rend());
+  const std::string Named = "The word \"" + Page.Decode(Word) + "\"";
+  for (const std::string& Listed : Earlier) {
+    if (Listed == Word)
+      return Named +
+             " is listed twice. Each word can be listed only once, or it could be "
+             "read twice.";
+    if (Backwards && Listed == Reversed)
+      return Named + " is the listed word \"" + Page.Decode(Listed) +
+             "\" backwards, so either could be read as the other. Leave one of them out.";
+  }
   return {};
 }
 

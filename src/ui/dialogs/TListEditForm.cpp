@@ -15,6 +15,7 @@
 #include "base/CodePage.h"
 #include "base/DocumentError.h"
 #include "base/EmptyChar.h"
+#include "base/LetterCase.h"
 #include "ui/dialogs/DialogPrompts.h"
 
 namespace vornic::ui {
@@ -159,7 +160,8 @@ std::vector<std::string> TListEditForm::UserWordBytes() const {
   return Words;
 }
 
-void TListEditForm::SetCharset(int NewCharset) {
+void TListEditForm::SetCharset(int NewCharset, const std::string& NewCharsetName) {
+  CharsetName = NewCharsetName;
   // Qt fonts cover every script by themselves; the character set still decides how words are
   // upper-cased and which characters the puzzle can hold.
   Charset = NewCharset;
@@ -220,7 +222,7 @@ void TListEditForm::Add() {
   QString Typed = Edit1->text();
   // A word is one line of the list file.
   Typed.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
-  const std::string Word = UpperCaseWord(Typed.toStdString(), CodePage::ForCharset(Charset));
+  const std::string Word = LetterCase::For(Charset, CharsetName).UpperText(Typed.toStdString());
   std::vector<std::string> Words = SavedWords();
   Words.push_back(Word);
   // Written first, so that a failure leaves the list box, the file and the typed word as they

@@ -50,9 +50,9 @@ class TListEditForm : public QDialog {
   // that code page cannot hold, so after OK every word converts.
   std::vector<std::string> UserWordBytes() const;
 
-  // The puzzle's font character set: words show in its script and are upper-cased and checked
-  // by its code page.
-  void SetCharset(int Charset);
+  // The puzzle's font character set and the name of its character set: words show in its
+  // script, are checked by its code page and upper-cased by its language (LetterCase).
+  void SetCharset(int Charset, const std::string& CharsetName = {});
 
   // Handlers of the controls.
   void FormCreate();
@@ -92,6 +92,7 @@ class TListEditForm : public QDialog {
   DialogPrompts& Prompts;
   WordListStore Store;
   int Charset = 1;
+  std::string CharsetName;
   // The list whose words wordsListBox shows; empty when none could be loaded. Add and Remove
   // write only to it, so a list is never overwritten with another list's words.
   std::optional<std::string> Loaded;

@@ -6,6 +6,7 @@
 #include <QKeySequence>
 
 #include "base/CodePage.h"
+#include "base/LetterCase.h"
 #include "games/TypedText.h"
 
 namespace vornic::ui {
@@ -26,11 +27,8 @@ QFont CourierNew(const QFont& Base) {
   return Font;
 }
 
-QString UpperOneForOne(const QString& Text) {
-  QString Upper;
-  Upper.reserve(Text.size());
-  for (QChar C : Text) Upper += C.toUpper();
-  return Upper;
+QString UpperOneForOne(const LetterCase& Case, const QString& Text) {
+  return QString::fromStdString(Case.UpperText(Text.toStdString()));
 }
 
 FieldText ReadFieldText(const CodePage& Page, const QString& Text, const std::string& Field) {

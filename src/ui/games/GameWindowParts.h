@@ -9,7 +9,8 @@ class QObject;
 
 namespace vornic {
 class CodePage;
-}
+class LetterCase;
+}  // namespace vornic
 
 namespace vornic::ui {
 
@@ -23,8 +24,9 @@ QAction* MakeGameAction(QObject* Owner, const char* Name, const char* Text, cons
 // Base in "Courier New" (fontconfig gives a metric-compatible face).
 QFont CourierNew(const QFont& Base);
 
-// Capitals, one character for one: a puzzle counts letters, so "ß" stays one letter.
-QString UpperOneForOne(const QString& Text);
+// Capitals by the puzzle's language, one character for one (a puzzle counts letters, so "ß"
+// stays one letter), composed (NFC): what a text field of a puzzle shows.
+QString UpperOneForOne(const LetterCase& Case, const QString& Text);
 
 // Typed text as document bytes. Refusal names the field and the character that the document's
 // code page cannot hold, or the control character that would read as a cell marker; empty

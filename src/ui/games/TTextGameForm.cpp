@@ -170,9 +170,7 @@ bool TTextGameForm::PathEditKeyDown(int Key) {
 void TTextGameForm::PathEditChange(const QString& Text) {
   // The builders upper-case by the puzzle's code page without changing the length; the field
   // shows the same at once.
-  QString Upper;
-  Upper.reserve(Text.size());
-  for (QChar C : Text) Upper += C.toUpper();
+  const QString Upper = UpperOneForOne(Game.Case(), Text);
   if (Upper == Text) return;
   const int Cursor = PathEdit->cursorPosition();
   PathEdit->setText(Upper);
@@ -216,7 +214,7 @@ void TTextGameForm::FormResize() {
 }
 
 std::optional<std::string> TTextGameForm::TypedBytes() {
-  const TypedText Typed = ReadTypedText(Game.Codes(), PathEdit->text().toStdString());
+  const TypedText Typed = ReadTypedText(Game.Case(), PathEdit->text().toStdString());
   if (Typed.Ok()) return Typed.Bytes;
   Ui().Tell(ApplicationTitle, Typed.Refusal, Icon::Warning);
   return std::nullopt;

@@ -43,13 +43,5 @@ TEST(CodePageTest, UnencodableCharactersAreRefusedByName) {
   EXPECT_FALSE(Japanese.ToUnicode(0x88)) << "a lead byte means nothing alone";
 }
 
-TEST(CodePageTest, UpperCasingKeepsOneBytePerCharacter) {
-  EXPECT_EQ(CodePage::ForCharset(1).Upper("abc\xE9\xFF\xDF-"), "ABC\xC9\x9F\xDF-");  // ß stays
-  EXPECT_EQ(CodePage::ForCharset(161).Upper("\xE1\xE2"), "\xC1\xC2");                // Greek αβ
-  EXPECT_EQ(CodePage::ForCharset(238).Upper("\xB9\xE6"), "\xA5\xC6");                // Polish ąć
-  EXPECT_FALSE(IsValidUtf8("\xE9t\xE9"));
-  EXPECT_EQ(Windows1252ToUtf8("\xE9t\xE9"), "été");
-}
-
 }  // namespace
 }  // namespace vornic

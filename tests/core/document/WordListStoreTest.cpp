@@ -1,5 +1,6 @@
 #include "document/WordListStore.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -43,6 +44,12 @@ TEST_F(WordListStoreTest, WritesUtf8WithCrLfAndReadsBackUntrimmedWithDuplicates)
   // A file that is no UTF-8 comes from an older installation: Windows-1252.
   WriteFile(ListFile("Old"), "CAF\xC9\r\n\x80URO\r\n");
   EXPECT_EQ(Store.Read("Old"), (Words{"CAF\xC3\x89", "\xE2\x82\xACURO"}));
+  // UTF-8 but for some bytes, or after a UTF-8 mark, is damaged: refused, naming the line.
+  for (const char* Damaged : {"CAF\xC3\x89\n\nDOG\xFF\n", "\357\273\277CAT\r\rDOG\377"}) {
+    WriteFile(ListFile("Damaged"), Damaged);
+    EXPECT_THAT([&] { Store.Read("Damaged"); },
+                testing::ThrowsMessage<DocumentError>(testing::HasSubstr("Line 3 is not valid")));
+  }
   // Windows programs save "Unicode" text as UTF-16 with a byte order mark.
   WriteFile(ListFile("Wide"), "\xFF\xFE\x1F\x04\x41\x00\r\x00\n\x00\x42\x00"s);
   EXPECT_EQ(Store.Read("Wide"), (Words{"ПA", "B"}));
@@ -100,14 +107,6 @@ TEST_F(WordListStoreTest, FailuresAreToldAndLoseNothing) {
   WriteFile(ListFile("Stuck") / "inside", "x");
   EXPECT_THROW(Store.Remove("Stuck"), DocumentError);
   EXPECT_TRUE(fs::exists(ListFile("Stuck") / "inside"));
-}
-
-TEST(UpperCaseWordTest, UsesTheCodePageCapitalsOneCharacterForOne) {
-  const CodePage& Western = CodePage::ForCharset(0);
-  EXPECT_EQ(UpperCaseWord("éte\xC3\xBF", Western), "ÉTE\xC5\xB8");  // ÿ -> Ÿ, both in 1252
-  EXPECT_EQ(UpperCaseWord("straße", Western), "STRAßE");            // no one-letter capital
-  EXPECT_EQ(UpperCaseWord("привет", Western), "ПРИВЕТ");
-  EXPECT_EQ(UpperCaseWord("\xC2\xB5m", Western), "\xC2\xB5M");  // capital µ is not in 1252
 }
 
 }  // namespace

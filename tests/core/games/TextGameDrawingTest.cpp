@@ -90,6 +90,13 @@ TEST_F(JumbleDrawingTest, MixedLettersSitInTheirBoxesAndTheSolutionInTheAnswerCe
   EXPECT_GT(Picture.Layer(60, 17), static_cast<long>(Picture.Texts.back().Order));
 }
 
+TEST_F(JumbleDrawingTest, PunctuationAndDigitsStandInTheAnswerCellsOfThePuzzle) {
+  ASSERT_TRUE(Build.Build("IT'S 42"));  // 7 x 2: IT'S in columns 4 to 7, 42 in 6 and 7
+  const PictureRaster Picture = Drawn(false);
+  ASSERT_EQ(Picture.Texts.size(), 4u);  // two hints, then what is given
+  EXPECT_EQ(Picture.Texts[2].Characters + Picture.Texts[3].Characters, Ascii("'4 2"));
+}
+
 TEST_F(JumbleDrawingTest, DamagedRecordsAreSkippedAndNoRecordsDrawNothing) {
   ASSERT_TRUE(Build.Build("AB CD"));  // 4 x 2 cells
   std::vector<std::string> Words{Game.Words[0], Game.Words[1]};
@@ -141,6 +148,13 @@ TEST_F(LostLettersDrawingTest, MixedLettersAboveAndTheSolutionInTheAnswerBlock) 
   EXPECT_EQ(Answer[0].At, (TPoint{5, 39}));
   EXPECT_EQ(Answer[0].Characters, Ascii("H E L L O"));
   EXPECT_EQ(Answer[1].Characters, Ascii("W O R L D"));
+}
+
+TEST_F(LostLettersDrawingTest, PunctuationAndDigitsStandInTheAnswerBlockOfThePuzzle) {
+  ASSERT_TRUE(Build.Build("HI, 2 YOU", 3));  // 3 x 3: "HI,", " 2 ", "YOU"
+  const auto Texts = Drawn(false).Texts;
+  ASSERT_GE(Texts.size(), 2u);
+  EXPECT_EQ(Texts[Texts.size() - 2].Characters + Texts.back().Characters, Ascii(",2"));
 }
 
 TEST_F(LostLettersDrawingTest, DamagedSolutionsAndCellsDrawOnlyWhatIsValid) {

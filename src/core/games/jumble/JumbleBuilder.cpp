@@ -1,6 +1,7 @@
 #include "games/jumble/JumbleBuilder.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 
 #include "games/TypedText.h"
@@ -60,16 +61,24 @@ std::string LettersOf(const std::vector<JumbleBuilder::Letter>& Letters) {
 }  // namespace
 
 void JumbleBuilder::SetTheGame(std::vector<Letter>& Letters, int A, int B) {
+  // Only letters are mixed: punctuation and digits keep their places in the hint as in the
+  // answer cells (DON'T gives N'TDO, not O'NDT), and a word without letters shows as it is.
+  const CodePage& Page = Game.Codes();
+  std::vector<Letter> Mixable;
+  for (const Letter& Entry : Letters)
+    if (Page.IsLetter(static_cast<std::uint8_t>(Entry.Character))) Mixable.push_back(Entry);
   // A hint that reads as the word gives the answer away (the shuffle leaves half of all
   // two-letter words as they were), so mix again while it does and another order exists.
-  const std::string Word = LettersOf(Letters);
+  const std::string Word = LettersOf(Mixable);
   const bool CanDiffer =
       std::adjacent_find(Word.begin(), Word.end(), std::not_equal_to<>()) != Word.end();
-  std::string Mixed;
   do {
-    ExchangeShuffle(Letters);
-    Mixed = LettersOf(Letters);
-  } while (CanDiffer && Mixed == Word);
+    ExchangeShuffle(Mixable);
+  } while (CanDiffer && LettersOf(Mixable) == Word);
+  auto Next = Mixable.begin();
+  for (Letter& Entry : Letters)
+    if (Page.IsLetter(static_cast<std::uint8_t>(Entry.Character))) Entry = *Next++;
+  const std::string Mixed = LettersOf(Letters);
   std::string Data;
   Data.reserve(2 * Letters.size() + 2);
   for (const Letter& Entry : Letters) Data += PathBytes(Entry.X, Entry.Y);

@@ -35,7 +35,8 @@ class JumbleBuilder {
   // build); the document then keeps its puzzle.
   [[nodiscard]] bool Build(const std::string& Text);
 
-  // Mixes Letters (again while they read as the word, unless all its letters are the same),
+  // Mixes the letters among Letters, leaving punctuation and digits where they stand (again
+  // while they read as the word, unless all its letters are the same),
   // appends their hint record for segment start A and word start B to the word
   // list, and empties Letters for the next word.
   void SetTheGame(std::vector<Letter>& Letters, int A, int B);

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "document/GridBackground.h"
+#include "games/TypedText.h"
 
 namespace vornic {
 namespace {
@@ -21,11 +22,12 @@ bool JumbleDrawing::DrawTheGame() {
   Canvas.Font.Color = Game.Settings.MarkFontColor;
   for (std::size_t i = 1; i < Game.Words.size(); ++i) DrawHint(Game.Words[i]);
   Canvas.Brush = {Game.Settings.BackColor, TBrushStyle::Solid};
-  if (Solution) {
-    Canvas.Font.Color = Game.Settings.FontColor;
-    Canvas.Font.Bold = Game.Settings.Bold != 0;
-    Game.MetaFile.DrawLetters(TVornicGame::BlanksToSpaces(Game.Grid));
-  }
+  // Punctuation and digits stand in the answer cells from the start; the solution adds the
+  // letters.
+  Canvas.Font.Color = Game.Settings.FontColor;
+  Canvas.Font.Bold = Game.Settings.Bold != 0;
+  Game.MetaFile.DrawLetters(Solution ? TVornicGame::BlanksToSpaces(Game.Grid)
+                                     : GivenCharacters(Game.Codes(), Game.Grid));
   FinishImage();
   Game.MetaFile.EndDraw();
   return true;

@@ -25,7 +25,7 @@ LabyrinthBuilder::Result LabyrinthBuilder::BuildLabyrinth(const std::string& Tex
   if (Text.empty() || FirstControlByte(Text) || Cols < 1 || Rows < 1 || Cols > MaxSide ||
       Rows > MaxSide)
     return Result::NothingToBuild;
-  Letters = Game.Codes().Upper(Text);
+  Letters = Game.Case().Upper(Text);
   Clear(Cols, Rows);
   TryFree.clear();
   std::optional<Layout> Best;

@@ -6,6 +6,7 @@
 #include "base/RandomGenerator.h"
 #include "games/TypedText.h"
 #include "games/lostletters/LostLettersDrawing.h"
+#include "picture/PictureLimits.h"
 
 namespace vornic {
 
@@ -21,12 +22,12 @@ bool LostLettersBuilder::Build(const std::string& Text, int Lines) {
     return false;
   }
   Lines = std::clamp(Lines, MinLines, MaxLines);
-  const long long P = RowLength(Text.size(), Lines);
-  if (P > std::numeric_limits<std::uint16_t>::max()) {
-    Tell(TooWideMessage);
+  if (const std::string Problem = PictureRefusal(Text.size(), Lines); !Problem.empty()) {
+    Tell(Problem);
     return false;
   }
 
+  const long long P = RowLength(Text.size(), Lines);
   Game.ClearGrid();
   Game.SetSize(P, Lines);
   LostLettersDrawing::ResizeImage(Game);
@@ -45,6 +46,25 @@ bool LostLettersBuilder::Build(const std::string& Text, int Lines) {
     }
   }
   return true;
+}
+
+std::string LostLettersBuilder::PictureRefusal(std::size_t Length, int Lines) {
+  // What a grid of P x Lines cells would draw (a row too long for the grid size to record is
+  // far beyond the picture limits too).
+  auto Problem = [Length](int Rows) {
+    const long long Width = RowLength(Length, Rows) * TDrawMetaFile::CellSize + 5;
+    return PictureSizeProblem(
+        static_cast<int>(std::min<long long>(Width, std::numeric_limits<int>::max())),
+        Rows * 2 * TDrawMetaFile::CellSize + 10);
+  };
+  const std::optional<std::string> Now = Problem(Lines);
+  if (!Now) return {};
+  // More lines make the picture narrower but not smaller: they help only against its width.
+  for (int More = Lines + 1; More <= MaxLines; ++More)
+    if (!Problem(More))
+      return "The text is too long for the puzzle's picture. " + *Now + ". Choose " +
+             std::to_string(More) + " lines or more, or shorten the text.";
+  return "The text is too long for the puzzle's picture. " + *Now + ". Shorten the text.";
 }
 
 void LostLettersBuilder::Tell(const std::string& Text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "document/TVornicGame.h"
@@ -16,17 +17,19 @@ class LostLettersBuilder {
   static constexpr int MinLines = 2;
   static constexpr int MaxLines = 40;
   static constexpr int DefaultLines = 2;
-  static constexpr const char* TooWideMessage =
-      "The text is too long. A row of the puzzle can hold at most 65535 characters";
 
   explicit LostLettersBuilder(TVornicGame& Document) : Game(Document) {}
 
   // Builds the puzzle of Text (bytes of the document's code page, untrimmed) in Lines rows.
   // Lines is brought into MinLines..MaxLines first, as the line-count control does. Returns
   // false and changes nothing for a text of spaces only or none (silently), and after telling why
-  // for a text with a control character or one whose rows would be wider than the grid size can
-  // record.
+  // for a text with a control character or one whose picture would exceed the picture limits
+  // (PictureRefusal).
   [[nodiscard]] bool Build(const std::string& Text, int Lines);
+
+  // Why a text of Length characters in Lines rows makes a picture too large to draw (which limit,
+  // and whether more lines or only a shorter text helps); empty when it does not.
+  static std::string PictureRefusal(std::size_t Length, int Lines);
 
   // Grid width for a text length: ceil(Length / Lines).
   static long long RowLength(std::size_t Length, int Lines);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/GridBackground.h"
+#include "games/TypedText.h"
 
 namespace vornic {
 namespace {
@@ -44,7 +45,9 @@ bool LostLettersDrawing::DrawTheGame() {
   Canvas.Brush.Style = TBrushStyle::Solid;
   if (Game.Settings.GridLines) DrawGridLines();
   Picture.DrawLetters(Mixed);
-  if (Solution) Picture.DrawLettersAt(BlockOffset(), Text);
+  // Punctuation and digits stand in the answer block from the start, as spaces are marked in
+  // it: the solver places the letters.
+  Picture.DrawLettersAt(BlockOffset(), Solution ? Text : GivenCharacters(Game.Codes(), Text));
   Picture.EndDraw();
   return true;
 }

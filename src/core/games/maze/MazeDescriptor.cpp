@@ -43,7 +43,10 @@ bool MazeDescriptor::Build(TVornicGame& Game, const GameInput& Input) const {
   }
   if (!Size || !Game.New()) return false;
   MazeBuilder Builder;
-  return BuildMazeGame(Game, Builder, Maze, *Size);
+  if (BuildMazeGame(Game, Builder, Maze, *Size)) return true;
+  const std::string Refusal = MazeBuildFailure(Maze, *Size, Game.Settings.Charset);
+  if (Game.Ui && !Refusal.empty()) Game.Ui->Tell(ApplicationTitle, Refusal, Icon::Warning);
+  return false;
 }
 
 }  // namespace vornic

@@ -9,8 +9,10 @@
 #include <string_view>
 
 #include "base/CodePage.h"
+#include "base/LetterCase.h"
 #include "base/TextLines.h"
 #include "document/TVornicGame.h"
+#include "games/TypedText.h"
 
 namespace vornic {
 namespace {
@@ -19,7 +21,7 @@ namespace {
 // accents are not. Without a collator, by the upper-case bytes.
 class CaseInsensitiveOrder {
  public:
-  explicit CaseInsensitiveOrder(const CodePage& PageIn) : Page(PageIn) {
+  explicit CaseInsensitiveOrder(const LetterCase& CaseIn) : Case(CaseIn) {
     UErrorCode Status = U_ZERO_ERROR;
     // The C locale maps to en_US_POSIX, whose collation is plain code-point order with capitals
     // first: no use for a case-insensitive order, so the root order stands in for it.
@@ -33,33 +35,42 @@ class CaseInsensitiveOrder {
   }
 
   bool operator()(const std::string& A, const std::string& B) const {
-    if (!Collator) return Page.Upper(A) < Page.Upper(B);
+    if (!Collator) return Case.Upper(A) < Case.Upper(B);
     UErrorCode Status = U_ZERO_ERROR;
+    const CodePage& Page = Case.Page();
     const auto Order = Collator->compareUTF8(Page.Decode(A), Page.Decode(B), Status);
-    return U_SUCCESS(Status) ? Order == UCOL_LESS : Page.Upper(A) < Page.Upper(B);
+    return U_SUCCESS(Status) ? Order == UCOL_LESS : Case.Upper(A) < Case.Upper(B);
   }
 
  private:
-  const CodePage& Page;
+  const LetterCase& Case;
   std::shared_ptr<icu::Collator> Collator;
 };
 
 }  // namespace
 
-std::optional<std::string> CheckMazeInput(const MazeInput& Input) {
+std::optional<std::string> CheckMazeInput(const MazeInput& Input, int CharsetCode) {
   if (auto Problem = RefuseControlCharacters(Input.Phrase, "The title phrase")) return Problem;
   for (std::size_t i = 0; i < Input.Words.size(); ++i)
     if (auto Problem = RefuseControlCharacters(Input.Words[i],
                                                "Word " + std::to_string(i + 1) + " of the list"))
       return Problem;
+  // Two equal words would give the solver two paths for one word. The list is upper-cased.
+  for (std::size_t i = 1; i < Input.Words.size(); ++i) {
+    const std::vector<std::string> Earlier(Input.Words.begin(),
+                                           Input.Words.begin() + static_cast<std::ptrdiff_t>(i));
+    std::string Refusal =
+        RepeatRefusal(CodePage::ForCharset(CharsetCode), Input.Words[i], Earlier, false);
+    if (!Refusal.empty()) return Refusal;
+  }
   return std::nullopt;
 }
 
-std::string MazeBuildFailure(const MazeInput& Input, MazeSize Size) {
+std::string MazeBuildFailure(const MazeInput& Input, MazeSize Size, int CharsetCode) {
   const std::string Where = "The maze cannot be built in " + FormatSize(Size) + ": ";
   if (Size.W < 1 || Size.H < 1 || Size.W > MazeBuilder::MaxSide || Size.H > MazeBuilder::MaxSide)
     return Where + "a maze has 3 to 50 columns and rows. Choose one of the offered sizes.";
-  if (auto Problem = CheckMazeInput(Input)) return Where + *Problem;
+  if (auto Problem = CheckMazeInput(Input, CharsetCode)) return Where + *Problem;
   const long long Letters = LetterTotal(Input.Phrase, Input.Words);
   const long long Cells = static_cast<long long>(Size.W) * Size.H;
   if (Letters > Cells)
@@ -72,7 +83,8 @@ std::string MazeBuildFailure(const MazeInput& Input, MazeSize Size) {
 }
 
 bool BuildMazeGame(TVornicGame& Game, MazeBuilder& Builder, const MazeInput& Input, MazeSize Size) {
-  if (Size.W < 1 || Size.H < 1 || Size.W > MazeBuilder::MaxSide || Size.H > MazeBuilder::MaxSide) {
+  if (Size.W < 1 || Size.H < 1 || Size.W > MazeBuilder::MaxSide || Size.H > MazeBuilder::MaxSide ||
+      CheckMazeInput(Input, Game.Settings.Charset)) {
     Game.ClearGrid();
     return false;
   }
@@ -100,7 +112,7 @@ MazeInput MazeInputFromDocument(const TVornicGame& Game) {
 std::string MazeWordsText(const MazeInput& Input, int CharsetCode) {
   std::vector<std::string> Sorted = Input.Words;
   std::stable_sort(Sorted.begin(), Sorted.end(),
-                   CaseInsensitiveOrder(CodePage::ForCharset(CharsetCode)));
+                   CaseInsensitiveOrder(LetterCase::For(CharsetCode, {})));
   Sorted.insert(Sorted.begin(), {Input.Phrase, std::string()});
   return JoinCrLf(Sorted);
 }

@@ -19,13 +19,14 @@ struct MazeInput {
 };
 
 // Why the input cannot be built, or nothing when it can: a control character in the phrase or
-// a word (it would collide with the cell markers).
-std::optional<std::string> CheckMazeInput(const MazeInput& Input);
+// a word (it would collide with the cell markers), or a word listed twice. CharsetCode chooses
+// the code page that names the word.
+std::optional<std::string> CheckMazeInput(const MazeInput& Input, int CharsetCode = 1);
 
 // What to tell the user when a build of Input in Size fails: the message names the size, what
 // stands in the way and what to change. Empty when nothing does: a build of that input in that
 // size always succeeds (the builder falls back on a twisted path when its walk gives up).
-std::string MazeBuildFailure(const MazeInput& Input, MazeSize Size);
+std::string MazeBuildFailure(const MazeInput& Input, MazeSize Size, int CharsetCode = 1);
 
 // The window's Build with a size chosen: stores the size in the document's settings, resizes
 // the picture and runs the builder. On success the document's Grid is the built grid; on

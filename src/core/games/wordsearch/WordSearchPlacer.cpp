@@ -182,7 +182,8 @@ std::string WordSearchPlacer::WhyNotPlaced(const std::string& Word) const {
                        (Dy == 0 || Length <= Game.Settings.Rows));
   if (!RoomSomewhere)
     return "The word is longer than the grid in every enabled direction: enable more directions "
-           "or make the grid larger in Grid settings.";
+           "or make the grid larger " +
+           WhereToChange(Setting::GridSize) + ".";
   if (Game.Grid.find(EmptyChar) == std::string::npos)
     return "Every cell is taken since Fill Blanks: Shuffle clears the fill and places the words "
            "again.";
@@ -207,7 +208,15 @@ bool WordSearchPlacer::EnterWordBytes(const std::string& Typed, bool AddToList) 
     Tell(ApplicationTitle, Refusal, Icon::Warning);
     return false;
   }
-  const std::string Upper = Game.Codes().Upper(Word);
+  const std::string Upper = Game.Case().Upper(Word);
+  // A word listed twice (or once each way) could be read where the other lies.
+  if (AddToList) {
+    if (const std::string Refusal = RepeatRefusal(Game.Codes(), Upper, ListBox1, true);
+        !Refusal.empty()) {
+      Tell(ApplicationTitle, Refusal, Icon::Warning);
+      return false;
+    }
+  }
   if (!PlacingList) {
     std::vector<std::string> Words = ListBox1;
     Words.push_back(Upper);
@@ -250,7 +259,8 @@ int WordSearchPlacer::FillBlanks() {
              "\" has no letter that this puzzle's code page (" +
              std::to_string(Game.Codes().Number()) +
              ") can hold, so the empty cells were not filled. Choose another character set, or "
-             "a font character set that holds its letters, in Grid settings.",
+             "a font character set that holds its letters, " +
+             WhereToChange(Setting::CharacterSet) + ".",
          Icon::Warning);
     return 0;
   }
@@ -323,7 +333,7 @@ void WordSearchPlacer::PlaceEditedList(const std::vector<std::string>& Words,
   for (const std::string& Word : Words) {
     std::string Bytes = Game.Codes().EncodeDroppingUnencodable(Word);
     std::erase(Bytes, ' ');
-    Guarded.push_back(Game.Codes().Upper(Bytes));
+    Guarded.push_back(Game.Case().Upper(Bytes));
   }
   MakeGuard(Guarded);
   // A word that fails has been told and stays out of the list; the others are still placed.
@@ -332,6 +342,10 @@ void WordSearchPlacer::PlaceEditedList(const std::vector<std::string>& Words,
   for (const std::string& Word : Words) static_cast<void>(EnterWord(Word, true));
   Collected = nullptr;
   PlacingList = false;
+}
+
+std::string WordSearchPlacer::WhereToChange(Setting What) const {
+  return Game.Ui ? Game.Ui->WhereToChange(What) : UserInterface::InTheWindow(What);
 }
 
 void WordSearchPlacer::Tell(const std::string& Title, const std::string& Text, Icon Kind) {

@@ -95,6 +95,8 @@ class WordSearchPlacer {
   // The second line of "Could not insert word ": why, and what helps.
   std::string WhyNotPlaced(const std::string& Word) const;
   void Tell(const std::string& Title, const std::string& Text, Icon Kind);
+  // Where the document's user changes a setting (UserInterface::WhereToChange).
+  std::string WhereToChange(Setting What) const;
 
   TVornicGame& Game;
   std::array<std::array<bool, 3>, 3> Directions{};

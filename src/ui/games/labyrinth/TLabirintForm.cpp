@@ -126,7 +126,7 @@ void TLabirintForm::FormResize() {
 }
 
 void TLabirintForm::Edit1Edited(const QString& Text) {
-  const QString Upper = UpperOneForOne(Text);
+  const QString Upper = UpperOneForOne(Game.Case(), Text);
   if (Upper == Text) return;
   const int Cursor = Edit1->cursorPosition();
   Edit1->setText(Upper);

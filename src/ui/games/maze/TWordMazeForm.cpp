@@ -111,7 +111,7 @@ void TWordMazeForm::Calculate() {
 void TWordMazeForm::SizeListBoxClick() {
   QStringList Kept;
   for (const QString& Line : WordLines())
-    if (!Line.isEmpty()) Kept << UpperOneForOne(Line);
+    if (!Line.isEmpty()) Kept << UpperOneForOne(Game.Case(), Line);
   if (Kept != WordLines()) SetWordLines(Kept);
   Button1->setEnabled(SizeListBox->currentItem() != nullptr);
 }
@@ -158,10 +158,12 @@ void TWordMazeForm::Build() {
     RedrawPreview(*Image1, Game);
   } else {
     ClearPreview(*Image1);
+    const std::string Refusal = MazeBuildFailure(*Input, *Size, Game.Settings.Charset);
     Ui().Tell(ApplicationTitle,
-              "The maze could not be built in " + FormatSize(*Size) +
-                  ": no way was found to lay every word in the grid. Choose another size, or "
-                  "change the title phrase or the words.",
+              !Refusal.empty() ? Refusal
+                               : "The maze could not be built in " + FormatSize(*Size) +
+                                     ": no way was found to lay every word in the grid. Choose "
+                                     "another size, or change the title phrase or the words.",
               Icon::Warning);
   }
   GroupEnable(true);
@@ -244,7 +246,7 @@ void TWordMazeForm::SetWordLines(const QStringList& Lines) {
 }
 
 void TWordMazeForm::edtFraseEdited(const QString& Text) {
-  const QString Upper = UpperOneForOne(Text);
+  const QString Upper = UpperOneForOne(Game.Case(), Text);
   if (Upper == Text) return;
   const int Cursor = edtFrase->cursorPosition();
   edtFrase->setText(Upper);

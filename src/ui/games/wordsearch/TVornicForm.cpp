@@ -11,6 +11,7 @@
 #include "games/wordsearch/WordRepeats.h"
 #include "ui/dialogs/TGridForm.h"
 #include "ui/dialogs/TListEditForm.h"
+#include "ui/games/GameWindowParts.h"
 #include "ui/games/PreviewRoutines.h"
 #include "ui/games/TPreviewImage.h"
 
@@ -119,7 +120,7 @@ void TVornicForm::ListEdit() {
   QStringList Words;
   for (int Row = 0; Row < ListBox1->count(); ++Row) Words << ListBox1->item(Row)->text();
   Editor.SetUserWords(Words);
-  Editor.SetCharset(Game.Settings.Charset);
+  Editor.SetCharset(Game.Settings.Charset, Game.Codes().Decode(Game.Settings.LanguageName()));
   if (Editor.exec() != QDialog::Accepted) return;
   std::vector<std::string> Edited;
   for (const QString& Word : Editor.UserWords()) Edited.push_back(Word.toStdString());
@@ -194,9 +195,7 @@ void TVornicForm::CheckAllDirections() {
 void TVornicForm::Edit1Edited(const QString& Text) {
   // Capitals as typed, one character for one: the placement upper-cases by the puzzle's code
   // page without changing the length.
-  QString Upper;
-  Upper.reserve(Text.size());
-  for (QChar C : Text) Upper += C.toUpper();
+  const QString Upper = UpperOneForOne(Game.Case(), Text);
   if (Upper == Text) return;
   const int Cursor = Edit1->cursorPosition();
   Edit1->setText(Upper);

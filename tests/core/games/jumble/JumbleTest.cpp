@@ -136,6 +136,22 @@ TEST_F(JumbleBuilderTest, AHintNeverGivesTheAnswerAway) {
   }
 }
 
+TEST_F(JumbleBuilderTest, OnlyLettersMixAndAWordWithoutLettersShowsAsItIs) {
+  Builder.Mix = false;
+  for (std::uint64_t Seed = 1; Seed <= 50; ++Seed) {
+    RandomGenerator::Seed(Seed);
+    ASSERT_TRUE(Builder.Build(Game.Codes().Encode("DON'T COUNT, É-T-É! 2024").Bytes));
+    for (std::size_t k = 1; k <= 4; ++k) {
+      const Record Hint = Parse(Game.Words[k]);
+      for (std::size_t i = 0; i < Hint.Letters.size(); ++i)  // the others keep their places
+        EXPECT_TRUE(Game.Codes().IsLetter(static_cast<std::uint8_t>(Hint.Letters[i])) ||
+                    Hint.Cells[i].first == Hint.B + static_cast<int>(i))
+            << "seed " << Seed;
+    }
+    EXPECT_EQ(Parse(Game.Words[4]).Letters, "2024");
+  }
+}
+
 TEST_F(JumbleBuilderTest, SeededBuildsKeepEveryRecordConsistentWithTheGrid) {
   const std::vector<std::string> Pool{"A",     "TO",    "THE",    "BOOK",      "NEVER",
                                       "EAGLE", "ZEBRA", "RABBIT", "SUNFLOWER", "MISSISSIPPI"};

@@ -60,8 +60,8 @@ TEST_F(LostLettersBuilderTest, LineCountIsBroughtIntoItsRange) {
     ASSERT_TRUE(Builder.Build("ABCDEFGHIJ", Lines));
     EXPECT_EQ(Game.Settings.Rows, Rows) << Lines;
   }
-  ASSERT_TRUE(Builder.Build(std::string(2 * 65535, 'X'), 2));  // the widest row still fits
-  EXPECT_EQ(Game.Settings.Cols, 65535);
+  ASSERT_TRUE(Builder.Build(std::string(2 * 4095, 'X'), 2));  // the widest picture still fits
+  EXPECT_EQ(Game.Settings.Cols, 4095);
 }
 
 TEST_F(LostLettersBuilderTest, RefusedTextsLeaveThePuzzleAsItWas) {
@@ -75,10 +75,12 @@ TEST_F(LostLettersBuilderTest, RefusedTextsLeaveThePuzzleAsItWas) {
   EXPECT_FALSE(Builder.Build("TAB\tHERE", 2));
   ASSERT_EQ(Ui.Messages.size(), 1u);
   EXPECT_NE(Ui.Messages[0].Text.find("control character"), std::string::npos);
-  // One more character than 65535 columns of 2 rows can hold.
-  EXPECT_FALSE(Builder.Build(std::string(2 * 65535 + 1, 'X'), 2));
-  ASSERT_EQ(Ui.Messages.size(), 2u);
-  EXPECT_EQ(Ui.Messages[1].Text, LostLettersBuilder::TooWideMessage);
+  // Pictures beyond the limits: more lines help against the width, not against the area.
+  for (const auto& [Length, Helps] : {std::pair<std::size_t, const char*>{8200, "Choose 3 lines"},
+                                      {2 * 65535 + 1, "Shorten the text."}}) {
+    EXPECT_FALSE(Builder.Build(std::string(Length, 'X'), 2));
+    EXPECT_NE(Ui.Messages.back().Text.find(Helps), std::string::npos) << Ui.Messages.back().Text;
+  }
 
   EXPECT_EQ(Game.Grid, Grid);
   ASSERT_EQ(Game.Words.size(), 1u);

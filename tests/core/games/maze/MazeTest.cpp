@@ -81,6 +81,7 @@ MazeInput Filling(int W, int H, const std::string& Phrase) {
   for (int i = 0; Left > 0; ++i) {
     const int Length = Left - (3 + i % 6) < 3 ? Left : 3 + i % 6;
     Input.Words.emplace_back(static_cast<std::size_t>(Length), static_cast<char>('A' + i % 26));
+    Input.Words.back()[0] = static_cast<char>('A' + i / 26 % 26);  // no word listed twice
     Left -= Length;
   }
   return Input;
