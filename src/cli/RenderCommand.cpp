@@ -45,9 +45,7 @@ void AddRenderCommand(CLI::App& App, CliContext& Context) {
   AddRenderOptions(*Command, Options->Drawing);
   Command->callback([Options, &Context] {
     // Any name is written as a picture, so a slip of the keyboard must not draw over the game.
-    std::error_code Error;
-    if (std::filesystem::equivalent(Options->File, Options->Output, Error))
-      throw CliFailure(BadUsage, "The picture would replace the game file " + Options->File + ".");
+    RefuseOutputOverInput(Options->Output, {Options->File});
     TVornicGame Game;
     OpenAnyGame(Options->File, Game, Context);
     // A damaged file can describe a grid too large to draw: refused before drawing.

@@ -6,6 +6,7 @@
 #include "base/DocumentError.h"
 #include "cli/CliSupport.h"
 #include "cli/WorksheetCommand.h"
+#include "games/TypedText.h"
 #include "worksheet/PaperChoice.h"
 #include "worksheet/WorksheetLayout.h"
 #ifdef VORNIC_HAVE_RENDER
@@ -49,6 +50,14 @@ void WriteWorksheet(const WorksheetCommandOptions& Given, CliContext& Context) {
   if (!EndsInPdf(Given.Output))
     throw CliFailure(BadUsage, "A worksheet is written as PDF: name the output " +
                                    std::filesystem::path(Given.Output).stem().string() + ".pdf");
+  RefuseOutputOverInput(Given.Output, Given.Files);
+  // A title is text on the page: refused as the builders refuse their text.
+  if (!IsValidUtf8(Given.Title))
+    throw CliFailure(BadUsage,
+                     "--title: The text is not valid UTF-8. Give it in UTF-8, as the "
+                     "terminal and text files of this system hold it.");
+  if (const std::string Refusal = UnicodeControlRefusal(Given.Title); !Refusal.empty())
+    throw CliFailure(BadUsage, "--title: " + Refusal);
 #ifdef VORNIC_HAVE_RENDER
   // Every file is read before anything is written, so a bad one leaves the output untouched.
   std::vector<std::unique_ptr<TVornicGame>> Games;

@@ -35,7 +35,9 @@ QFont SheetFont(const SheetText& Text, double DotsPerMm) {
 void PaintText(const SheetText& Text, QPainter& Painter, double DotsPerMm) {
   const QFont Font = SheetFont(Text, DotsPerMm);
   const QFontMetricsF Metrics(Font);
-  const QString String = QString::fromStdString(Text.Text);
+  // A text wider than its box (a very long title) is shortened to the page, with an ellipsis.
+  QString String = QString::fromStdString(Text.Text);
+  if (Text.Width > 0) String = Metrics.elidedText(String, Qt::ElideRight, Text.Width * DotsPerMm);
   double X = Text.X * DotsPerMm;
   if (Text.Centred) X += (Text.Width * DotsPerMm - Metrics.horizontalAdvance(String)) / 2;
   Painter.setFont(Font);

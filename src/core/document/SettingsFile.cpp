@@ -1,12 +1,14 @@
 #include "document/SettingsFile.h"
 
 #include <algorithm>
+#include <memory>
 #include <system_error>
 
 #include "base/AppPaths.h"
 #include "base/AtomicFile.h"
 #include "base/BoundedFile.h"
 #include "base/CodePage.h"
+#include "base/FileLock.h"
 #include "document/SettingsText.h"
 
 namespace vornic {
@@ -46,17 +48,35 @@ void SettingsFile::Store(const SettingsText& Text) const {
   try {
     if (FilePath.has_parent_path()) fs::create_directories(FilePath.parent_path());
     WriteFileAtomically(FilePath, Text.Bytes());
-  } catch (const std::exception&) {
-    throw DocumentError("Unable to write to " + FilePath.string());
+  } catch (const DocumentError& Failure) {
+    throw DocumentError("Unable to write to " + FilePath.string() + ". " + Failure.what());
+  } catch (const fs::filesystem_error& Failure) {
+    throw DocumentError("Unable to write to " + FilePath.string() + ". " +
+                        Failure.code().message());
   }
 }
 
 void SettingsFile::EnsureDefaultCharset() const {
+  auto HasDefault = [](const SettingsText& Text) {
+    const std::optional<std::string> Value = Text.Value(Section, DefaultName);
+    return Value && !Value->empty();
+  };
+  if (HasDefault(Load())) return;
+  const std::unique_ptr<FileLock> Lock = LockFile();
   SettingsText Text = Load();
-  const std::optional<std::string> Value = Text.Value(Section, DefaultName);
-  if (Value && !Value->empty()) return;
+  if (HasDefault(Text)) return;
   static_cast<void>(Text.Set(Section, DefaultName, DefaultCharacters));  // plain ASCII fits
   Store(Text);
+}
+
+std::unique_ptr<FileLock> SettingsFile::LockFile() const {
+  try {
+    if (FilePath.has_parent_path()) fs::create_directories(FilePath.parent_path());
+  } catch (const fs::filesystem_error& Failure) {
+    throw DocumentError("Unable to write to " + FilePath.string() + ". " +
+                        Failure.code().message());
+  }
+  return std::make_unique<FileLock>(FilePath, LockWait);
 }
 
 std::string SettingsFile::ReadCharset(const std::string& Name, const std::string& Fallback) const {
@@ -66,6 +86,8 @@ std::string SettingsFile::ReadCharset(const std::string& Name, const std::string
   } catch (const SettingsUnreadable&) {
     if (SettingsText::SameName(Name, DefaultName)) Value = DefaultCharacters;
   }
+  if ((!Value || Value->empty()) && SettingsText::SameName(Name, DefaultName))
+    Value = DefaultCharacters;
   if (!Value) return Fallback;
   std::string Characters = std::move(*Value);
   if (Characters.size() > MaxValueLength) {
@@ -79,7 +101,12 @@ std::string SettingsFile::ReadCharset(const std::string& Name, const std::string
 
 std::vector<std::string> SettingsFile::ListCharsets() const {
   try {
-    return Load().Keys(Section);
+    std::vector<std::string> Names = Load().Keys(Section);
+    if (std::none_of(Names.begin(), Names.end(), [](const std::string& Name) {
+          return SettingsText::SameName(Name, DefaultName);
+        }))
+      Names.insert(Names.begin(), DefaultName);
+    return Names;
   } catch (const SettingsUnreadable&) {
     return {DefaultName};
   }
@@ -91,6 +118,7 @@ void SettingsFile::WriteCharset(const std::string& Name, const std::string& Char
   // Control characters are no fill letters, and a file holding them would no longer read as text.
   if (std::any_of(Characters.begin(), Characters.end(), IsControl))
     throw DocumentError("A character set cannot hold line breaks or other control characters.");
+  const std::unique_ptr<FileLock> Lock = LockFile();
   SettingsText Text = Load();
   if (!Text.Set(Section, Name, Characters))
     throw DocumentError("Unable to write to " + FilePath.string() +
@@ -99,6 +127,7 @@ void SettingsFile::WriteCharset(const std::string& Name, const std::string& Char
 }
 
 void SettingsFile::DeleteCharset(const std::string& Name) const {
+  const std::unique_ptr<FileLock> Lock = LockFile();
   SettingsText Text = Load();
   if (!Text.Remove(Section, Name)) return;
   Store(Text);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,6 +11,7 @@
 namespace vornic {
 
 class SettingsText;
+class FileLock;
 
 // A settings file that exists but cannot be read (not a text file, too large, not a regular
 // file, no permission). It is never written: the program works with its default set instead.
@@ -28,6 +31,9 @@ class SettingsFile {
   static constexpr const char* DefaultName = "English";
   static constexpr const char* DefaultCharacters = "qwertyuiopasdfghjklzxcvbnm";
   static constexpr std::size_t MaxValueLength = 2047;
+  // How long a change waits for another program's change of the file to end (the lock file
+  // beside it, FileLock); tests shorten it.
+  static inline std::chrono::milliseconds LockWait{5000};
 
   explicit SettingsFile(std::filesystem::path Path);
   // The settings file where the program keeps it.
@@ -36,16 +42,17 @@ class SettingsFile {
   const std::filesystem::path& Path() const { return FilePath; }
 
   // Writes "English" with its default characters when its value is missing or empty.
-  // Throws DocumentError "Unable to write to <path>" when the file cannot be written, and
-  // SettingsUnreadable when it cannot be read.
+  // Throws DocumentError "Unable to write to <path>" with the system's reason when the file
+  // cannot be written, and SettingsUnreadable when it cannot be read.
   void EnsureDefaultCharset() const;
-  // The characters of a set, or Fallback when the key is missing. A file that cannot be read
-  // holds only the default set.
+  // The characters of a set, or Fallback when the key is missing. The default set is built in:
+  // a file that cannot be read or written, or that lacks it, still gives its characters.
   std::string ReadCharset(const std::string& Name, const std::string& Fallback) const;
-  // The names of the sets in file order.
+  // The names of the sets in file order, the built-in default set first when the file lacks it.
   std::vector<std::string> ListCharsets() const;
-  // Both throw DocumentError "Unable to write to <path>" on failure, or SettingsUnreadable; the
-  // file then stays as it was.
+  // Both throw DocumentError "Unable to write to <path>" with the reason on failure, or
+  // SettingsUnreadable; the file then stays as it was. The read-change-write holds the file's
+  // lock, so that two programs changing sets at once both keep their change.
   void WriteCharset(const std::string& Name, const std::string& Characters) const;
   void DeleteCharset(const std::string& Name) const;
 
@@ -56,6 +63,8 @@ class SettingsFile {
  private:
   SettingsText Load() const;
   void Store(const SettingsText& Text) const;
+  // The lock of a read-change-write; throws DocumentError as a failed write does.
+  std::unique_ptr<FileLock> LockFile() const;
 
   std::filesystem::path FilePath;
 };

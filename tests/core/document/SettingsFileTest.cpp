@@ -1,11 +1,15 @@
 #include "document/SettingsFile.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <functional>
 
 #include "base/DocumentError.h"
+#include "base/FileLock.h"
 #include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "support/ScriptedUserInterface.h"
@@ -182,21 +186,41 @@ TEST_F(SettingsFileTest, OldFilesLongValuesAndBadNames) {
   EXPECT_THROW(Settings.WriteCharset("Bell", "a\ab"), DocumentError);
 }
 
-TEST_F(SettingsFileTest, UnwritableFileIsReportedAndTheDocumentStillStarts) {
-  const SettingsFile Blocked(Home / "not-a-folder" / "sub" / "vornicpack.ini");
-  WriteFile(Home / "not-a-folder", "a file where a folder should be");
-  try {
-    Blocked.WriteCharset("X", "x");
-    FAIL() << "expected a failure";
-  } catch (const DocumentError& Failure) {
-    EXPECT_EQ(std::string(Failure.what()), "Unable to write to " + Blocked.Path().string());
-  }
-  ::setenv("VORNICPACK_HOME", (Home / "not-a-folder").c_str(), 1);
-  TVornicGame Starting;
-  Starting.Init("VornicGame", &Ui);
+TEST_F(SettingsFileTest, AFolderThatCannotBeWrittenGivesTheBuiltInSetAndSaysWhyOnce) {
+  WriteFile(Home / "file", "a file where a folder should be");
+  ::setenv("VORNICPACK_HOME", (Home / "file" / "sub").c_str(), 1);
+  const SettingsFile Blocked = SettingsFile::Default();
+  TVornicGame Second;
+  Game.Init("VornicGame", &Ui);
+  Second.Init("JumbledUp", &Ui);
   ::setenv("VORNICPACK_HOME", Home.Path().c_str(), 1);
+  EXPECT_EQ(Blocked.ListCharsets(), std::vector<std::string>{"English"});
+  EXPECT_EQ(Blocked.ReadCharset("ENGLISH", "?"), "qwertyuiopasdfghjklzxcvbnm");
   ASSERT_EQ(Ui.Messages.size(), 1u);
-  EXPECT_NE(Ui.Messages[0].Text.find("Unable to write to"), std::string::npos);
+  EXPECT_THAT(Ui.Messages[0].Text, testing::AllOf(testing::StartsWith("Settings cannot be saved"),
+                                                  testing::HasSubstr("Not a directory")));
+}
+
+// Four programs adding ten sets each at once keep all forty: a change waits for the lock.
+TEST_F(SettingsFileTest, ProgramsChangingSetsAtOnceKeepEveryChange) {
+  SettingsFile::LockWait = std::chrono::milliseconds(50);
+  {
+    const FileLock Held(Settings.Path(), SettingsFile::LockWait);
+    EXPECT_THAT([&] { Settings.WriteCharset("Late", "l"); },
+                testing::ThrowsMessage<DocumentError>(testing::HasSubstr("another program")));
+  }
+  SettingsFile::LockWait = std::chrono::milliseconds(5000);
+  std::vector<pid_t> Children;
+  for (int Child = 0; Child < 4; ++Child)
+    if (const pid_t Pid = ::fork(); Pid != 0) {
+      Children.push_back(Pid);
+    } else {
+      for (int Set = 0; Set < 10; ++Set)
+        Settings.WriteCharset("P" + std::to_string(Child) + "S" + std::to_string(Set), "x");
+      ::_exit(0);
+    }
+  for (const pid_t Pid : Children) ::waitpid(Pid, nullptr, 0);
+  EXPECT_EQ(Settings.ListCharsets().size(), 41u);  // with the built-in English
 }
 
 }  // namespace
