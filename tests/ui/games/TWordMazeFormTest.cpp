@@ -109,7 +109,9 @@ class TWordMazeFormTest : public QObject, test::FormHarness<TWordMazeForm> {
     ClickSize("3 x 3");
     QTest::mouseClick(Form->Button1, Qt::LeftButton);
     QCOMPARE(Ui->Messages.size(), std::size_t{2});
-    QVERIFY(Ui->Messages.back().Text.starts_with("The maze could not be built in 3 x 3"));
+    QVERIFY(
+        Ui->Messages.back().Text.starts_with("The maze cannot be built in 3 x 3: the title "
+                                             "phrase and the words hold 16 letters"));
     QVERIFY(Form->Game.Words.empty());
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
   }
