@@ -16,7 +16,8 @@ using Args = std::vector<std::string>;
 struct WordListsCliTest : test::CliFileTest {
   std::set<std::string> Words(const std::string& File) {
     std::set<std::string> Found;
-    for (const auto& Word : Info(File)["words"]) Found.insert(Word["text"].get<std::string>());
+    const nlohmann::json Doc = Info(File);
+    for (const auto& Word : Doc["words"]) Found.insert(Word["text"].get<std::string>());
     return Found;
   }
 };
