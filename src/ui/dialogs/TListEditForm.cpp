@@ -190,11 +190,11 @@ void TListEditForm::FormCreate() {
 }
 
 void TListEditForm::Reload(const std::string& Selected) {
-  Lists = Catalog.Lists();
+  Offered = Catalog.Lists();
   Selecting = true;
   ComboBox1->clear();
-  int Index = Lists.empty() ? -1 : 0;
-  for (const WordListInfo& List : Lists) {
+  int Index = Offered.empty() ? -1 : 0;
+  for (const WordListInfo& List : Offered) {
     if (!List.ReadOnly && List.Name == Selected) Index = ComboBox1->count();
     const ListLanguage* Language = ListLanguage::Find(List.Language);
     ComboBox1->addItem(
@@ -417,8 +417,8 @@ std::optional<std::string> TListEditForm::SelectedList() const {
 
 const WordListInfo* TListEditForm::SelectedInfo() const {
   const int Index = ComboBox1->currentIndex();
-  if (Index < 0 || static_cast<std::size_t>(Index) >= Lists.size()) return nullptr;
-  return &Lists[static_cast<std::size_t>(Index)];
+  if (Index < 0 || static_cast<std::size_t>(Index) >= Offered.size()) return nullptr;
+  return &Offered[static_cast<std::size_t>(Index)];
 }
 
 std::vector<std::string> TListEditForm::UserWordsUtf8() const {

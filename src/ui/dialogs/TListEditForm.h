@@ -129,7 +129,7 @@ class TListEditForm : public QDialog {
   WordListCatalog Catalog;
   const WordListStore& Store;
   // The lists ComboBox1 offers, in its order.
-  std::vector<WordListInfo> Lists;
+  std::vector<WordListInfo> Offered;
   int Charset = 1;
   int MaxLength = 15;
   const ListLanguage* Chosen = nullptr;
