@@ -2,12 +2,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QtTest>
 #include <filesystem>
 #include <memory>
 
 #include "base/RandomGenerator.h"
+#include "document/ListLanguage.h"
 #include "support/ModalAnswer.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempHome.h"
@@ -159,7 +161,7 @@ class TListEditFormTest : public QObject {
     Form.ComboBox1->setCurrentIndex(IndexOf(Form.ComboBox1, "(Russian"));
     Form.PickButton->click();
     QCOMPARE(Form.CurrentCharset(), 204);
-    QCOMPARE(Form.ChosenLanguage()->Code, "ru");
+    QVERIFY(Form.ChosenLanguage()->Code == "ru");
     Words = Form.UserWords();
     QCOMPARE(Words.size(), 13);
     Form.ComboBox1->setCurrentIndex(IndexOf(Form.ComboBox1, "(Greek"));
