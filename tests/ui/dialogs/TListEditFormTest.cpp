@@ -28,7 +28,6 @@ QStringList Items(const QListWidget* Box) {
   return Words;
 }
 
-// The saved lists ComboBox1 offers, before the program's own.
 QStringList SavedNames(const QComboBox* Box) {
   QStringList Names;
   for (int Row = 0; Row < Box->count(); ++Row)
@@ -147,8 +146,8 @@ class TListEditFormTest : public QObject {
     Form.ComboBox1->setCurrentIndex(IndexOf(Form.ComboBox1, "Animals (English, built in)"));
     Form.wordsListBox->setCurrentRow(0);
     QVERIFY(Form.SpeedButton1->isEnabled() && !Form.RemoveButton->isEnabled());
-    QVERIFY(!Form.AddButton->isEnabled() && !Form.DeleteListButton->isEnabled());
-    QVERIFY(!Form.Edit1->isEnabled());
+    QVERIFY(!Form.AddButton->isEnabled() && !Form.DeleteListButton->isEnabled() &&
+            !Form.Edit1->isEnabled());
     Form.PickSpinEdit->setValue(6);
     RandomGenerator::Seed(3);
     Form.PickButton->click();
