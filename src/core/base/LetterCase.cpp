@@ -64,9 +64,12 @@ std::string LetterCase::LanguageFor(int CodePageNumber, std::string_view Charset
 }
 
 const LetterCase& LetterCase::For(int Charset, std::string_view CharsetName) {
+  return For(CodePage::ForCharset(Charset), CharsetName);
+}
+
+const LetterCase& LetterCase::For(const CodePage& Page, std::string_view CharsetName) {
   static std::mutex Lock;
   static std::map<std::pair<int, std::string>, std::unique_ptr<LetterCase>> Rules;
-  const CodePage& Page = CodePage::ForCharset(Charset);
   std::string Language = LanguageFor(Page.Number(), CharsetName);
   std::lock_guard<std::mutex> Guard(Lock);
   auto& Slot = Rules[{Page.Number(), Language}];

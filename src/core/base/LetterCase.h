@@ -15,6 +15,7 @@ class LetterCase {
  public:
   // The rules for a document's font character-set code and character set name (UTF-8).
   static const LetterCase& For(int Charset, std::string_view CharsetName);
+  static const LetterCase& For(const CodePage& Page, std::string_view CharsetName);
   // The ICU language of a code page and character set name: a name that starts with the English
   // or native name of a language with rules of its own chooses it ("Turkish", "Türkçe",
   // "Azerbaijani", "Greek", "Ελληνικά", "Lithuanian", "Lietuvių", "Dutch", "Nederlands");
