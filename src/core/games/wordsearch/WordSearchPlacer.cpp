@@ -40,7 +40,11 @@ bool WordSearchPlacer::AnyEnabled() const {
 
 bool WordSearchPlacer::EnterWord(const std::string& Word, bool AddToList) {
   if (!AnyEnabled()) return EnterWordBytes({}, AddToList);  // tells "No directions specified"
-  const CodePage::EncodeResult Encoded = Game.Codes().Encode(Word);
+  return EnterEncoded(Game.Codes().Encode(Word), AddToList);
+}
+
+bool WordSearchPlacer::EnterEncoded(const CodePage::EncodeResult& Encoded, bool AddToList) {
+  if (!AnyEnabled()) return EnterWordBytes({}, AddToList);
   if (!Encoded.Ok()) {
     Tell(ApplicationTitle, Game.Codes().RefusalMessage(Encoded.Unencodable), Icon::Warning);
     return false;
@@ -57,8 +61,16 @@ int WordSearchPlacer::MakeSpans(int Length) {
       if (!Directions[Dx + 1][Dy + 1]) continue;
       const int Width = Cols - (Length - 1) * (Dx != 0), Height = Rows - (Length - 1) * (Dy != 0);
       if (Width <= 0 || Height <= 0) continue;
-      Spans.push_back(
-          {{Dx, Dy}, Dx < 0 ? Length - 1 : 0, Dy < 0 ? Length - 1 : 0, Width, Height, Total});
+      // 2^32 / Width rounded up: Local * Inverse >> 32 is Local / Width for every start.
+      const std::uint64_t Inverse = ((std::uint64_t{1} << 32) + static_cast<unsigned>(Width) - 1) /
+                                    static_cast<unsigned>(Width);
+      Spans.push_back({{Dx, Dy},
+                       Dx < 0 ? Length - 1 : 0,
+                       Dy < 0 ? Length - 1 : 0,
+                       Width,
+                       Height,
+                       Total,
+                       Inverse});
       Total += Width * Height;
     }
   return Total;
@@ -69,7 +81,8 @@ WordSearchPlacer::Placement WordSearchPlacer::PlacementAt(int Index) const {
   while (i + 1 < Spans.size() && Spans[i + 1].Begin <= Index) ++i;
   const Span& S = Spans[i];
   const int Local = Index - S.Begin;
-  return {S.X0 + Local % S.Width, S.Y0 + Local / S.Width, S.Step};
+  const auto Row = static_cast<int>(static_cast<std::uint64_t>(Local) * S.Inverse >> 32);
+  return {S.X0 + Local - Row * S.Width, S.Y0 + Row, S.Step};
 }
 
 bool WordSearchPlacer::Fits(const std::string& Word, const Placement& At) const {
@@ -161,15 +174,24 @@ bool WordSearchPlacer::MakesRepeat(const std::string& Word, const Placement& At)
 void WordSearchPlacer::MakeGuard(const std::vector<std::string>& Words) {
   Guard.Reset(Words, Game.Settings.Cols, Game.Settings.Rows);
   Guard.AllowEntries(Game.Words);
-  GuardKept = false;
+  Followed = false;
 }
 
-void WordSearchPlacer::KeepGuard() {
-  KeptList = ListBox1;
-  KeptEntries = Game.Words.Items();
-  KeptCols = Game.Settings.Cols;
-  KeptRows = Game.Settings.Rows;
-  GuardKept = true;
+void WordSearchPlacer::Follow() {
+  Followed = true;
+  FollowedCols = Game.Settings.Cols;
+  FollowedRows = Game.Settings.Rows;
+  FollowedListSize = ListBox1.size();
+  FollowedEntries = Game.Words.size();
+  FollowedLastListed = ListBox1.empty() ? std::string() : ListBox1.back();
+  FollowedLastEntry = Game.Words.empty() ? std::string() : Game.Words.Items().back();
+}
+
+bool WordSearchPlacer::Following() const {
+  return Followed && FollowedCols == Game.Settings.Cols && FollowedRows == Game.Settings.Rows &&
+         FollowedListSize == ListBox1.size() && FollowedEntries == Game.Words.size() &&
+         (ListBox1.empty() || FollowedLastListed == ListBox1.back()) &&
+         (Game.Words.empty() || FollowedLastEntry == Game.Words.Items().back());
 }
 
 std::string WordSearchPlacer::WhyNotPlaced(const std::string& Word) const {
@@ -201,7 +223,7 @@ bool WordSearchPlacer::EnterWordBytes(const std::string& Typed, bool AddToList) 
   }
   // Spaces would take cells that the fill leaves blank, which gives the word away.
   std::string Word = Typed;
-  std::erase(Word, ' ');
+  if (Word.find(' ') != std::string::npos) std::erase(Word, ' ');
   if (Word.empty()) return false;
   if (const std::string Refusal = ControlCharacterRefusal(Word); !Refusal.empty()) {
     Tell(ApplicationTitle, Refusal, Icon::Warning);
@@ -209,9 +231,15 @@ bool WordSearchPlacer::EnterWordBytes(const std::string& Typed, bool AddToList) 
   }
   const std::string Upper = Game.Codes().Upper(Word);
   if (!PlacingList) {
-    std::vector<std::string> Words = ListBox1;
-    Words.push_back(Upper);
-    MakeGuard(Words);
+    // The guard follows the words as they are entered one by one: the new word is added to it.
+    // Where the list or the entries changed otherwise since, it is made anew.
+    if (Following()) {
+      Guard.Add(Upper);
+    } else {
+      std::vector<std::string> Words = ListBox1;
+      Words.push_back(Upper);
+      MakeGuard(Words);
+    }
   }
   const std::optional<Placement> At = FindPlace(Upper);
   Crowded = !At;
@@ -219,6 +247,7 @@ bool WordSearchPlacer::EnterWordBytes(const std::string& Typed, bool AddToList) 
     Tell(ApplicationTitle,
          "Could not insert word " + Game.Codes().Decode(Upper) + "\n" + WhyNotPlaced(Upper),
          Icon::None);
+    if (!PlacingList) Follow();
     return false;
   }
   // The entry (word, separator, path) in one piece.
@@ -237,8 +266,8 @@ bool WordSearchPlacer::EnterWordBytes(const std::string& Typed, bool AddToList) 
   }
   if (AddToList) ListBox1.push_back(Upper);
   Game.Words.Add(std::move(Entry));
-  if (PlacingList)
-    Guard.Allow(Upper, At->Y * Cols + At->X, (Y - At->Step.Dy) * Cols + X - At->Step.Dx);
+  Guard.Allow(Upper, At->Y * Cols + At->X, (Y - At->Step.Dy) * Cols + X - At->Step.Dx);
+  if (!PlacingList) Follow();
   return true;
 }
 
@@ -255,15 +284,14 @@ int WordSearchPlacer::FillBlanks() {
     return 0;
   }
   const std::string Before = Game.Grid;
-  // The list and the entries' words, each allowed at its entry's place: the guard of Shuffle
-  // while nothing changed since.
-  if (!GuardKept || KeptCols != Game.Settings.Cols || KeptRows != Game.Settings.Rows ||
-      KeptList != ListBox1 || KeptEntries != Game.Words.Items()) {
+  // The list and the entries' words, each allowed at its entry's place: the guard that placed
+  // them while nothing changed since.
+  if (!Following()) {
     std::vector<std::string> Words;
     Game.ListWords(Words);
     Words.insert(Words.begin(), ListBox1.begin(), ListBox1.end());
     MakeGuard(Words);
-    KeepGuard();
+    Follow();
   }
   const int Repeating = FillHidingWords(Game, Guard);
   // The fill is part of the puzzle: closing must not lose it without a question.
@@ -293,18 +321,20 @@ void WordSearchPlacer::Reord() {
       }
     Collected = nullptr;
     PlacingList = false;
+    Follow();
     if (!Failed || Layout == Layouts || !AnyEnabled() ||
         MakeSpans(static_cast<int>(Failed->size())) == 0) {
       for (const std::string& Message : Untold) Tell(ApplicationTitle, Message, Icon::None);
       break;
     }
   }
-  KeepGuard();
 }
 
 void WordSearchPlacer::DeleteAll() {
   ListBox1.clear();
   Game.ClearGrid();
+  MakeGuard({});
+  Follow();
 }
 
 void WordSearchPlacer::PlaceEditedList(const std::vector<std::string>& Words,
@@ -319,19 +349,25 @@ void WordSearchPlacer::PlaceEditedList(const std::vector<std::string>& Words,
   }
   ListBox1.clear();
   Game.ClearGrid();
-  std::vector<std::string> Guarded;
+  // Each word encoded once, for the guard and for placing it.
+  const CodePage& Codes = Game.Codes();
+  Encoded.clear();
+  Guarded.clear();
   for (const std::string& Word : Words) {
-    std::string Bytes = Game.Codes().EncodeDroppingUnencodable(Word);
+    Encoded.push_back(Codes.Encode(Word));
+    std::string Bytes =
+        Encoded.back().Ok() ? Encoded.back().Bytes : Codes.EncodeDroppingUnencodable(Word);
     std::erase(Bytes, ' ');
-    Guarded.push_back(Game.Codes().Upper(Bytes));
+    Guarded.push_back(Codes.Upper(Bytes));
   }
   MakeGuard(Guarded);
   // A word that fails has been told and stays out of the list; the others are still placed.
   PlacingList = true;
   Collected = Refusals;
-  for (const std::string& Word : Words) static_cast<void>(EnterWord(Word, true));
+  for (const CodePage::EncodeResult& Word : Encoded) static_cast<void>(EnterEncoded(Word, true));
   Collected = nullptr;
   PlacingList = false;
+  Follow();
 }
 
 void WordSearchPlacer::Tell(const std::string& Title, const std::string& Text, Icon Kind) {
