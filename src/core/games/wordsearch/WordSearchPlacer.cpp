@@ -351,12 +351,12 @@ void WordSearchPlacer::PlaceEditedList(const std::vector<std::string>& Words,
   Game.ClearGrid();
   // Each word encoded once, for the guard and for placing it.
   const CodePage& Codes = Game.Codes();
-  Encoded.clear();
+  EncodedWords.clear();
   Guarded.clear();
   for (const std::string& Word : Words) {
-    Encoded.push_back(Codes.Encode(Word));
-    std::string Bytes =
-        Encoded.back().Ok() ? Encoded.back().Bytes : Codes.EncodeDroppingUnencodable(Word);
+    EncodedWords.push_back(Codes.Encode(Word));
+    std::string Bytes = EncodedWords.back().Ok() ? EncodedWords.back().Bytes
+                                                 : Codes.EncodeDroppingUnencodable(Word);
     std::erase(Bytes, ' ');
     Guarded.push_back(Codes.Upper(Bytes));
   }
@@ -364,7 +364,8 @@ void WordSearchPlacer::PlaceEditedList(const std::vector<std::string>& Words,
   // A word that fails has been told and stays out of the list; the others are still placed.
   PlacingList = true;
   Collected = Refusals;
-  for (const CodePage::EncodeResult& Word : Encoded) static_cast<void>(EnterEncoded(Word, true));
+  for (const CodePage::EncodeResult& Word : EncodedWords)
+    static_cast<void>(EnterEncoded(Word, true));
   Collected = nullptr;
   PlacingList = false;
   Follow();

@@ -116,7 +116,7 @@ class WordSearchPlacer {
   int FollowedCols = 0, FollowedRows = 0;
   std::size_t FollowedListSize = 0, FollowedEntries = 0;
   std::string FollowedLastListed, FollowedLastEntry;
-  std::vector<CodePage::EncodeResult> Encoded;
+  std::vector<CodePage::EncodeResult> EncodedWords;
   std::vector<std::string> Guarded;
   std::vector<std::string>* Collected = nullptr;
   // Kept between words so that placing allocates nothing once warm.

@@ -222,7 +222,9 @@ TEST(LabyrinthFallbackPath, EverySizeHoldsItsLargestTextAlongTheComb) {
         for (std::size_t k = 0; k < Path.size(); ++k) {
           ASSERT_TRUE(Path[k].X >= 1 && Path[k].Y >= 1 && Path[k].X <= W && Path[k].Y <= H);
           ASSERT_TRUE(Seen.insert({Path[k].X, Path[k].Y}).second);
-          if (k > 0) ASSERT_TRUE(Adjacent(Path[k], Path[k - 1]));
+          if (k > 0) {
+            ASSERT_TRUE(Adjacent(Path[k], Path[k - 1]));
+          }
         }
       }
     }
