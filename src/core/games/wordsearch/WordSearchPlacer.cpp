@@ -40,20 +40,29 @@ bool WordSearchPlacer::AnyEnabled() const {
 
 bool WordSearchPlacer::EnterWord(const std::string& Word, bool AddToList) {
   if (!AnyEnabled()) return EnterWordBytes({}, AddToList);  // tells "No directions specified"
-  return EnterEncoded(Game.Codes().Encode(Word), AddToList);
+  return EnterEncoded(Codes().Encode(Word), AddToList);
 }
 
-bool WordSearchPlacer::EnterEncoded(const CodePage::EncodeResult& Encoded, bool AddToList) {
+bool WordSearchPlacer::EnterEncoded(const CodePage::EncodeResult& Encoded, bool AddToList,
+                                    const std::string* Upper) {
   if (!AnyEnabled()) return EnterWordBytes({}, AddToList);
   if (!Encoded.Ok()) {
     Tell(ApplicationTitle, Game.Codes().RefusalMessage(Encoded.Unencodable), Icon::Warning);
     return false;
   }
-  return EnterWordBytes(Encoded.Bytes, AddToList);
+  return EnterBytes(Encoded.Bytes, AddToList, Upper);
 }
 
 int WordSearchPlacer::MakeSpans(int Length) {
   const int Cols = Game.Settings.Cols, Rows = Game.Settings.Rows;
+  // The spans of the last length serve words of that length while nothing else changed.
+  if (Length == SpansLength && Cols == SpansCols && Rows == SpansRows &&
+      Directions == SpansDirections)
+    return SpansTotal;
+  SpansLength = Length;
+  SpansCols = Cols;
+  SpansRows = Rows;
+  SpansDirections = Directions;
   Spans.clear();
   int Total = 0;
   for (int Dx = -1; Dx <= 1; ++Dx)
@@ -73,6 +82,7 @@ int WordSearchPlacer::MakeSpans(int Length) {
                        Inverse});
       Total += Width * Height;
     }
+  SpansTotal = Total;
   return Total;
 }
 
@@ -213,6 +223,11 @@ std::string WordSearchPlacer::WhyNotPlaced(const std::string& Word) const {
 }
 
 bool WordSearchPlacer::EnterWordBytes(const std::string& Typed, bool AddToList) {
+  return EnterBytes(Typed, AddToList, nullptr);
+}
+
+bool WordSearchPlacer::EnterBytes(const std::string& Typed, bool AddToList,
+                                  const std::string* Prepared) {
   if (!AnyEnabled()) {
     Tell("Warning", "No directions specified", Icon::Warning);
     return false;
@@ -222,14 +237,14 @@ bool WordSearchPlacer::EnterWordBytes(const std::string& Typed, bool AddToList) 
     return false;
   }
   // Spaces would take cells that the fill leaves blank, which gives the word away.
-  std::string Word = Typed;
-  if (Word.find(' ') != std::string::npos) std::erase(Word, ' ');
+  std::string Word = Prepared ? *Prepared : Typed;
+  if (!Prepared && Word.find(' ') != std::string::npos) std::erase(Word, ' ');
   if (Word.empty()) return false;
   if (const std::string Refusal = ControlCharacterRefusal(Word); !Refusal.empty()) {
     Tell(ApplicationTitle, Refusal, Icon::Warning);
     return false;
   }
-  const std::string Upper = Game.Codes().Upper(Word);
+  const std::string Upper = Prepared ? std::move(Word) : Codes().Upper(Word);
   if (!PlacingList) {
     // The guard follows the words as they are entered one by one: the new word is added to it.
     // Where the list or the entries changed otherwise since, it is made anew.
@@ -350,25 +365,34 @@ void WordSearchPlacer::PlaceEditedList(const std::vector<std::string>& Words,
   ListBox1.clear();
   Game.ClearGrid();
   // Each word encoded once, for the guard and for placing it.
-  const CodePage& Codes = Game.Codes();
+  const CodePage& Page = Codes();
   EncodedWords.clear();
   Guarded.clear();
   for (const std::string& Word : Words) {
-    EncodedWords.push_back(Codes.Encode(Word));
-    std::string Bytes = EncodedWords.back().Ok() ? EncodedWords.back().Bytes
-                                                 : Codes.EncodeDroppingUnencodable(Word);
+    EncodedWords.push_back(Page.Encode(Word));
+    std::string Bytes =
+        EncodedWords.back().Ok() ? EncodedWords.back().Bytes : Page.EncodeDroppingUnencodable(Word);
     std::erase(Bytes, ' ');
-    Guarded.push_back(Codes.Upper(Bytes));
+    Guarded.push_back(Page.Upper(Bytes));
   }
   MakeGuard(Guarded);
   // A word that fails has been told and stays out of the list; the others are still placed.
   PlacingList = true;
   Collected = Refusals;
-  for (const CodePage::EncodeResult& Word : EncodedWords)
-    static_cast<void>(EnterEncoded(Word, true));
+  for (std::size_t i = 0; i < EncodedWords.size(); ++i)
+    static_cast<void>(EnterEncoded(EncodedWords[i], true, &Guarded[i]));
   Collected = nullptr;
   PlacingList = false;
   Follow();
+}
+
+const CodePage& WordSearchPlacer::Codes() {
+  // Looked up once per character set, not once per word.
+  if (!CachedPage || CachedCharset != Game.Settings.Charset) {
+    CachedPage = &Game.Codes();
+    CachedCharset = Game.Settings.Charset;
+  }
+  return *CachedPage;
 }
 
 void WordSearchPlacer::Tell(const std::string& Title, const std::string& Text, Icon Kind) {

@@ -96,11 +96,19 @@ class WordSearchPlacer {
   // The second line of "Could not insert word ": why, and what helps.
   std::string WhyNotPlaced(const std::string& Word) const;
   void Tell(const std::string& Title, const std::string& Text, Icon Kind);
+  // The document's code page (the same object for as long as its character set stays).
+  const CodePage& Codes();
+  const CodePage* CachedPage = nullptr;
+  int CachedCharset = -1;
 
   TVornicGame& Game;
   std::array<std::array<bool, 3>, 3> Directions{};
-  // Places an encoded word (EnterWord without the encoding).
-  bool EnterEncoded(const CodePage::EncodeResult& Encoded, bool AddToList);
+  // Places an encoded word (EnterWord without the encoding); Upper, when given, is the word
+  // already upper-cased without spaces.
+  bool EnterEncoded(const CodePage::EncodeResult& Encoded, bool AddToList,
+                    const std::string* Upper = nullptr);
+  // EnterWordBytes, given the word upper-cased without spaces (Prepared) where that is known.
+  bool EnterBytes(const std::string& Typed, bool AddToList, const std::string* Prepared);
 
   // The guard. While a whole list is placed (Shuffle, an edited list) it holds all its words,
   // made once, so that an early word never spells a later one by chance.
@@ -121,6 +129,8 @@ class WordSearchPlacer {
   std::vector<std::string>* Collected = nullptr;
   // Kept between words so that placing allocates nothing once warm.
   std::vector<Span> Spans;
+  int SpansLength = -1, SpansCols = 0, SpansRows = 0, SpansTotal = 0;
+  std::array<std::array<bool, 3>, 3> SpansDirections{};
   std::vector<int> Fitting;
   std::vector<int> Starts;
   FitBits Bits;
