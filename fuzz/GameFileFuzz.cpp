@@ -79,6 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   (void)Descriptor->CopyText(Game);
   (void)Descriptor->CopyWords(Game);
   // The web page reads every entry of a damaged file too, sealed and not.
-  (void)MakeWebPage({{&Game, "fuzz"}}, {.Check = Size % 2 == 0});
+  WebPageOptions Page;
+  Page.Check = Size % 2 == 0;
+  (void)MakeWebPage({{&Game, "fuzz"}}, Page);
   return 0;
 }

@@ -40,7 +40,9 @@ class WebPageJumbleTest : public DocumentTest {
     const GameDescriptor& Jumble = *FindDescriptor(GameTypeName::Jumble);
     Jumble.InitDocument(Game, &Ui);
     RandomGenerator::Seed(5);
-    ASSERT_TRUE(Jumble.Build(Game, {.Text = "QUIET <!--</SCRIPT> ZEBRA"}));
+    GameInput Input;
+    Input.Text = "QUIET <!--</SCRIPT> ZEBRA";
+    ASSERT_TRUE(Jumble.Build(Game, Input));
   }
 };
 
@@ -48,7 +50,9 @@ class WebPageJumbleTest : public DocumentTest {
 // jumble's words are in it only sealed, unless checking is off.
 TEST_F(WebPageJumbleTest, HostileTextStaysDataAndAnswersStaySealed) {
   const std::string Hostile = "</script><script>alert(1)</script><!--";
-  const std::string Page = MakeWebPage({{&Game, Hostile}}, {.Title = Hostile});
+  WebPageOptions Options;
+  Options.Title = Hostile;
+  const std::string Page = MakeWebPage({{&Game, Hostile}}, Options);
   EXPECT_EQ(Count(Page, "<script"), 2u);
   EXPECT_EQ(Count(Page, "</script"), 2u);
   EXPECT_EQ(Count(Page, "<!--"), 0u);
@@ -58,7 +62,8 @@ TEST_F(WebPageJumbleTest, HostileTextStaysDataAndAnswersStaySealed) {
   EXPECT_EQ(Count(Page, "\"key\":"), 3u);
   EXPECT_NE(Page.find("script-src 'sha256-"), std::string::npos);
 
-  const std::string Unchecked = MakeWebPage({{&Game, "x"}}, {.Check = false});
+  Options.Check = false;
+  const std::string Unchecked = MakeWebPage({{&Game, "x"}}, Options);
   EXPECT_EQ(Unchecked.find("\"key\":"), std::string::npos);
   EXPECT_EQ(Unchecked.find("\"salt\":"), std::string::npos);
 }
