@@ -22,6 +22,7 @@ int RunCli(const std::vector<std::string>& Args, std::ostream& Out, std::ostream
   AddWordsCommand(App, Context);
   AddWorksheetCommand(App, Context);
   AddWebPageCommand(App, Context);
+  AddListsCommand(App, Context);
 
   std::vector<std::string> Reversed(Args.rbegin(), Args.rend());
   if (!Reversed.empty()) Reversed.pop_back();  // the program name

@@ -92,5 +92,6 @@ void AddMazeCommand(CLI::App& App, CliContext& Context);
 void AddLabyrinthCommand(CLI::App& App, CliContext& Context);
 void AddWordsCommand(CLI::App& App, CliContext& Context);
 void AddWebPageCommand(CLI::App& App, CliContext& Context);
+void AddListsCommand(CLI::App& App, CliContext& Context);
 
 }  // namespace vornic::cli

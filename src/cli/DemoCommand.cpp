@@ -3,6 +3,9 @@
 #include "base/RandomGenerator.h"
 #include "cli/CliSupport.h"
 #include "cli/DemoPictures.h"
+#include "document/ListLanguage.h"
+#include "document/WordListCatalog.h"
+#include "document/WordPicker.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
 
@@ -10,13 +13,15 @@ namespace vornic::cli {
 namespace fs = std::filesystem;
 namespace {
 
-// Builds one sample through its game's descriptor and saves it into Folder. A sample that does
-// not build ends the command: the samples are fixed, so that is a fault of this build.
+// Builds one sample through its game's descriptor, in the code page of Charset, and saves it into
+// Folder. A sample that does not build ends the command: the samples are fixed, so that is a
+// fault of this build.
 void WriteSample(const fs::path& Folder, const char* File, const char* TypeName,
-                 const GameInput& Input, CliContext& Context) {
+                 const GameInput& Input, CliContext& Context, int Charset = 1) {
   const GameDescriptor& Descriptor = *FindDescriptor(TypeName);
   TVornicGame Game;
   Descriptor.InitDocument(Game, &Context.Ui);
+  Game.Settings.Charset = static_cast<std::uint8_t>(Charset);
   if (!Descriptor.Build(Game, Input))
     throw CliFailure(NotBuilt, std::string("The sample ") + File + " could not be built.");
   SaveGame(Game, (Folder / File).string());
@@ -39,19 +44,40 @@ GameInput TextSample(std::string Text, int Lines = 2) {
   return Input;
 }
 
+// Count words of the program's list Name in Language drawn at random, fitting Side letters; the
+// fixed Fallback when the program's lists are not where the program looks for them.
+std::vector<std::string> FromList(const char* Name, const char* Language, std::size_t Count,
+                                  int Side, std::vector<std::string> Fallback) {
+  const WordListCatalog Catalog = WordListCatalog::Default();
+  const std::optional<WordListInfo> List = Catalog.Find(Name, Language);
+  if (!List || !List->Builtin) return Fallback;
+  const WordPicker Picker{CodePage::ForCharset(ListLanguage::Find(Language)->Charset), Side};
+  std::vector<std::string> Words = Picker.Pick(Catalog.Words(*List), Count);
+  return Words.size() == Count ? Words : Fallback;
+}
+
 // Every sample in a fixed order from one seed, so that a demo folder is the same on every run.
 void WriteSamples(const fs::path& Folder, CliContext& Context) {
   namespace Type = GameTypeName;
   WriteSample(
       Folder, "wordsearch-animals.gm", Type::WordSearch,
       WordSearchSample(15, 10,
-                       {"CAT", "DOG", "HORSE", "RABBIT", "TIGER", "ZEBRA", "MOUSE", "EAGLE"}, true),
+                       FromList("animals", "en", 8, 10,
+                                {"CAT", "DOG", "HORSE", "RABBIT", "TIGER", "ZEBRA", "MOUSE"}),
+                       true),
       Context);
-  WriteSample(
-      Folder, "wordsearch-fruit-answers.gm", Type::WordSearch,
-      WordSearchSample(
-          12, 12, {"APPLE", "BANANA", "CHERRY", "GRAPE", "LEMON", "MANGO", "PEACH", "PLUM"}, false),
-      Context);
+  WriteSample(Folder, "wordsearch-fruit-answers.gm", Type::WordSearch,
+              WordSearchSample(12, 12,
+                               FromList("fruit", "en", 8, 12,
+                                        {"APPLE", "BANANA", "CHERRY", "GRAPE", "LEMON", "MANGO"}),
+                               false),
+              Context);
+  // A list in another script: the puzzle takes the Russian code page.
+  const std::vector<std::string> Russian = FromList("animals", "ru", 8, 12, {});
+  if (!Russian.empty())
+    WriteSample(Folder, "wordsearch-russian-animals-answers.gm", Type::WordSearch,
+                WordSearchSample(12, 12, Russian, false), Context,
+                ListLanguage::Find("ru")->Charset);
   WriteSample(Folder, "jumble-proverb.gm", Type::Jumble,
               TextSample("A JOURNEY OF A THOUSAND MILES BEGINS WITH ONE STEP"), Context);
   WriteSample(Folder, "lostletters-proverb.gm", Type::LostLetters,

@@ -3,6 +3,7 @@
 #include "base/GridLimits.h"
 #include "cli/CliSupport.h"
 #include "cli/CommandText.h"
+#include "cli/WordListOptions.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
 #include "games/TypedText.h"
@@ -19,6 +20,7 @@ struct MazeOptions {
   std::optional<std::string> Size;
   int FontCharset = 1;
   std::optional<std::uint64_t> Seed;
+  ListOptions List;
 };
 
 std::string SizeList(const std::vector<MazeSize>& Sizes) {
@@ -46,13 +48,18 @@ MazeSize ChooseSize(const std::optional<std::string>& Asked, long long Total) {
 }
 
 void RunMaze(const MazeOptions& Options, CliContext& Context) {
-  if (!Options.Words && !Options.WordsFile)
-    throw CliFailure(BadUsage, "Give the words with --words or --words-file.");
-  const std::vector<std::string> Lines =
-      Options.Words ? SplitCommas(*Options.Words) : ReadWordsFile(*Options.WordsFile);
+  if (!Options.Words && !Options.WordsFile && !Options.List.List)
+    throw CliFailure(BadUsage, "Give the words with --words, --words-file or --list.");
+  std::vector<std::string> Lines = Options.Words       ? SplitCommas(*Options.Words)
+                                   : Options.WordsFile ? ReadWordsFile(*Options.WordsFile)
+                                                       : std::vector<std::string>{};
+  SeedGenerator(Options.Seed);
+  int FontCharset = Options.FontCharset;
+  const ListWords Listed = ReadListWords(Options.List, FontCharset, Lines, MaxGridSide);
+  Lines.insert(Lines.end(), Listed.Words.begin(), Listed.Words.end());
   // Typed text as the window's upper-casing edits hold it. The phrase may be empty when the
   // words fill the grid on their own, but not both.
-  const CodePage& Page = CodePage::ForCharset(Options.FontCharset);
+  const CodePage& Page = CodePage::ForCharset(FontCharset);
   MazeInput Input;
   Input.Phrase = ReadCommandText(Page, Options.Phrase, "The title phrase", true);
   for (const std::string& Line : Lines)
@@ -63,11 +70,10 @@ void RunMaze(const MazeOptions& Options, CliContext& Context) {
                      "nothing to build.");
   const long long Total = LetterTotal(Input.Phrase, Input.Words);
   const MazeSize Size = ChooseSize(Options.Size, Total);
-  SeedGenerator(Options.Seed);
 
   TVornicGame Game;
   FindDescriptor(GameTypeName::WordMaze)->InitDocument(Game, &Context.Ui);
-  Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
+  Game.Settings.Charset = static_cast<std::uint8_t>(FontCharset);
   Game.SetSize(Size.W, Size.H);
   StartNew(Game);
   MazeBuilder Builder;
@@ -103,6 +109,7 @@ void AddMazeCommand(CLI::App& App, CliContext& Context) {
                       "WxH, one of the sizes whose cells equal the letters (default: the one "
                       "nearest to square)");
   AddFontCharsetAndSeed(*Command, Options->FontCharset, Options->Seed);
+  AddListOptions(*Command, Options->List);
   Command->callback([Options, &Context] { RunMaze(*Options, Context); });
 }
 

@@ -5,6 +5,8 @@
 #include "base/GridLimits.h"
 #include "cli/CliSupport.h"
 #include "cli/CommandText.h"
+#include "cli/WordListOptions.h"
+#include "document/ListLanguage.h"
 #include "document/SettingsFile.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
@@ -23,8 +25,10 @@ struct WordSearchOptions {
   bool NoIntersections = false;
   bool Fill = false;
   std::string Charset = SettingsFile::DefaultName;
+  const CLI::Option* CharsetOption = nullptr;
   int FontCharset = 1;
   std::optional<std::uint64_t> Seed;
+  ListOptions List;
 };
 
 void ApplyDirections(const std::string& Text, WordSearchPlacer& Placer) {
@@ -88,26 +92,33 @@ void TellRefusals(const std::vector<std::string>& Refusals, CliContext& Context)
 
 void RunWordSearch(const WordSearchOptions& Options, CliContext& Context) {
   const auto [Cols, Rows] = ParseSize(Options.Size, MinGridSide, MaxGridSide);
+  SeedGenerator(Options.Seed);
   std::vector<std::string> Words = SplitCommas(Options.Words);
   if (!Options.WordsFile.empty()) {
     std::vector<std::string> FromFile = ReadWordsFile(Options.WordsFile);
     Words.insert(Words.end(), FromFile.begin(), FromFile.end());
   }
+  int FontCharset = Options.FontCharset;
+  const ListWords Listed = ReadListWords(Options.List, FontCharset, Words, std::max(Cols, Rows));
+  Words.insert(Words.end(), Listed.Words.begin(), Listed.Words.end());
   // A word that cannot be used at all is bad usage, as in every builder; one that only finds no
   // place is told and left out while the others are placed.
   for (const std::string& Word : Words)
-    static_cast<void>(ReadCommandText(CodePage::ForCharset(Options.FontCharset), Word,
-                                      "The word \"" + Word + "\""));
+    static_cast<void>(
+        ReadCommandText(CodePage::ForCharset(FontCharset), Word, "The word \"" + Word + "\""));
   if (Words.empty())
-    throw CliFailure(BadUsage, "No words given: list them with --words or --words-file.");
-  SeedGenerator(Options.Seed);
+    throw CliFailure(BadUsage, "No words given: list them with --words, --words-file or --list.");
 
   TVornicGame Game;
   FindDescriptor(GameTypeName::WordSearch)->InitDocument(Game, &Context.Ui);
   Game.SetSize(Cols, Rows);
-  Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
+  Game.Settings.Charset = static_cast<std::uint8_t>(FontCharset);
   StartNew(Game);
-  SetCharacterSet(Game, Options.Charset);
+  // The fill letters follow a list's language unless a character set was asked for.
+  if (Listed.Language && Options.CharsetOption->count() == 0)
+    FollowListLanguage(Game, *Listed.Language);
+  else
+    SetCharacterSet(Game, Options.Charset);
 
   WordSearchPlacer Placer(Game);
   ApplyDirections(Options.Directions, Placer);
@@ -141,9 +152,12 @@ void AddWordSearchCommand(CLI::App& App, CliContext& Context) {
                       "all, or a comma list of N,S,E,W,NE,NW,SE,SW (default all)");
   Command->add_flag("--no-intersections", Options->NoIntersections, "Words may not share cells");
   Command->add_flag("--fill", Options->Fill, "Fill empty cells from the character set");
-  Command->add_option("--charset", Options->Charset,
-                      "Character set of the settings file used by --fill (default English)");
+  Options->CharsetOption =
+      Command->add_option("--charset", Options->Charset,
+                          "Character set of the settings file used by --fill (default English, "
+                          "or the language of --list)");
   AddFontCharsetAndSeed(*Command, Options->FontCharset, Options->Seed);
+  AddListOptions(*Command, Options->List);
   Command->callback([Options, &Context] { RunWordSearch(*Options, Context); });
 }
 

@@ -2,8 +2,9 @@
 # Builds the Debian package from an already built tree and checks it the way the desktop uses
 # it: every file where the desktop looks, nothing else; the desktop entry and the AppStream
 # metainfo valid; saved .gm files recognised by name and by content through the MIME package;
-# both manual pages rendering without warnings and covering every command; and an installed
-# program keeping its settings in the XDG folders. Usage: check-package.sh BUILD_DIR
+# both manual pages rendering without warnings and covering every command; the word lists found
+# by the installed program; and an installed program keeping its settings in the XDG folders.
+# Usage: check-package.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
 scratch=$build/package-check
@@ -35,6 +36,8 @@ expected="usr/bin/vornicpack usr/bin/vornicpack-cli usr/share/applications/vorni
   usr/share/icons/hicolor/scalable/apps/vornicpack.svg usr/share/man/man1/vornicpack.1.gz
   usr/share/man/man1/vornicpack-cli.1.gz"
 for size in $sizes; do expected+=" usr/share/icons/hicolor/${size}x${size}/apps/vornicpack.png"; done
+# The word lists, as the build folder has them beside its programs.
+expected+=" $(cd "$build/share/vornicpack" && find wordlists -type f | sed 's|^|usr/share/vornicpack/|')"
 diff <(tr -s ' \n' '\n' <<<"$expected" | sed '/^$/d' | sort) \
   <(cd "$root" && find . -type f | sed 's|^\./||' | sort) || fail "the package's files differ (< expected, > found)"
 for size in $sizes; do
@@ -59,6 +62,11 @@ cli=$root/usr/bin/vornicpack-cli
 "$cli" wordsearch -o "$scratch/saved.gm" --words CAT,DOG --fill --seed 1 >/dev/null
 [ -f "$XDG_CONFIG_HOME/vornicpack/vornicpack.ini" ] && [ ! -e "$root/usr/bin/vornicpack.ini" ] ||
   fail "an installed program must keep its settings under XDG_CONFIG_HOME"
+# The installed program finds its own word lists.
+lists=$("$cli" lists --json | grep -c '"builtin": true') || true
+[ "$lists" -ge 100 ] || fail "the installed program finds $lists of its word lists"
+"$cli" wordsearch -o "$scratch/listed.gm" --list animals --language tr --pick 8 --seed 1 >/dev/null ||
+  fail "the installed program cannot build from its word lists"
 type=$(xdg-mime query filetype "$scratch/saved.gm")
 [ "$type" = application/x-vornic-game ] || fail "xdg-mime gives $type for a saved .gm file"
 "$cli" demo "$scratch/demo" >/dev/null

@@ -9,12 +9,16 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "base/CodePage.h"
 #include "base/DocumentError.h"
 #include "base/EmptyChar.h"
+#include "document/ListLanguage.h"
+#include "document/TVornicGame.h"
+#include "document/WordPicker.h"
 #include "ui/dialogs/DialogPrompts.h"
 
 namespace vornic::ui {
@@ -46,7 +50,8 @@ QToolButton* NewArrowButton(QWidget* Parent, const char* Name, Qt::ArrowType Arr
 TListEditForm::TListEditForm(QWidget* Parent, DialogPrompts* GivenPrompts)
     : QDialog(Parent),
       Prompts(GivenPrompts ? *GivenPrompts : DialogPrompts::Standard()),
-      Store(WordListStore::Default()) {
+      Catalog(WordListCatalog::Default()),
+      Store(Catalog.Saved()) {
   setObjectName(QStringLiteral("ListEditForm"));
   setWindowTitle(QStringLiteral("WordList Editor"));
   BuildControls();
@@ -63,9 +68,21 @@ void TListEditForm::BuildControls() {
   auto* SavedGroup = new QGroupBox(QStringLiteral(" Saved list: "), this);
   wordsListBox = NewWordBox(SavedGroup, "wordsListBox");
   ComboBox1 = Named(new QComboBox(SavedGroup), "ComboBox1");
+  PickSpinEdit = Named(new QSpinBox(SavedGroup), "PickSpinEdit");
+  PickSpinEdit->setRange(1, 100);
+  PickSpinEdit->setValue(10);
+  PickButton = Named(new QPushButton(QStringLiteral("Pic&k at random"), SavedGroup), "PickButton");
+  PickButton->setAutoDefault(false);
+  PickButton->setToolTip(QStringLiteral(
+      "Add this many words of the list, drawn at random, to the user list: only words that fit "
+      "the puzzle, none repeating another"));
+  auto* PickRow = new QHBoxLayout;
+  PickRow->addWidget(PickSpinEdit);
+  PickRow->addWidget(PickButton, 1);
   auto* SavedLayout = new QVBoxLayout(SavedGroup);
   SavedLayout->addWidget(wordsListBox);
   SavedLayout->addWidget(ComboBox1);
+  SavedLayout->addLayout(PickRow);
 
   SpeedButton1 = NewArrowButton(this, "SpeedButton1", Qt::LeftArrow,
                                 "Copy the selected saved words into the user list");
@@ -134,6 +151,7 @@ void TListEditForm::BuildControls() {
   connect(RemoveButton, &QPushButton::clicked, this, &TListEditForm::Remove);
   connect(NewListButton, &QPushButton::clicked, this, &TListEditForm::New);
   connect(DeleteListButton, &QPushButton::clicked, this, &TListEditForm::Delete);
+  connect(PickButton, &QPushButton::clicked, this, &TListEditForm::PickClick);
   connect(OkButton, &QPushButton::clicked, this, &TListEditForm::accept);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
   Edit1->installEventFilter(this);
@@ -168,22 +186,37 @@ void TListEditForm::SetCharset(int NewCharset) {
 void TListEditForm::FormCreate() {
   // A folder that cannot be created is not reported: there are simply no saved lists.
   Store.EnsureFolder();
+  Reload({});
+}
+
+void TListEditForm::Reload(const std::string& Selected) {
+  Offered = Catalog.Lists();
   Selecting = true;
   ComboBox1->clear();
-  for (const std::string& Name : Store.ListNames())
-    ComboBox1->addItem(QString::fromStdString(Name));
+  int Index = Offered.empty() ? -1 : 0;
+  for (const WordListInfo& List : Offered) {
+    if (!List.ReadOnly && List.Name == Selected) Index = ComboBox1->count();
+    const ListLanguage* Language = ListLanguage::Find(List.Language);
+    ComboBox1->addItem(
+        Language ? QStringLiteral("%1 (%2, %3)")
+                       .arg(QString::fromStdString(List.Title),
+                            QString::fromUtf8(Language->Name.data(),
+                                              static_cast<int>(Language->Name.size())),
+                            List.Builtin ? QStringLiteral("built in") : QStringLiteral("shared"))
+                 : QString::fromStdString(List.Name));
+  }
   Selecting = false;
-  SelectList(ComboBox1->count() > 0 ? 0 : -1);
+  SelectList(Index);
   ComboBox1Change();
 }
 
 void TListEditForm::ComboBox1Change() {
   Loaded.reset();
   ShowSavedWords({});
-  if (const std::optional<std::string> Name = SelectedList()) {
+  if (const WordListInfo* List = SelectedInfo()) {
     try {
-      ShowSavedWords(Store.Read(*Name));
-      Loaded = *Name;
+      ShowSavedWords(Catalog.Words(*List));
+      if (!List->ReadOnly) Loaded = List->Name;
     } catch (const DocumentError& Failure) {
       TellFailure(Failure);
     }
@@ -194,7 +227,7 @@ void TListEditForm::ComboBox1Change() {
 void TListEditForm::wordsListBoxClick() {
   const bool Current = wordsListBox->currentRow() >= 0;
   SpeedButton1->setEnabled(Current);
-  RemoveButton->setEnabled(Current);
+  RemoveButton->setEnabled(Current && Loaded);
 }
 
 void TListEditForm::UserListBoxClick() {
@@ -202,10 +235,61 @@ void TListEditForm::UserListBoxClick() {
 }
 
 void TListEditForm::SpeedButton1Click() {
-  if (wordsListBox->currentRow() < 0) return;
+  const WordListInfo* List = SelectedInfo();
+  if (wordsListBox->currentRow() < 0 || !List || !TakeLanguageOf(*List)) return;
+  QStringList Words;
   for (int Row = 0; Row < wordsListBox->count(); ++Row)
-    if (wordsListBox->item(Row)->isSelected())
-      UserListBox->addItem(wordsListBox->item(Row)->text());
+    if (wordsListBox->item(Row)->isSelected()) Words << wordsListBox->item(Row)->text();
+  AppendUserWords(Words);
+}
+
+void TListEditForm::PickClick() {
+  const WordListInfo* List = SelectedInfo();
+  if (!List || !TakeLanguageOf(*List)) return;
+  const std::vector<std::string> Taken = UserWordsUtf8();
+  const WordPicker Picker{CodePage::ForCharset(Charset), MaxLength};
+  const std::size_t Asked = static_cast<std::size_t>(PickSpinEdit->value());
+  QStringList Picked;
+  for (const std::string& Word : Picker.Pick(SavedWords(), Asked, Taken))
+    Picked << QString::fromStdString(Word);
+  AppendUserWords(Picked);
+  if (static_cast<std::size_t>(Picked.size()) < Asked)
+    Prompts.Tell(this, QString::fromLatin1(ApplicationTitle),
+                 QStringLiteral("Only %1 more words of this list fit the puzzle (at most %2 "
+                                "letters, none repeating a word of the user list).")
+                     .arg(Picked.size())
+                     .arg(MaxLength),
+                 Icon::Information);
+}
+
+bool TListEditForm::TakeLanguageOf(const WordListInfo& List) {
+  const ListLanguage* Language = ListLanguage::Find(List.Language);
+  if (!Language) return true;
+  const std::string Problem = RefuseLanguageChange(Charset, *Language, UserWordsUtf8());
+  if (!Problem.empty()) {
+    Prompts.Tell(this, QString::fromLatin1(ApplicationTitle), QString::fromStdString(Problem),
+                 Icon::Warning);
+    return false;
+  }
+  if (CodePage::CodePageNumber(Charset) != CodePage::CodePageNumber(Language->Charset))
+    Charset = Language->Charset;
+  Chosen = Language;
+  return true;
+}
+
+void TListEditForm::FollowChosenLanguage(TVornicGame& Game) {
+  if (!Chosen) return;
+  try {
+    FollowListLanguage(Game, *Chosen);
+  } catch (const DocumentError& Failure) {
+    TellFailure(Failure);
+  }
+}
+
+void TListEditForm::AppendUserWords(const QStringList& Words) {
+  const CodePage& Page = CodePage::ForCharset(Charset);
+  for (const QString& Word : Words)
+    UserListBox->addItem(QString::fromStdString(UpperCaseWord(Word.toStdString(), Page)));
 }
 
 void TListEditForm::SpeedButton2Click() {
@@ -250,25 +334,22 @@ void TListEditForm::New() {
                  Icon::Warning);
     return;
   }
-  // An existing list is opened, never emptied.
-  const bool Existing = Store.Exists(Name);
-  if (!Existing) {
+  // An existing list is opened, never emptied. A new list named as the read-only list shown
+  // starts as a copy of its words, to be changed at will; it then comes first for that name.
+  if (!Store.Exists(Name)) {
+    const WordListInfo* Shown = SelectedInfo();
+    std::vector<std::string> Words;
+    if (Shown && Shown->ReadOnly && Shown->Name == Name)
+      for (const std::string& Word : SavedWords())
+        Words.push_back(UpperCaseWord(Word, CodePage::ForCharset(Charset)));
     try {
-      Store.Write(Name, {});
+      Store.Write(Name, Words);
     } catch (const DocumentError& Failure) {
       TellFailure(Failure);  // wordsListBox still shows the list that stays selected
       return;
     }
   }
-  int Index = ComboBox1->findText(*Answer);
-  if (Index < 0) {
-    Selecting = true;
-    ComboBox1->addItem(*Answer);
-    Selecting = false;
-    Index = ComboBox1->count() - 1;
-  }
-  SelectList(Index);
-  ComboBox1Change();
+  Reload(Name);
 }
 
 void TListEditForm::Delete() {
@@ -284,11 +365,7 @@ void TListEditForm::Delete() {
     TellFailure(Failure);
     return;
   }
-  Selecting = true;
-  ComboBox1->removeItem(ComboBox1->currentIndex());
-  Selecting = false;
-  SelectList(ComboBox1->count() > 0 ? 0 : -1);
-  ComboBox1Change();
+  Reload({});
 }
 
 bool TListEditForm::Edit1KeyDown(const QKeyEvent& Event) {
@@ -333,8 +410,21 @@ void TListEditForm::showEvent(QShowEvent* Event) {
 }
 
 std::optional<std::string> TListEditForm::SelectedList() const {
-  if (ComboBox1->currentIndex() < 0) return std::nullopt;
-  return ComboBox1->currentText().toStdString();
+  const WordListInfo* List = SelectedInfo();
+  if (!List || List->ReadOnly) return std::nullopt;
+  return List->Name;
+}
+
+const WordListInfo* TListEditForm::SelectedInfo() const {
+  const int Index = ComboBox1->currentIndex();
+  if (Index < 0 || static_cast<std::size_t>(Index) >= Offered.size()) return nullptr;
+  return &Offered[static_cast<std::size_t>(Index)];
+}
+
+std::vector<std::string> TListEditForm::UserWordsUtf8() const {
+  std::vector<std::string> Words;
+  for (const QString& Word : UserWords()) Words.push_back(Word.toStdString());
+  return Words;
 }
 
 std::vector<std::string> TListEditForm::SavedWords() const {
@@ -368,7 +458,14 @@ void TListEditForm::TellFailure(const std::exception& Failure) {
 void TListEditForm::UpdateListButtons() {
   // "Add to List" exactly while a saved list is selected (and its words are shown).
   AddButton->setEnabled(Loaded.has_value());
-  DeleteListButton->setEnabled(ComboBox1->count() > 0);
+  DeleteListButton->setEnabled(SelectedList().has_value());
+  const WordListInfo* List = SelectedInfo();
+  const bool ReadOnly = List && List->ReadOnly;
+  Edit1->setEnabled(!ReadOnly);
+  Edit1->setPlaceholderText(ReadOnly ? QStringLiteral("Read-only: \"New list\" with its name "
+                                                      "makes a copy of your own")
+                                     : QString());
+  PickButton->setEnabled(List != nullptr);
   wordsListBoxClick();
   UserListBoxClick();
 }

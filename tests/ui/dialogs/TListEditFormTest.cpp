@@ -2,11 +2,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QtTest>
 #include <filesystem>
 #include <memory>
 
+#include "base/RandomGenerator.h"
+#include "document/ListLanguage.h"
 #include "support/ModalAnswer.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempHome.h"
@@ -23,6 +26,20 @@ QStringList Items(const QListWidget* Box) {
   QStringList Words;
   for (int Row = 0; Row < Box->count(); ++Row) Words << Box->item(Row)->text();
   return Words;
+}
+
+QStringList SavedNames(const QComboBox* Box) {
+  QStringList Names;
+  for (int Row = 0; Row < Box->count(); ++Row)
+    if (!Box->itemText(Row).endsWith("built in)")) Names << Box->itemText(Row);
+  return Names;
+}
+
+// The first list whose entry holds Text: "(Greek" finds the first Greek list.
+int IndexOf(const QComboBox* Box, const QString& Text) {
+  for (int Row = 0; Row < Box->count(); ++Row)
+    if (Box->itemText(Row).contains(Text)) return Row;
+  return -1;
 }
 
 }  // namespace
@@ -80,7 +97,7 @@ class TListEditFormTest : public QObject {
     Form.NewListButton->click();
     QCOMPARE(Prompts.Messages.size(), Name.isEmpty() ? std::size_t{0} : std::size_t{1});
     QVERIFY(Prompts.LastMessage().contains(Name));
-    QCOMPARE(Form.ComboBox1->count(), 1);
+    QCOMPARE(SavedNames(Form.ComboBox1), QStringList{"Animals"});
     QCOMPARE(Items(Form.wordsListBox), QStringList{"DOG"});
     QVERIFY(!fs::exists(Home->Path() / "Escape.lst"));
   }
@@ -93,7 +110,7 @@ class TListEditFormTest : public QObject {
     QCOMPARE(Prompts.Messages.size(), std::size_t{1});
     QVERIFY2(Prompts.LastMessage().startsWith("Cannot create file"),
              qPrintable(Prompts.LastMessage()));
-    QCOMPARE(Form.ComboBox1->count(), 1);
+    QCOMPARE(SavedNames(Form.ComboBox1), QStringList{"Animals"});
     QCOMPARE(Form.ComboBox1->currentText(), QString("Animals"));
     QCOMPARE(Items(Form.wordsListBox), QStringList{"DOG"});
     // The next word still goes to the list that is shown, with its words.
@@ -116,6 +133,47 @@ class TListEditFormTest : public QObject {
     Form.Edit1->setText("cat");
     Form.AddButton->click();
     QVERIFY(fs::is_directory(ListFile("Animals")));
+  }
+
+  // The program's lists cannot be changed or deleted; picking draws distinct words that fit and
+  // repeat no word of the user list; a list of another script brings its code page, unless words
+  // of the user list cannot be written in it.
+  void theProgramsListsAreReadOnlyAndPickDrawsDistinctFittingWords() {
+    TListEditForm Form(nullptr, &Prompts);
+    Form.SetUserWords({"CAT"});
+    Form.SetCharset(1);
+    Form.SetMaxLength(5);
+    Form.ComboBox1->setCurrentIndex(IndexOf(Form.ComboBox1, "Animals (English, built in)"));
+    Form.wordsListBox->setCurrentRow(0);
+    QVERIFY(Form.SpeedButton1->isEnabled() && !Form.RemoveButton->isEnabled());
+    QVERIFY(!Form.AddButton->isEnabled() && !Form.DeleteListButton->isEnabled() &&
+            !Form.Edit1->isEnabled());
+    Form.PickSpinEdit->setValue(6);
+    RandomGenerator::Seed(3);
+    Form.PickButton->click();
+    QStringList Words = Form.UserWords();
+    QCOMPARE(Words.size(), 7);
+    QCOMPARE(QSet<QString>(Words.begin(), Words.end()).size(), 7);
+    for (const QString& Word : Words)
+      QVERIFY2(Word.size() <= 5 && Word == Word.toUpper() && Word != "TAC", qPrintable(Word));
+
+    Form.ComboBox1->setCurrentIndex(IndexOf(Form.ComboBox1, "(Russian"));
+    Form.PickButton->click();
+    QCOMPARE(Form.CurrentCharset(), 204);
+    QVERIFY(Form.ChosenLanguage()->Code == "ru");
+    Words = Form.UserWords();
+    QCOMPARE(Words.size(), 13);
+    Form.ComboBox1->setCurrentIndex(IndexOf(Form.ComboBox1, "(Greek"));
+    Form.PickButton->click();
+    QVERIFY2(Prompts.LastMessage().contains("1253"), qPrintable(Prompts.LastMessage()));
+    QCOMPARE(Form.UserWords(), Words);
+
+    // "New list" with the shown list's name: an editable copy of its own, which comes first.
+    Form.ComboBox1->setCurrentIndex(IndexOf(Form.ComboBox1, "Animals (English, built in)"));
+    Prompts.TextReplies.push_back("animals");
+    Form.NewListButton->click();
+    QCOMPARE(SavedNames(Form.ComboBox1), QStringList{"animals"});
+    QVERIFY(Form.AddButton->isEnabled() && Form.wordsListBox->item(0)->text() == "CAT");
   }
 
   void theWordLineHasARowOfItsOwnAndEveryCaptionShows() {

@@ -1,11 +1,13 @@
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QtTest>
 #include <memory>
 
@@ -168,6 +170,23 @@ class TVornicFormTest : public QObject, test::FormHarness<TVornicForm> {
     QCOMPARE(Items(*Form), QStringList({"LION", "TIGER"}));
     QCOMPARE(Ui->Messages.size(), std::size_t{1});
     QVERIFY(Ui->Messages[0].Text.starts_with("Could not insert word ABCDEF"));
+  }
+
+  void aListInAnotherScriptBringsItsCodePageAndFillLetters() {
+    test::ModalAnswer Editor([](QWidget* Window) {
+      auto* Dialog = qobject_cast<ui::TListEditForm*>(Window);
+      QVERIFY(Dialog);
+      Dialog->ComboBox1->setCurrentIndex(Dialog->ComboBox1->findText("Ζώα (Greek, built in)"));
+      Dialog->PickSpinEdit->setValue(4);
+      Dialog->PickButton->click();
+      Dialog->OkButton->click();
+    });
+    Trigger("WordListEditor1");
+    QVERIFY(Editor.Done());
+    QCOMPARE(int{Form->Game.Settings.Charset}, 161);
+    QCOMPARE(Form->Game.Settings.LanguageName(), std::string("Greek"));
+    QCOMPARE(Items(*Form).size(), 4);
+    QVERIFY(!Form->Game.Letters.empty() && Form->Game.Letters.find('Q') == std::string::npos);
   }
 
   void onlyTheUsersOwnChoiceHighlightsAWord() {

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "base/GridLimits.h"
 #include "base/RandomGenerator.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
@@ -201,7 +202,9 @@ void TWordMazeForm::ListEdit() {
   TListEditForm Editor(this, Answer().Prompts);
   Editor.SetUserWords(WordLines());
   Editor.SetCharset(Game.Settings.Charset);
+  Editor.SetMaxLength(MaxGridSide);
   if (Editor.exec() != QDialog::Accepted) return;
+  Editor.FollowChosenLanguage(Game);
   SetWordLines({});
   Game.ClearGrid();
   SetWordLines(Editor.UserWords());

@@ -120,7 +120,9 @@ void TVornicForm::ListEdit() {
   for (int Row = 0; Row < ListBox1->count(); ++Row) Words << ListBox1->item(Row)->text();
   Editor.SetUserWords(Words);
   Editor.SetCharset(Game.Settings.Charset);
+  Editor.SetMaxLength(std::max(Game.Settings.Cols, Game.Settings.Rows));
   if (Editor.exec() != QDialog::Accepted) return;
+  Editor.FollowChosenLanguage(Game);
   std::vector<std::string> Edited;
   for (const QString& Word : Editor.UserWords()) Edited.push_back(Word.toStdString());
   Placer.PlaceEditedList(Edited);
