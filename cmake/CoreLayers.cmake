@@ -1,8 +1,9 @@
 # The core's folders form layers that read bottom to top: base, picture, document, games,
-# worksheet. A file may include its own layer and those below it, never one above, and never Qt.
+# worksheet, webpage. A file may include its own layer and those below it, never one above, and
+# never Qt.
 # Checked at configure time so that an upward include fails the build before anything compiles.
 function(vornic_check_core_layers core_dir)
-  set(layers base picture document games worksheet)
+  set(layers base picture document games worksheet webpage)
   list(LENGTH layers count)
   math(EXPR last "${count} - 1")
   foreach(index RANGE ${last})

@@ -3,6 +3,7 @@ find_package(PkgConfig REQUIRED)
 find_package(ICU REQUIRED COMPONENTS uc i18n)
 find_package(CLI11 REQUIRED)
 find_package(nlohmann_json REQUIRED)
+pkg_check_modules(nettle REQUIRED IMPORTED_TARGET nettle)
 
 find_path(UEMF_INCLUDE_DIR uemf.h REQUIRED)
 find_library(UEMF_LIBRARY uemf REQUIRED)

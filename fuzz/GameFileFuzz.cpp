@@ -9,6 +9,7 @@
 #include "document/GameFile.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
+#include "webpage/WebPage.h"
 #include "worksheet/SheetPictures.h"
 
 using namespace vornic;
@@ -77,5 +78,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   fuzz::ExportPicture(Game);
   (void)Descriptor->CopyText(Game);
   (void)Descriptor->CopyWords(Game);
+  // The web page reads every entry of a damaged file too, sealed and not.
+  WebPageOptions Page;
+  Page.Check = Size % 2 == 0;
+  (void)MakeWebPage({{&Game, "fuzz"}}, Page);
   return 0;
 }

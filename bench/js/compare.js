@@ -1,12 +1,21 @@
-// Times the npm word search generators on the workloads of vornicpack-bench's
-// BuildRealWordPuzzles: real words from ../words.txt, 15x10 with 8 words of 3-8 letters, 30x30
-// with 60 of 3-10, 50x50 with 150 of 3-12. Also counts, in the npm generator's grids, the words
-// that can be read more than once (a second answer to the same word).
-// Usage: npm install && node compare.js [seconds per workload]
+// The npm side of the word search comparison, and the table of both sides.
+//
+//   node compare.js time SECONDS          times the npm generators, prints JSON
+//   node compare.js table OURS NPM ...    prints the table from rounds of vornicpack-bench JSON
+//                                         (OURS) and `time` output (NPM), in pairs
+//
+// Like for like with vornicpack-bench's RealWordPuzzles: the same workloads (15x10 with 8 words
+// of 3-8 letters, 30x30 with 60 of 3-10, 50x50 with 150 of 3-12), the same 256 word lists per
+// workload (drawn from ../words.txt with the same xorshift32 arithmetic, before the timing), one
+// warm process timing nothing but the builds, in processor seconds; after the timing, one untimed
+// pass over the 256 lists counts the share of words placed and, by the same brute-force scan as
+// ours, the words per puzzle that can be read more than once.
 const fs = require("fs");
 const path = require("path");
-const WordSearch = require("@blex41/word-search");
 const wordsearch = require("wordsearch");
+
+const Workloads = [[15, 10, 8, 8], [30, 30, 60, 10], [50, 50, 150, 12]];
+const Lists = 256;
 
 const List = fs.readFileSync(path.join(__dirname, "..", "words.txt"), "utf8")
   .split(/\r?\n/).filter((w) => w.length > 0).map((w) => w.toLowerCase());
@@ -51,46 +60,92 @@ function repeatedWords(grid, words) {
   return repeated;
 }
 
-// CPU seconds of this process: on a loaded machine, wall time would measure the other programs.
-// vornicpack-bench's puzzles_per_s is per CPU second too.
+// processor seconds of this process, as vornicpack-bench's puzzles_per_s counts them
 function cpuSeconds() {
   const used = process.cpuUsage();
   return (used.user + used.system) / 1e6;
 }
 
-function time(name, build, seconds) {
-  let puzzles = 0, placed = 0, tried = 0, repeats = 0, checked = 0;
+const Generators = {
+  wordsearch: (words, cols, rows) => {
+    const result = wordsearch(words, cols, rows, { backwards: 0.5 });
+    return { placed: words.length - result.unplaced.length, grid: result.grid };
+  },
+};
+
+// puzzles per processor second over at least `seconds`, after a short warm-up, then the
+// untimed quality pass
+function measure(build, lists, cols, rows, seconds) {
+  let sink = 0;
+  for (const start = cpuSeconds(); cpuSeconds() - start < Math.min(0.5, seconds / 4);)
+    sink += build(lists[sink % lists.length], cols, rows).placed;
+  let puzzles = 0;
   const start = cpuSeconds();
-  let paused = 0;
-  while (cpuSeconds() - start - paused < seconds) {
-    const result = build(puzzles);
-    placed += result.placed;
-    tried += result.tried;
-    if (result.grid && puzzles % 10 === 0) {
-      // counted on every tenth puzzle, outside the timing
-      const t = cpuSeconds();
-      repeats += repeatedWords(result.grid, result.words);
-      checked++;
-      paused += cpuSeconds() - t;
-    }
-    puzzles++;
+  let elapsed = 0;
+  // the clock is read every 16 puzzles, so that reading it costs next to nothing
+  while (elapsed < seconds) {
+    for (let i = 0; i < 16; i++, puzzles++) sink += build(lists[puzzles % lists.length], cols, rows).placed;
+    elapsed = cpuSeconds() - start;
   }
-  const elapsed = cpuSeconds() - start - paused;
-  const repeatText = checked ? `  repeated words ${(repeats / checked).toFixed(2)}/puzzle` : "";
-  console.log(`${name.padEnd(44)} ${(puzzles / elapsed).toFixed(1).padStart(10)} puzzles/s  placed ${(100 * placed / tried).toFixed(1)}%${repeatText}`);
+  let placed = 0, tried = 0, repeats = 0;
+  for (const words of lists) {
+    const result = build(words, cols, rows);
+    placed += result.placed;
+    tried += words.length;
+    repeats += repeatedWords(result.grid, words);
+  }
+  return { puzzles_per_s: puzzles / elapsed, placed_share: placed / tried, repeated_words: repeats / lists.length, sink };
 }
 
-const seconds = Number(process.argv[2] || 3);
-for (const [cols, rows, count, max] of [[15, 10, 8, 8], [30, 30, 60, 10], [50, 50, 150, 12]]) {
-  const label = `${cols}x${rows}, ${count} words 3-${max}`;
-  time(`wordsearch ${label}`, (seed) => {
-    const words = drawWords(count, max, seed);
-    const result = wordsearch(words, cols, rows, { backwards: 0.5 });
-    return { placed: count - result.unplaced.length, tried: count, grid: result.grid, words };
-  }, seconds);
-  time(`@blex41/word-search ${label}`, (seed) => {
-    const words = drawWords(count, max, seed);
-    const ws = new WordSearch({ cols, rows, dictionary: words, maxWords: count, backwardsProbability: 0.5 });
-    return { placed: ws.words.length, tried: count };
-  }, seconds);
+function time(seconds) {
+  const out = [];
+  for (const [cols, rows, count, max] of Workloads) {
+    const lists = [];
+    for (let seed = 0; seed < Lists; seed++) lists.push(drawWords(count, max, seed));
+    for (const [name, build] of Object.entries(Generators))
+      out.push({ generator: name, cols, rows, words: count, ...measure(build, lists, cols, rows, seconds) });
+  }
+  console.log(JSON.stringify(out));
+}
+
+// vornicpack-bench's JSON: RealWordPuzzles/<path>/cols:../rows:../words:../maxlen:..
+function oursOf(file) {
+  const found = {};
+  for (const b of JSON.parse(fs.readFileSync(file, "utf8")).benchmarks) {
+    const m = /^RealWordPuzzles\/(\w+)\/cols:(\d+)\/rows:(\d+)\/words:(\d+)/.exec(b.name);
+    if (m) found[`${m[1]} ${m[2]}x${m[3]} ${m[4]}`] = b;
+  }
+  return found;
+}
+
+function table(files) {
+  const rounds = [];
+  for (let i = 0; i + 1 < files.length; i += 2)
+    rounds.push({ ours: oursOf(files[i]), npm: JSON.parse(fs.readFileSync(files[i + 1], "utf8")) });
+  const k = (v) => (v >= 1000 ? `${(v / 1000).toFixed(1)}k/s` : `${v.toFixed(0)}/s`);
+  const share = (v) => `${(100 * v).toFixed(1)}%`;
+  const all = (f) => rounds.map(f).join(", ");
+  console.log("| workload | ours, list path | ours, one word at a time | npm `wordsearch` | list path / npm | one word / npm | ours placed / repeats (list; one word) | npm placed / repeats |");
+  console.log("|---|---|---|---|---|---|---|---|");
+  for (const [cols, rows, count] of Workloads) {
+    const key = `${cols}x${rows} ${count}`;
+    const npm = (r, g) => r.npm.find((e) => e.generator === g && e.cols === cols && e.rows === rows);
+    const list = (r) => r.ours[`list ${key}`], one = (r) => r.ours[`one_word ${key}`];
+    const last = rounds[rounds.length - 1];
+    const quality = (e) => `${share(e.placed_share)} / ${e.repeated_words.toFixed(2)}`;
+    console.log(`| ${cols}x${rows}, ${count} words | ${all((r) => k(list(r).puzzles_per_s))} | ${all((r) => k(one(r).puzzles_per_s))} | ` +
+      `${all((r) => k(npm(r, "wordsearch").puzzles_per_s))} | ` +
+      `${all((r) => (list(r).puzzles_per_s / npm(r, "wordsearch").puzzles_per_s).toFixed(2) + "x")} | ` +
+      `${all((r) => (one(r).puzzles_per_s / npm(r, "wordsearch").puzzles_per_s).toFixed(2) + "x")} | ` +
+      `${quality(list(last))}; ${quality(one(last))} | ${quality(npm(last, "wordsearch"))} |`);
+  }
+  console.log(`\n${rounds.length} round(s), each ours then npm; puzzles per processor second; placed share and repeated words per puzzle from the last round's untimed pass over 256 lists.`);
+}
+
+const [mode, ...rest] = process.argv.slice(2);
+if (mode === "time") time(Number(rest[0] || 3));
+else if (mode === "table") table(rest);
+else {
+  console.error("usage: node compare.js time SECONDS | node compare.js table OURS.json NPM.json ...");
+  process.exit(2);
 }

@@ -21,6 +21,7 @@ int RunCli(const std::vector<std::string>& Args, std::ostream& Out, std::ostream
   AddLabyrinthCommand(App, Context);
   AddWordsCommand(App, Context);
   AddWorksheetCommand(App, Context);
+  AddWebPageCommand(App, Context);
   AddListsCommand(App, Context);
 
   std::vector<std::string> Reversed(Args.rbegin(), Args.rend());

@@ -100,6 +100,7 @@ void AddLostLettersCommand(CLI::App& App, CliContext& Context);
 void AddMazeCommand(CLI::App& App, CliContext& Context);
 void AddLabyrinthCommand(CLI::App& App, CliContext& Context);
 void AddWordsCommand(CLI::App& App, CliContext& Context);
+void AddWebPageCommand(CLI::App& App, CliContext& Context);
 void AddListsCommand(CLI::App& App, CliContext& Context);
 
 }  // namespace vornic::cli

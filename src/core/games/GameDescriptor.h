@@ -1,5 +1,7 @@
 #pragma once
 
+#include <nlohmann/json_fwd.hpp>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +11,7 @@
 
 namespace vornic {
 
+class AnswerSeal;
 class TVornicGame;
 class UserInterface;
 struct GameInfo;
@@ -75,6 +78,12 @@ class GameDescriptor {
   // the caller has chosen. Returns false when it could not be built; refusals of the input have
   // been told through Game.Ui.
   [[nodiscard]] virtual bool Build(TVornicGame& Game, const GameInput& Input) const = 0;
+
+  // What the web page to solve needs of the puzzle, for the page script of this game (named
+  // after its CLI name): what the solver sees (never the answers in readable form) and, when
+  // Seal checks, the answers sealed by it (PageData.h). Reads a damaged document without fault,
+  // leaving out what it cannot read.
+  virtual nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const = 0;
 
  protected:
   // Whether Highlight is negative (none) or an entry of the document.

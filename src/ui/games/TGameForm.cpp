@@ -22,6 +22,7 @@
 #include "ui/games/TPreviewImage.h"
 #include "ui/games/ToolIcons.h"
 #include "ui/games/WorksheetCommands.h"
+#include "webpage/WebPage.h"
 
 namespace vornic::ui {
 namespace {
@@ -147,6 +148,9 @@ void TGameForm::BuildActions() {
   connect(Print1, &QAction::triggered, Worksheets, &WorksheetCommands::Print);
   connect(PrintPreview1, &QAction::triggered, Worksheets, &WorksheetCommands::Preview);
   connect(SaveWorksheet1, &QAction::triggered, Worksheets, &WorksheetCommands::SaveAsPdf);
+  SaveWebPage1 = MakeAction(this, "SaveWebPage1", "Save w&eb page to solve...", "", "");
+  connect(SaveWebPage1, &QAction::triggered, this,
+          [this] { static_cast<void>(vornic::SaveWebPage(Game, Ui())); });
   connect(ZoomToFit1, &QAction::toggled, this, &TGameForm::ZoomToFit1Click);
 }
 
@@ -166,7 +170,7 @@ void TGameForm::BuildMenus() {
   ExportMenu->setObjectName(QStringLiteral("Export1"));
   ExportMenu->addActions({Savetofile1, CopyImage1, CopyasText1});
   ExportMenu->addSeparator();
-  ExportMenu->addAction(SaveWorksheet1);
+  ExportMenu->addActions({SaveWorksheet1, SaveWebPage1});
 
   HelpMenu = new QMenu(QStringLiteral("&Help"));
   HelpMenu->setObjectName(QStringLiteral("Help1"));

@@ -73,6 +73,8 @@ class TGameForm : public QWidget {
   QAction* PrintPreview1;
   QAction* SaveWorksheet1;
   WorksheetCommands* Worksheets;
+  // "Save w&eb page to solve..." (Export): the puzzle as a web page to solve in a browser.
+  QAction* SaveWebPage1;
 
   // The game's new-file routine: an untitled document of the game's starting size.
   virtual void NewFile() = 0;

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
 #include <set>
 
 #include "base/RandomGenerator.h"
+#include "games/wordsearch/WordReadings.h"
 #include "games/wordsearch/WordRepeats.h"
 #include "games/wordsearch/WordSearchPlacer.h"
 #include "support/ScriptedUserInterface.h"
@@ -198,6 +200,40 @@ TEST_F(WordSearchTest, PlacementDoesNotSpellAnEarlierWordAgain) {
     Placer->PlaceEditedList({"AB", "AC", "AD", "AE"});
     for (int Count : CountEntryReadings(Game)) ASSERT_EQ(Count, 1) << "seed " << Seed;
   }
+}
+
+TEST_F(WordSearchTest, WordsEnteredOneByOneDoNotSpellAnEarlierWordAgain) {
+  // As above, one Enter at a time; midway the document is emptied from outside (as Open or
+  // Undo would), which the placer notices.
+  Game.SetSize(4, 4);
+  for (int Seed = 0; Seed < 40; ++Seed) {
+    RandomGenerator::Seed(static_cast<std::uint64_t>(Seed));
+    Placer->DeleteAll();
+    for (const char* Word : {"AB", "AC", "AD"}) static_cast<void>(Placer->EnterWord(Word, true));
+    Game.ClearGrid();
+    Placer->ListBox1.clear();
+    for (const char* Word : {"AD", "AB", "AC"}) static_cast<void>(Placer->EnterWord(Word, true));
+    EXPECT_EQ(Placer->FillBlanks(), 0) << "seed " << Seed;
+    for (int Count : CountEntryReadings(Game)) ASSERT_EQ(Count, 1) << "seed " << Seed;
+  }
+}
+
+TEST(WordReadings, WordsAddedOneByOneFindWhatTheWholeListFinds) {
+  std::mt19937 Engine(5);
+  std::uniform_int_distribution<int> Letter('A', 'D');
+  std::string Grid(30 * 30, EmptyChar);
+  for (char& C : Grid) C = static_cast<char>(Letter(Engine));
+  std::vector<std::string> Words;
+  for (int i = 0; i < 200; ++i) {
+    std::string Word(static_cast<std::size_t>(1 + i % 5), 'A');
+    for (char& C : Word) C = static_cast<char>(Letter(Engine));
+    Words.push_back(Word);
+  }
+  const WordReadings Whole(Words, 30, 30);
+  WordReadings Added({}, 30, 30);
+  for (const std::string& Word : Words) Added.Add(Word);
+  ASSERT_EQ(Added.WordCount(), Whole.WordCount());
+  EXPECT_EQ(Added.Counts(Grid), Whole.Counts(Grid));
 }
 
 TEST_F(WordSearchTest, AOneLetterSetFillsAsBeforeAndCountsTheRepeats) {

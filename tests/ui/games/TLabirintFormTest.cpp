@@ -87,6 +87,8 @@ class TLabirintFormTest : public QObject, test::FormHarness<TLabirintForm> {
     Build(QString(200, QLatin1Char('A')));
     QCOMPARE(Ui->Messages.size(), std::size_t{2});
     QVERIFY(Ui->Messages[1].Text.starts_with("The text does not fit a 15 x 10 grid"));
+    QVERIFY(Ui->Messages[1].Text.find("A 15 x 10 grid holds texts of up to 60 letters") !=
+            std::string::npos);
     QVERIFY(Form->Game.Words.empty());
   }
 

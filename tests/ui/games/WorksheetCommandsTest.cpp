@@ -69,6 +69,15 @@ class WorksheetCommandsTest : public QObject, test::FormHarness<ui::TVornicForm>
     QCOMPARE(Form->Game.MetaFile.Operations().size(), Shown);
   }
 
+  void savesTheWebPageToSolveFromTheExportMenu() {
+    Ui->SaveReplies.push_back(Path("animals.html"));
+    test::FindAction(*Form, "SaveWebPage1")->trigger();
+    QCOMPARE(Ui->SaveRequests.back().ProposedName, std::string("animals.html"));
+    QFile Page(QString::fromStdString(Path("animals.html")));
+    QVERIFY(Page.open(QIODevice::ReadOnly));
+    QVERIFY(Page.readAll().contains("<title>animals</title>"));
+  }
+
   void previewShowsThePagesInThePreviewDialog() {
     std::unique_ptr<test::ModalAnswer> Preview;
     QString Shown;

@@ -13,6 +13,8 @@ class JumbleDescriptor final : public GameDescriptor {
   std::string CopyText(const TVornicGame& Game) const override;
   // Input.Text, its words mixed when Input.Mix. False after telling why the text was refused.
   [[nodiscard]] bool Build(TVornicGame& Game, const GameInput& Input) const override;
+  // The page to solve: see GameDescriptor::PageData.
+  nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const override;
 };
 
 }  // namespace vornic

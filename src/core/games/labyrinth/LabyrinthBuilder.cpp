@@ -7,6 +7,7 @@
 #include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "games/labyrinth/LabyrinthEntry.h"
+#include "games/labyrinth/LabyrinthFallbackPath.h"
 
 namespace vornic {
 namespace {
@@ -28,6 +29,7 @@ LabyrinthBuilder::Result LabyrinthBuilder::BuildLabyrinth(const std::string& Tex
   Letters = Game.Case().Upper(Text);
   Clear(Cols, Rows);
   TryFree.clear();
+  WalkGaveUp = FallbackGaveUp = false;
   std::optional<Layout> Best;
   for (int Try = 1; Try <= MaxTries; ++Try) {
     if (!LayMain()) {
@@ -64,6 +66,7 @@ LabyrinthBuilder::Result LabyrinthBuilder::BuildLabyrinth(const std::string& Tex
 
 bool LabyrinthBuilder::LayMainPath(const std::string& Text, TVornicGame& Game) {
   Letters = Text;
+  WalkGaveUp = FallbackGaveUp = false;
   Clear(Game.Settings.Cols, Game.Settings.Rows);
   if (!LayMain()) return false;
   Game.AddWord(Letters, LabyrinthEntry::Encode(MainPath, 0));
@@ -76,7 +79,9 @@ bool LabyrinthBuilder::LayMain() {
   if (Letters.empty() || W < 1 || H < 1) return false;
   // A text with more letters than cells never fits: spare the tries.
   if (Letters.size() > static_cast<std::size_t>(W) * static_cast<std::size_t>(H)) return false;
-  for (int Try = 0; Try < MainPathTries; ++Try) {
+  // The random walk first. A text that it did not lay in all its tries it will hardly lay in the
+  // next try of the same build: that goes to the fallback at once.
+  for (int Try = 0; Try < MainPathTries && !WalkGaveUp; ++Try) {
     if (TryMainPath()) {
       Now.Entries.push_back({MainPath, 0});
       return true;
@@ -84,8 +89,17 @@ bool LabyrinthBuilder::LayMain() {
     // Only the path's cells hold letters: freeing them clears the grid.
     for (const GridCell& Cell : MainPath) Put(Cell, EmptyChar);
   }
-  MainPath.clear();
-  return false;
+  WalkGaveUp = true;
+  // Neither will the fallback lay a text in a later try that it did not lay in this one.
+  if (!FallbackGaveUp) MainPath = FallbackPath(W, H, static_cast<int>(Letters.size()));
+  if (FallbackGaveUp || MainPath.empty()) {
+    FallbackGaveUp = true;
+    return false;
+  }
+  Now.Start = MainPath.front();
+  for (std::size_t i = 0; i < MainPath.size(); ++i) Put(MainPath[i], Letters[i]);
+  Now.Entries.push_back({MainPath, 0});
+  return true;
 }
 
 bool LabyrinthBuilder::TryMainPath() {

@@ -14,6 +14,7 @@ class TVornicGame;
 // adjacent cells from a border cell to a border cell; trap branches then grow from cells of the
 // main path and of earlier traps, each repeating the text's continuation from its branching
 // cell, until no more fit. No trap carries the text's last letter, so the exit stays unique.
+// Every text of up to LargestLabyrinthText letters (two fifths of the cells) gets its main path.
 // One builder serves one window and keeps its last build (grid, text, start cell).
 //
 // Entries written to the document: 0 the whole text with the main path, offset 0; then one per
@@ -43,10 +44,11 @@ class LabyrinthBuilder {
   // there are no entries. Writes the document's Words and Grid.
   [[nodiscard]] Result BuildLabyrinth(const std::string& Text, TVornicGame& Game);
 
-  // Lays Text (as given) along a main path from border to border on the document's Cols x Rows,
-  // in up to MainPathTries tries. On success adds entry 0, sets the start cell and writes the
-  // working grid into the document; on failure leaves the working grid clear and the document
-  // as it was.
+  // Lays Text (as given) along a main path from border to border on the document's Cols x Rows:
+  // the random walk in up to MainPathTries tries, then the fallback (LabyrinthFallbackPath),
+  // which always lays a text of up to LargestLabyrinthText letters. On success adds entry 0, sets
+  // the start cell and writes the working grid into the document; on failure leaves the working
+  // grid clear and the document as it was.
   [[nodiscard]] bool LayMainPath(const std::string& Text, TVornicGame& Game);
   // Tries to grow one trap from a random cell of a random entry of the builder's last main path
   // and its traps (what it added to the document); true when one was grown and added.
@@ -95,6 +97,8 @@ class LabyrinthBuilder {
   std::string Letters;
   Layout Now;
   std::vector<GridCell> MainPath;  // the cells of the text's letters 1..Len, while laying
+  bool WalkGaveUp = false;         // in this build the random walk failed all its tries
+  bool FallbackGaveUp = false;     // and so did the fallback
   std::vector<int> TryFree;
 };
 

@@ -17,6 +17,8 @@ class LabyrinthDescriptor final : public GameDescriptor {
   // empty or refused text and when no main path could be laid; a grid left with blank cells is
   // built.
   [[nodiscard]] bool Build(TVornicGame& Game, const GameInput& Input) const override;
+  // The page to solve: see GameDescriptor::PageData.
+  nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const override;
 };
 
 }  // namespace vornic

@@ -15,6 +15,8 @@ class LostLettersDescriptor final : public GameDescriptor {
   // Input.Text in Input.Lines rows. False for an empty text and after telling why the text was
   // refused.
   [[nodiscard]] bool Build(TVornicGame& Game, const GameInput& Input) const override;
+  // The page to solve: see GameDescriptor::PageData.
+  nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const override;
 };
 
 }  // namespace vornic

@@ -15,6 +15,8 @@ class MazeDescriptor final : public GameDescriptor {
   // character, when no size is offered for the letters, the asked size is not offered, or the
   // builder found no way to lay every word.
   [[nodiscard]] bool Build(TVornicGame& Game, const GameInput& Input) const override;
+  // The page to solve: see GameDescriptor::PageData.
+  nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const override;
 };
 
 }  // namespace vornic

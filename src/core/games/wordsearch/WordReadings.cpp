@@ -22,20 +22,26 @@ std::uint32_t HashOf(std::string_view Bytes) {
 
 }  // namespace
 
-void WordReadings::KeyTable::Build() {
+void WordReadings::KeyTable::Clear() {
+  Items.clear();
+  Heads.assign(16, -1);
+  Shift = 28;
+}
+
+void WordReadings::KeyTable::Add(std::uint32_t Key, int Pattern) {
   // About a bucket a pattern: only places that Begins lets through look here.
-  int Bits = 4;
-  while ((std::size_t{1} << Bits) < Items.size()) ++Bits;
-  Shift = 32 - Bits;
-  const std::size_t Buckets = std::size_t{1} << Bits;
-  Start.assign(Buckets + 1, 0);
-  for (const Entry& Item : Items) ++Start[((Item.Key * 0x9E3779B1u) >> Shift) + 1];
-  for (std::size_t i = 1; i <= Buckets; ++i) Start[i] += Start[i - 1];
-  Sorted.resize(Items.size());
-  for (const Entry& Item : Items) Sorted[Start[(Item.Key * 0x9E3779B1u) >> Shift]++] = Item;
-  // Each bucket's start moved to its end, which is the next bucket's start.
-  for (std::size_t i = Buckets; i > 0; --i) Start[i] = Start[i - 1];
-  Start[0] = 0;
+  if (Items.size() >= Heads.size()) {
+    Heads.assign(2 * Heads.size(), -1);
+    --Shift;
+    for (std::size_t i = 0; i < Items.size(); ++i) {
+      int& Head = Heads[(Items[i].Key * 0x9E3779B1u) >> Shift];
+      Items[i].Next = Head;
+      Head = static_cast<int>(i);
+    }
+  }
+  int& Head = Heads[(Key * 0x9E3779B1u) >> Shift];
+  Items.push_back({Key, Pattern, Head});
+  Head = static_cast<int>(Items.size()) - 1;
 }
 
 WordReadings::WordReadings(const std::vector<std::string>& Words, int GridCols, int GridRows) {
@@ -51,59 +57,71 @@ void WordReadings::Reset(const std::vector<std::string>& Words, int GridCols, in
   Patterns.clear();
   WordPattern.clear();
   Places.clear();
+  FirstPlace.clear();
   std::size_t SlotCount = 16;
   while (SlotCount < 2 * Words.size()) SlotCount *= 2;
   Slots.assign(SlotCount, -1);
   for (KeyTable* Table : {&Three, &Two, &One}) Table->Clear();
   Code.fill(0);
-  std::uint8_t Coded = 0;
+  Coded = 0;
   Begins.assign(std::size_t{1} << 15 >> 6, 0);
+  for (const std::string& Listed : Words) Add(Listed);
+}
 
-  const auto AddPattern = [this, &Coded](int W, int Offset, int Length) {
-    const int Index = static_cast<int>(Patterns.size());
-    Patterns.push_back({Offset, Length, W});
-    const char* Letters = Text.data() + Offset;
-    KeyTable& Table = Length >= 3 ? Three : Length == 2 ? Two : One;
-    std::uint32_t Key = 0, Codes = 0;
-    for (int i = 0; i < Length; ++i) {
-      const auto Byte = static_cast<std::uint8_t>(Letters[i]);
-      if (Code[Byte] == 0) Code[Byte] = Coded < 31 ? ++Coded : 31;
-      if (i < 3) {
-        Key |= std::uint32_t{Byte} << (8 * i);
-        Codes |= std::uint32_t{Code[Byte]} << (5 * i);
-      }
-    }
-    Table.Add(Key, Index);
-    const auto Mark = [this](std::uint32_t Bit) {
-      Begins[Bit >> 6] |= std::uint64_t{1} << (Bit & 63);
-    };
-    // A word of two letters begins whatever the third letter is, or where the line ends.
-    if (Length >= 3) Mark(Codes);
-    if (Length == 2)
-      for (std::uint32_t Third = 0; Third < 32; ++Third) Mark(Codes | Third << 10);
-    return Index;
-  };
-  for (const std::string& Listed : Words) {
-    if (Listed.empty() || !Printable(Listed)) continue;
-    std::size_t Slot = HashOf(Listed) & (SlotCount - 1);
-    while (Slots[Slot] >= 0 && Word(Slots[Slot]) != Listed) Slot = (Slot + 1) & (SlotCount - 1);
-    if (Slots[Slot] >= 0) continue;  // listed twice
-    const int W = WordCount();
-    const int Length = static_cast<int>(Listed.size());
-    const int Offset = static_cast<int>(Text.size());
-    Text += Listed;
-    Slots[Slot] = W;
-    WordPattern.push_back(AddPattern(W, Offset, Length));
-    MaxLength = std::max(MaxLength, Length);
-    if (Length > 1) MinLength = MinLength == 0 ? Length : std::min(MinLength, Length);
-    // Read backwards the word is its reverse read forwards; a palindrome is its own reverse.
-    if (Length > 1 && !std::equal(Listed.begin(), Listed.end(), Listed.rbegin())) {
-      Text.append(Listed.rbegin(), Listed.rend());
-      AddPattern(W, Offset + Length, Length);
+int WordReadings::AddPattern(int W, int Offset, int Length) {
+  const int Index = static_cast<int>(Patterns.size());
+  Patterns.push_back({Offset, Length, W});
+  const char* Letters = Text.data() + Offset;
+  KeyTable& Table = Length >= 3 ? Three : Length == 2 ? Two : One;
+  std::uint32_t Key = 0, Codes = 0;
+  for (int i = 0; i < Length; ++i) {
+    const auto Byte = static_cast<std::uint8_t>(Letters[i]);
+    if (Code[Byte] == 0) Code[Byte] = Coded < 31 ? ++Coded : 31;
+    if (i < 3) {
+      Key |= std::uint32_t{Byte} << (8 * i);
+      Codes |= std::uint32_t{Code[Byte]} << (5 * i);
     }
   }
-  for (KeyTable* Table : {&Three, &Two, &One}) Table->Build();
-  FirstPlace.assign(WordPattern.size(), -1);
+  Table.Add(Key, Index);
+  const auto Mark = [this](std::uint32_t Bit) {
+    Begins[Bit >> 6] |= std::uint64_t{1} << (Bit & 63);
+  };
+  // A word of two letters begins whatever the third letter is, or where the line ends.
+  if (Length >= 3) Mark(Codes);
+  if (Length == 2)
+    for (std::uint32_t Third = 0; Third < 32; ++Third) Mark(Codes | Third << 10);
+  return Index;
+}
+
+void WordReadings::Add(const std::string& Listed) {
+  if (Listed.empty() || !Printable(Listed) || Begins.empty()) return;
+  if (2 * (WordPattern.size() + 1) > Slots.size()) {
+    // Twice as many slots as words keeps the probes short.
+    Slots.assign(2 * Slots.size(), -1);
+    for (int W = 0; W < WordCount(); ++W) {
+      std::size_t Slot = HashOf(Word(W)) & (Slots.size() - 1);
+      while (Slots[Slot] >= 0) Slot = (Slot + 1) & (Slots.size() - 1);
+      Slots[Slot] = W;
+    }
+  }
+  const std::size_t Mask = Slots.size() - 1;
+  std::size_t Slot = HashOf(Listed) & Mask;
+  while (Slots[Slot] >= 0 && Word(Slots[Slot]) != Listed) Slot = (Slot + 1) & Mask;
+  if (Slots[Slot] >= 0) return;  // listed twice
+  const int W = WordCount();
+  const int Length = static_cast<int>(Listed.size());
+  const int Offset = static_cast<int>(Text.size());
+  Text += Listed;
+  Slots[Slot] = W;
+  WordPattern.push_back(AddPattern(W, Offset, Length));
+  FirstPlace.push_back(-1);
+  MaxLength = std::max(MaxLength, Length);
+  if (Length > 1) MinLength = MinLength == 0 ? Length : std::min(MinLength, Length);
+  // Read backwards the word is its reverse read forwards; a palindrome is its own reverse.
+  if (Length > 1 && !std::equal(Listed.begin(), Listed.end(), Listed.rbegin())) {
+    Text.append(Listed.rbegin(), Listed.rend());
+    AddPattern(W, Offset + Length, Length);
+  }
 }
 
 std::string_view WordReadings::Word(int W) const {

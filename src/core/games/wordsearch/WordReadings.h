@@ -48,6 +48,10 @@ class WordReadings {
   // Indexes Words anew, with no place allowed. The memory of the last index is used again, so
   // that building puzzle after puzzle allocates nothing once warm.
   void Reset(const std::vector<std::string>& Words, int GridCols, int GridRows);
+  // Adds one word to the index, as if Reset had been given it too (nothing for a word left out
+  // or listed already); the places allowed so far stay. Cheap: a word entered after another is
+  // added, not the whole list indexed again.
+  void Add(const std::string& Listed);
 
   int WordCount() const { return static_cast<int>(WordPattern.size()); }
   // The listed word's index, or -1.
@@ -79,27 +83,36 @@ class WordReadings {
     int Word;
   };
   // Patterns by the key of their first letters (three for words of three letters or more, else
-  // all of them): a multiplicative hash of the key to a run of entries. A hash collision costs
-  // one key comparison.
+  // all of them): a multiplicative hash of the key to a chain of entries, about one a bucket, so
+  // that a word can be added at any time. A hash collision costs one key comparison.
   class KeyTable {
    public:
     struct Entry {
       std::uint32_t Key;
       int Pattern;
+      int Next;  // the bucket's next entry, or -1
     };
-    void Clear() { Items.clear(); }
-    void Add(std::uint32_t Key, int Pattern) { Items.push_back({Key, Pattern}); }
-    void Build();
-    bool Empty() const { return Sorted.empty(); }
-    std::pair<const Entry*, const Entry*> Find(std::uint32_t Key) const {
-      const std::uint32_t Bucket = (Key * 0x9E3779B1u) >> Shift;
-      return {Sorted.data() + Start[Bucket], Sorted.data() + Start[Bucket + 1]};
+    // Walks a bucket's chain.
+    struct Link {
+      const Entry* Items;
+      int At;
+      const Entry* operator->() const { return Items + At; }
+      Link& operator++() {
+        At = Items[At].Next;
+        return *this;
+      }
+      bool operator!=(const Link& Other) const { return At != Other.At; }
+    };
+    void Clear();
+    void Add(std::uint32_t Key, int Pattern);
+    bool Empty() const { return Items.empty(); }
+    std::pair<Link, Link> Find(std::uint32_t Key) const {
+      return {{Items.data(), Heads[(Key * 0x9E3779B1u) >> Shift]}, {Items.data(), -1}};
     }
 
    private:
     std::vector<Entry> Items;
-    std::vector<Entry> Sorted;
-    std::vector<std::uint32_t> Start;
+    std::vector<int> Heads = std::vector<int>(16, -1);
     int Shift = 28;
   };
   struct Place {
@@ -109,6 +122,8 @@ class WordReadings {
   };
 
   std::string_view Word(int W) const;
+  // Indexes the listed word W, or its reverse, at Offset in Text; returns the pattern's index.
+  int AddPattern(int W, int Offset, int Length);
   bool Allowed(int W, int First, int Last) const;
   bool LetterAt(const char* Grid, int X, int Y) const;
   // Calls Found(Pattern, FirstCell, LastCell) for each pattern of two letters or more that
@@ -140,6 +155,7 @@ class WordReadings {
   // the last code) and one bit for each key of three letter codes (five bits each, the first
   // lowest) with which a pattern can begin: most places of a grid are passed over on one bit.
   std::array<std::uint8_t, 256> Code{};
+  std::uint8_t Coded = 0;  // codes given so far
   std::vector<std::uint64_t> Begins;
   bool Begun(std::uint32_t Codes) const { return (Begins[Codes >> 6] >> (Codes & 63) & 1) != 0; }
   std::vector<int> FirstPlace;  // per word, into Places, or -1

@@ -19,6 +19,8 @@ class WordSearchDescriptor final : public GameDescriptor {
   // is placed (a word that does not fit is told and left out), then fills the blanks when
   // Input.Fill. False when a word was left out.
   [[nodiscard]] bool Build(TVornicGame& Game, const GameInput& Input) const override;
+  // The page to solve: see GameDescriptor::PageData.
+  nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const override;
 };
 
 }  // namespace vornic

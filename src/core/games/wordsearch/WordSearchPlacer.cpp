@@ -40,16 +40,29 @@ bool WordSearchPlacer::AnyEnabled() const {
 
 bool WordSearchPlacer::EnterWord(const std::string& Word, bool AddToList) {
   if (!AnyEnabled()) return EnterWordBytes({}, AddToList);  // tells "No directions specified"
-  const CodePage::EncodeResult Encoded = Game.Codes().Encode(Word);
+  return EnterEncoded(Codes().Encode(Word), AddToList);
+}
+
+bool WordSearchPlacer::EnterEncoded(const CodePage::EncodeResult& Encoded, bool AddToList,
+                                    const std::string* Upper) {
+  if (!AnyEnabled()) return EnterWordBytes({}, AddToList);
   if (!Encoded.Ok()) {
     Tell(ApplicationTitle, Game.Codes().RefusalMessage(Encoded.Unencodable), Icon::Warning);
     return false;
   }
-  return EnterWordBytes(Encoded.Bytes, AddToList);
+  return EnterBytes(Encoded.Bytes, AddToList, Upper);
 }
 
 int WordSearchPlacer::MakeSpans(int Length) {
   const int Cols = Game.Settings.Cols, Rows = Game.Settings.Rows;
+  // The spans of the last length serve words of that length while nothing else changed.
+  if (Length == SpansLength && Cols == SpansCols && Rows == SpansRows &&
+      Directions == SpansDirections)
+    return SpansTotal;
+  SpansLength = Length;
+  SpansCols = Cols;
+  SpansRows = Rows;
+  SpansDirections = Directions;
   Spans.clear();
   int Total = 0;
   for (int Dx = -1; Dx <= 1; ++Dx)
@@ -57,10 +70,19 @@ int WordSearchPlacer::MakeSpans(int Length) {
       if (!Directions[Dx + 1][Dy + 1]) continue;
       const int Width = Cols - (Length - 1) * (Dx != 0), Height = Rows - (Length - 1) * (Dy != 0);
       if (Width <= 0 || Height <= 0) continue;
-      Spans.push_back(
-          {{Dx, Dy}, Dx < 0 ? Length - 1 : 0, Dy < 0 ? Length - 1 : 0, Width, Height, Total});
+      // 2^32 / Width rounded up: Local * Inverse >> 32 is Local / Width for every start.
+      const std::uint64_t Inverse = ((std::uint64_t{1} << 32) + static_cast<unsigned>(Width) - 1) /
+                                    static_cast<unsigned>(Width);
+      Spans.push_back({{Dx, Dy},
+                       Dx < 0 ? Length - 1 : 0,
+                       Dy < 0 ? Length - 1 : 0,
+                       Width,
+                       Height,
+                       Total,
+                       Inverse});
       Total += Width * Height;
     }
+  SpansTotal = Total;
   return Total;
 }
 
@@ -69,7 +91,8 @@ WordSearchPlacer::Placement WordSearchPlacer::PlacementAt(int Index) const {
   while (i + 1 < Spans.size() && Spans[i + 1].Begin <= Index) ++i;
   const Span& S = Spans[i];
   const int Local = Index - S.Begin;
-  return {S.X0 + Local % S.Width, S.Y0 + Local / S.Width, S.Step};
+  const auto Row = static_cast<int>(static_cast<std::uint64_t>(Local) * S.Inverse >> 32);
+  return {S.X0 + Local - Row * S.Width, S.Y0 + Row, S.Step};
 }
 
 bool WordSearchPlacer::Fits(const std::string& Word, const Placement& At) const {
@@ -161,15 +184,24 @@ bool WordSearchPlacer::MakesRepeat(const std::string& Word, const Placement& At)
 void WordSearchPlacer::MakeGuard(const std::vector<std::string>& Words) {
   Guard.Reset(Words, Game.Settings.Cols, Game.Settings.Rows);
   Guard.AllowEntries(Game.Words);
-  GuardKept = false;
+  Followed = false;
 }
 
-void WordSearchPlacer::KeepGuard() {
-  KeptList = ListBox1;
-  KeptEntries = Game.Words.Items();
-  KeptCols = Game.Settings.Cols;
-  KeptRows = Game.Settings.Rows;
-  GuardKept = true;
+void WordSearchPlacer::Follow() {
+  Followed = true;
+  FollowedCols = Game.Settings.Cols;
+  FollowedRows = Game.Settings.Rows;
+  FollowedListSize = ListBox1.size();
+  FollowedEntries = Game.Words.size();
+  FollowedLastListed = ListBox1.empty() ? std::string() : ListBox1.back();
+  FollowedLastEntry = Game.Words.empty() ? std::string() : Game.Words.Items().back();
+}
+
+bool WordSearchPlacer::Following() const {
+  return Followed && FollowedCols == Game.Settings.Cols && FollowedRows == Game.Settings.Rows &&
+         FollowedListSize == ListBox1.size() && FollowedEntries == Game.Words.size() &&
+         (ListBox1.empty() || FollowedLastListed == ListBox1.back()) &&
+         (Game.Words.empty() || FollowedLastEntry == Game.Words.Items().back());
 }
 
 std::string WordSearchPlacer::WhyNotPlaced(const std::string& Word) const {
@@ -192,6 +224,11 @@ std::string WordSearchPlacer::WhyNotPlaced(const std::string& Word) const {
 }
 
 bool WordSearchPlacer::EnterWordBytes(const std::string& Typed, bool AddToList) {
+  return EnterBytes(Typed, AddToList, nullptr);
+}
+
+bool WordSearchPlacer::EnterBytes(const std::string& Typed, bool AddToList,
+                                  const std::string* Prepared) {
   if (!AnyEnabled()) {
     Tell("Warning", "No directions specified", Icon::Warning);
     return false;
@@ -201,26 +238,32 @@ bool WordSearchPlacer::EnterWordBytes(const std::string& Typed, bool AddToList) 
     return false;
   }
   // Spaces would take cells that the fill leaves blank, which gives the word away.
-  std::string Word = Typed;
-  std::erase(Word, ' ');
+  std::string Word = Prepared ? *Prepared : Typed;
+  if (!Prepared && Word.find(' ') != std::string::npos) std::erase(Word, ' ');
   if (Word.empty()) return false;
   if (const std::string Refusal = ControlCharacterRefusal(Word); !Refusal.empty()) {
     Tell(ApplicationTitle, Refusal, Icon::Warning);
     return false;
   }
-  const std::string Upper = Game.Case().Upper(Word);
+  const std::string Upper = Prepared ? std::move(Word) : Game.Case().Upper(Word);
   // A word listed twice (or once each way) could be read where the other lies.
   if (AddToList) {
-    if (const std::string Refusal = RepeatRefusal(Game.Codes(), Upper, ListBox1, true);
+    if (const std::string Refusal = RepeatRefusal(Codes(), Upper, ListBox1, true);
         !Refusal.empty()) {
       Tell(ApplicationTitle, Refusal, Icon::Warning);
       return false;
     }
   }
   if (!PlacingList) {
-    std::vector<std::string> Words = ListBox1;
-    Words.push_back(Upper);
-    MakeGuard(Words);
+    // The guard follows the words as they are entered one by one: the new word is added to it.
+    // Where the list or the entries changed otherwise since, it is made anew.
+    if (Following()) {
+      Guard.Add(Upper);
+    } else {
+      std::vector<std::string> Words = ListBox1;
+      Words.push_back(Upper);
+      MakeGuard(Words);
+    }
   }
   const std::optional<Placement> At = FindPlace(Upper);
   Crowded = !At;
@@ -228,6 +271,7 @@ bool WordSearchPlacer::EnterWordBytes(const std::string& Typed, bool AddToList) 
     Tell(ApplicationTitle,
          "Could not insert word " + Game.Codes().Decode(Upper) + "\n" + WhyNotPlaced(Upper),
          Icon::None);
+    if (!PlacingList) Follow();
     return false;
   }
   // The entry (word, separator, path) in one piece.
@@ -246,8 +290,8 @@ bool WordSearchPlacer::EnterWordBytes(const std::string& Typed, bool AddToList) 
   }
   if (AddToList) ListBox1.push_back(Upper);
   Game.Words.Add(std::move(Entry));
-  if (PlacingList)
-    Guard.Allow(Upper, At->Y * Cols + At->X, (Y - At->Step.Dy) * Cols + X - At->Step.Dx);
+  Guard.Allow(Upper, At->Y * Cols + At->X, (Y - At->Step.Dy) * Cols + X - At->Step.Dx);
+  if (!PlacingList) Follow();
   return true;
 }
 
@@ -265,15 +309,14 @@ int WordSearchPlacer::FillBlanks() {
     return 0;
   }
   const std::string Before = Game.Grid;
-  // The list and the entries' words, each allowed at its entry's place: the guard of Shuffle
-  // while nothing changed since.
-  if (!GuardKept || KeptCols != Game.Settings.Cols || KeptRows != Game.Settings.Rows ||
-      KeptList != ListBox1 || KeptEntries != Game.Words.Items()) {
+  // The list and the entries' words, each allowed at its entry's place: the guard that placed
+  // them while nothing changed since.
+  if (!Following()) {
     std::vector<std::string> Words;
     Game.ListWords(Words);
     Words.insert(Words.begin(), ListBox1.begin(), ListBox1.end());
     MakeGuard(Words);
-    KeepGuard();
+    Follow();
   }
   const int Repeating = FillHidingWords(Game, Guard);
   // The fill is part of the puzzle: closing must not lose it without a question.
@@ -303,18 +346,20 @@ void WordSearchPlacer::Reord() {
       }
     Collected = nullptr;
     PlacingList = false;
+    Follow();
     if (!Failed || Layout == Layouts || !AnyEnabled() ||
         MakeSpans(static_cast<int>(Failed->size())) == 0) {
       for (const std::string& Message : Untold) Tell(ApplicationTitle, Message, Icon::None);
       break;
     }
   }
-  KeepGuard();
 }
 
 void WordSearchPlacer::DeleteAll() {
   ListBox1.clear();
   Game.ClearGrid();
+  MakeGuard({});
+  Follow();
 }
 
 void WordSearchPlacer::PlaceEditedList(const std::vector<std::string>& Words,
@@ -329,9 +374,14 @@ void WordSearchPlacer::PlaceEditedList(const std::vector<std::string>& Words,
   }
   ListBox1.clear();
   Game.ClearGrid();
-  std::vector<std::string> Guarded;
+  // Each word encoded once, for the guard and for placing it.
+  const CodePage& Page = Codes();
+  EncodedWords.clear();
+  Guarded.clear();
   for (const std::string& Word : Words) {
-    std::string Bytes = Game.Codes().EncodeDroppingUnencodable(Word);
+    EncodedWords.push_back(Page.Encode(Word));
+    std::string Bytes =
+        EncodedWords.back().Ok() ? EncodedWords.back().Bytes : Page.EncodeDroppingUnencodable(Word);
     std::erase(Bytes, ' ');
     Guarded.push_back(Game.Case().Upper(Bytes));
   }
@@ -339,9 +389,20 @@ void WordSearchPlacer::PlaceEditedList(const std::vector<std::string>& Words,
   // A word that fails has been told and stays out of the list; the others are still placed.
   PlacingList = true;
   Collected = Refusals;
-  for (const std::string& Word : Words) static_cast<void>(EnterWord(Word, true));
+  for (std::size_t i = 0; i < EncodedWords.size(); ++i)
+    static_cast<void>(EnterEncoded(EncodedWords[i], true, &Guarded[i]));
   Collected = nullptr;
   PlacingList = false;
+  Follow();
+}
+
+const CodePage& WordSearchPlacer::Codes() {
+  // Looked up once per character set, not once per word.
+  if (!CachedPage || CachedCharset != Game.Settings.Charset) {
+    CachedPage = &Game.Codes();
+    CachedCharset = Game.Settings.Charset;
+  }
+  return *CachedPage;
 }
 
 std::string WordSearchPlacer::WhereToChange(Setting What) const {

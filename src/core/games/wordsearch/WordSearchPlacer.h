@@ -75,6 +75,7 @@ class WordSearchPlacer {
   struct Span {
     Direction Step;
     int X0, Y0, Width, Height, Begin;
+    std::uint64_t Inverse;  // of Width, for dividing by a multiplication
   };
 
   // A place for Word that fits and repeats no listed word, drawn at random; none when there is
@@ -97,23 +98,41 @@ class WordSearchPlacer {
   void Tell(const std::string& Title, const std::string& Text, Icon Kind);
   // Where the document's user changes a setting (UserInterface::WhereToChange).
   std::string WhereToChange(Setting What) const;
+  // The document's code page (the same object for as long as its character set stays).
+  const CodePage& Codes();
+  const CodePage* CachedPage = nullptr;
+  int CachedCharset = -1;
 
   TVornicGame& Game;
   std::array<std::array<bool, 3>, 3> Directions{};
+  // Places an encoded word (EnterWord without the encoding); Upper, when given, is the word
+  // already upper-cased without spaces.
+  bool EnterEncoded(const CodePage::EncodeResult& Encoded, bool AddToList,
+                    const std::string* Upper = nullptr);
+  // EnterWordBytes, given the word upper-cased without spaces (Prepared) where that is known.
+  bool EnterBytes(const std::string& Typed, bool AddToList, const std::string* Prepared);
+
   // The guard. While a whole list is placed (Shuffle, an edited list) it holds all its words,
   // made once, so that an early word never spells a later one by chance.
   WordReadings Guard;
   bool PlacingList = false;
-  // After Shuffle or a fill the guard holds the list and the entries' places, as a fill needs
-  // them, for as long as the list and the entries stay as they were then.
-  void KeepGuard();
-  bool GuardKept = false;
-  std::vector<std::string> KeptList;
-  std::vector<std::string> KeptEntries;
-  int KeptCols = 0, KeptRows = 0;
+  // After the placer changed the list or the entries, the guard holds the listed words and the
+  // entries' places, as the next word entered and a fill need them. It is taken as up to date
+  // while the list and the entries keep the sizes and the last items they had then (a change
+  // from outside, by Open, Undo or the window, changes those) and the grid its size.
+  void Follow();
+  bool Following() const;
+  bool Followed = false;
+  int FollowedCols = 0, FollowedRows = 0;
+  std::size_t FollowedListSize = 0, FollowedEntries = 0;
+  std::string FollowedLastListed, FollowedLastEntry;
+  std::vector<CodePage::EncodeResult> EncodedWords;
+  std::vector<std::string> Guarded;
   std::vector<std::string>* Collected = nullptr;
   // Kept between words so that placing allocates nothing once warm.
   std::vector<Span> Spans;
+  int SpansLength = -1, SpansCols = 0, SpansRows = 0, SpansTotal = 0;
+  std::array<std::array<bool, 3>, 3> SpansDirections{};
   std::vector<int> Fitting;
   std::vector<int> Starts;
   FitBits Bits;

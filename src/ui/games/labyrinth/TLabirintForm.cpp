@@ -6,6 +6,7 @@
 
 #include "base/RandomGenerator.h"
 #include "games/GameTable.h"
+#include "games/labyrinth/LabyrinthInput.h"
 #include "ui/dialogs/TGridForm.h"
 #include "ui/games/GameWindowParts.h"
 #include "ui/games/PreviewRoutines.h"
@@ -87,8 +88,9 @@ void TLabirintForm::Enter() {
   if (Outcome == LabyrinthBuilder::Result::NoMainPath)
     Ui().Tell(ApplicationTitle,
               "The text does not fit a " + SizeText(Game) +
-                  " grid: no path from border to border was found for it. Make the grid larger "
-                  "in Grid settings or the text shorter.",
+                  " grid: no path from border to border was found for it. " +
+                  LabyrinthCapacityText(Game.Settings.Cols, Game.Settings.Rows) +
+                  ": make the text shorter or the grid larger in Grid settings.",
               Icon::Warning);
 }
 

@@ -14,6 +14,7 @@
 #include "games/labyrinth/LabyrinthBuilder.h"
 #include "games/labyrinth/LabyrinthDrawing.h"
 #include "games/labyrinth/LabyrinthEntry.h"
+#include "games/labyrinth/LabyrinthFallbackPath.h"
 #include "games/labyrinth/LabyrinthInput.h"
 #include "support/TempHome.h"
 
@@ -114,16 +115,32 @@ class LabyrinthBuilderTest : public ::testing::Test {
   }
 };
 
+std::string Letters(int Length) {
+  std::string Text;
+  for (int i = 0; i < Length; ++i) Text += static_cast<char>('A' + (i * 11 + i / 26) % 26);
+  return Text;
+}
+
 TEST_F(LabyrinthBuilderTest, ManySeededBuildsKeepEveryPromiseOfMainPathAndTraps) {
-  const std::vector<std::pair<std::string, std::pair<int, int>>> Cases{
-      {"THE QUICK BROWN FOX JUMPS", {15, 10}},
-      {"LABYRINTH", {5, 5}},
-      {"A LONGER TEXT THAT WINDS THROUGH A WIDER GRID OF LETTERS", {20, 12}}};
+  // Short texts that the random walk lays, and texts of two fifths of the cells, the largest
+  // that every grid holds, which the fallback lays.
+  struct Case {
+    std::string Text;
+    int W, H;
+    std::uint64_t Seeds;
+  };
+  const std::vector<Case> Cases{
+      {"THE QUICK BROWN FOX JUMPS", 15, 10, 10},
+      {"LABYRINTH", 5, 5, 10},
+      {"A LONGER TEXT THAT WINDS THROUGH A WIDER GRID OF LETTERS", 20, 12, 10},
+      {Letters(90), 15, 15, 6},
+      {Letters(60), 3, 50, 4},
+      {Letters(1000), 50, 50, 2}};
   int Full = 0;
-  for (const auto& [Text, Size] : Cases)
-    for (std::uint64_t Seed = 1; Seed <= 10; ++Seed) {
+  for (const auto& [Text, W, H, Seeds] : Cases)
+    for (std::uint64_t Seed = 1; Seed <= Seeds; ++Seed) {
       RandomGenerator::Seed(Seed);
-      const Result Outcome = Build(Text, Size.first, Size.second);
+      const Result Outcome = Build(Text, W, H);
       ASSERT_NE(Outcome, Result::NoMainPath) << Text;
       SCOPED_TRACE(Text + ", seed " + std::to_string(Seed));
       ExpectSound(Text);
@@ -135,7 +152,7 @@ TEST_F(LabyrinthBuilderTest, ManySeededBuildsKeepEveryPromiseOfMainPathAndTraps)
     }
   // Full grids are the common outcome; a generous bound only guards against traps that no
   // longer grow.
-  EXPECT_GT(Full, 30 / 2);
+  EXPECT_GT(Full, 42 / 2);
 }
 
 TEST_F(LabyrinthBuilderTest, NothingIsBuiltFromAnEmptyTextOrOneWithAControlCharacter) {
@@ -179,13 +196,42 @@ TEST_F(LabyrinthBuilderTest, TheTryThatLaidTheMainPathWithTheFewestFreeCellsStan
 
 TEST_F(LabyrinthBuilderTest, NoPathIsToldOnlyWhenNoTryLaidTheMainPath) {
   RandomGenerator::Seed(2);
-  // As many letters as cells: a random walk never covers the grid from border to border.
-  EXPECT_EQ(Build(Text150, 15, 10), Result::NoMainPath);
+  EXPECT_EQ(Build(Text150 + "X", 15, 10), Result::NoMainPath);
   EXPECT_EQ(Builder.FreeCellsPerTry(), std::vector<int>(LabyrinthBuilder::MaxTries, -1));
   EXPECT_TRUE(Game.Words.empty());
-  EXPECT_EQ(LabyrinthNoPathMessage(150, 15, 10),
-            "The text of 150 letters found no path from border to border in the 15 x 10 grid. "
-            "Use a shorter text or a larger grid.");
+  EXPECT_EQ(LabyrinthNoPathMessage(151, 15, 10),
+            "The text of 151 letters found no path from border to border in the 15 x 10 grid. A "
+            "15 x 10 grid holds texts of up to 60 letters: use a shorter text or a larger grid.");
+  EXPECT_EQ(LabyrinthCapacityText(3, 3), "A 3 x 3 grid holds texts of up to 3 letters");
+}
+
+// The path that always exists: on grids from one cell across to the largest, narrow and wide,
+// for the largest text and shorter ones, a path of neighbouring cells, none twice, from border to
+// border.
+TEST(LabyrinthFallbackPath, EverySizeHoldsItsLargestTextAlongTheComb) {
+  RandomGenerator::Seed(3);
+  const std::vector<int> Sides{1, 2, 3, 4, 5, 6, 7, 10, 15, 24, 33, 49, 50};
+  for (int W : Sides)
+    for (int H : Sides) {
+      const int Largest = LargestLabyrinthText(W, H);
+      for (const int Length : {Largest, (Largest + 1) / 2, 1}) {
+        const std::vector<GridCell> Path = CombPath(W, H, Length);
+        SCOPED_TRACE(std::to_string(W) + " x " + std::to_string(H) + ", " + std::to_string(Length) +
+                     " letters");
+        ASSERT_EQ(Path.size(), static_cast<std::size_t>(Length));
+        ASSERT_TRUE(OnBorder(Path.front(), W, H) && OnBorder(Path.back(), W, H));
+        std::vector<bool> Seen(static_cast<std::size_t>(W * H), false);
+        bool Sound = true;
+        for (std::size_t k = 0; k < Path.size() && Sound; ++k) {
+          const GridCell C = Path[k];
+          Sound = C.X >= 1 && C.Y >= 1 && C.X <= W && C.Y <= H &&
+                  !Seen[static_cast<std::size_t>((C.Y - 1) * W + C.X - 1)] &&
+                  (k == 0 || Adjacent(C, Path[k - 1]));
+          if (Sound) Seen[static_cast<std::size_t>((C.Y - 1) * W + C.X - 1)] = true;
+        }
+        ASSERT_TRUE(Sound);
+      }
+    }
 }
 
 TEST_F(LabyrinthBuilderTest, TheStartIsAnyBorderCellAlikeAndNeverAnInnerOne) {
