@@ -1,8 +1,8 @@
 // Jumbled text: each hint box holds a word's letters mixed up; the solver types the word into
 // the boxes beside it. Words count from 1 in the order the page shows them (down each column
 // of words, then the next column).
-Games.jumble = function jumble(spec, view) {
-  const data = spec.data;
+Games.jumble = function jumble(entry, view) {
+  const data = entry.data;
   const hints = data.hints;
   const right = new Set();
   const sheet = h('div', { className: 'sheet', role: 'group', 'aria-label': 'The words to put right' });

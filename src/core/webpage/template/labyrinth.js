@@ -2,8 +2,8 @@
 // (drag, taps or Enter), and may go back (Backspace, or a tap on an earlier cell of the way).
 // Each step is judged against the sealed ways: a step no way takes is refused, a trap is shown
 // once it dead-ends, and the main path's last cell at the border finishes.
-Games.labyrinth = function labyrinth(spec, view) {
-  const data = spec.data;
+Games.labyrinth = function labyrinth(entry, view) {
+  const data = entry.data;
   const steps = new Set(data.steps || []);
   const ends = new Set(data.ends || []);
   const start = data.start;

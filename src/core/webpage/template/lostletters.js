@@ -1,7 +1,7 @@
 // Lost letters: the letters of each column have fallen out of order in the upper block; the
 // solver types the phrase into the answer block below, whose shaded cells stay blank.
-Games.lostletters = function lostLetters(spec, view) {
-  const data = spec.data;
+Games.lostletters = function lostLetters(entry, view) {
+  const data = entry.data;
   const { cols, rows } = data.grid;
   const blanks = new Set(data.blanks);
   const board = new Board(data.grid, `Mixed letters, ${cols} columns by ${rows} rows`, {});

@@ -1,8 +1,8 @@
 // Word maze: a word's path bends from cell to side-by-side cell. The solver traces it (a drag
 // through its letters, taps or Enter on one letter after another); it counts when it is the
 // word's own path, either way round. The phrase, in the cells left over, is typed into boxes.
-Games.maze = function maze(spec, view) {
-  const data = spec.data;
+Games.maze = function maze(entry, view) {
+  const data = entry.data;
   const marks = data.marks || [];
   const used = new Set();
   const taken = new Set();
@@ -29,7 +29,7 @@ Games.maze = function maze(spec, view) {
   });
   view.body.append(h('p', { className: 'howto' },
     'Find the words: their paths bend. Drag through a word\'s letters, or tap (or press Enter on) them one after another and tap the last one again. Then type the phrase that the letters left over spell.'),
-  h('div', { className: 'layout' }, board.grid, view.wordList(spec.words)),
+  h('div', { className: 'layout' }, board.grid, view.wordList(entry.words)),
   h('h3', {}, 'The phrase'), phrase);
 
   function draw() {
@@ -98,7 +98,7 @@ Games.maze = function maze(spec, view) {
   }
 
   return {
-    total: (view.check ? marks.length : spec.words.length) + (data.phrase ? 1 : 0),
+    total: (view.check ? marks.length : entry.words.length) + (data.phrase ? 1 : 0),
     done: () => used.size + (phraseDone ? 1 : 0),
     progressText: () => `${used.size} of ${marks.length} words${phraseDone ? ' and the phrase' : ', phrase not yet found'}`,
     trace: async (cells) => {

@@ -3,10 +3,10 @@
 // What every game's script gets: where to put its parts, how to talk to the solver, and how to
 // judge an answer key against the sealed ones.
 class PuzzleView {
-  constructor(spec, number, check) {
-    this.spec = spec;
+  constructor(entry, number, check) {
+    this.entry = entry;
     this.check = check;
-    this.lang = spec.lang || undefined;
+    this.lang = entry.lang || undefined;
     this.chain = Promise.resolve();
     const id = `puzzle-${number}`;
     this.status = h('p', { className: 'status', role: 'status' });
@@ -15,12 +15,12 @@ class PuzzleView {
     this.body = h('div', { className: 'body' });
     const restart = h('button', { type: 'button', className: 'restart' }, 'Start again');
     restart.addEventListener('click', () => this.restart());
-    this.section = h('section', { className: `puzzle ${spec.game}`, id, 'aria-labelledby': `${id}-title` },
-      h('h2', { id: `${id}-title` }, spec.title),
+    this.section = h('section', { className: `puzzle ${entry.game}`, id, 'aria-labelledby': `${id}-title` },
+      h('h2', { id: `${id}-title` }, entry.title),
       h('p', { className: 'nameline' }, 'Name: ', h('span'), ' Date: ', h('span')),
       this.body,
       h('div', { className: 'controls' }, this.progressLine, this.solvedLine, this.status, restart));
-    this.game = Games[spec.game](spec, this);
+    this.game = Games[entry.game](entry, this);
     if (!check) this.progressLine.textContent = 'Answers are not checked on this page.';
     this.update();
   }
@@ -33,7 +33,7 @@ class PuzzleView {
   }
 
   seal(key) {
-    return Sha256.hash(this.spec.salt + key);
+    return Sha256.hash(this.entry.salt + key);
   }
 
   say(text) {
@@ -99,11 +99,11 @@ class PuzzleView {
 (function start() {
   const data = JSON.parse(document.getElementById('puzzle-data').textContent);
   const page = document.getElementById('page');
-  const views = data.puzzles.map((spec, i) => new PuzzleView(spec, i + 1, data.check));
+  const views = data.puzzles.map((entry, i) => new PuzzleView(entry, i + 1, data.check));
   page.append(h('h1', {}, data.title));
   if (views.length > 1) {
     page.append(h('nav', { className: 'contents', 'aria-label': 'Contents' }, h('h2', {}, 'Contents'),
-      h('ol', {}, views.map((view) => h('li', {}, h('a', { href: `#${view.section.id}` }, view.spec.title))))));
+      h('ol', {}, views.map((view) => h('li', {}, h('a', { href: `#${view.section.id}` }, view.entry.title))))));
   }
   views.forEach((view) => page.append(view.section));
   const apis = views.map((view) => view.api());

@@ -1,8 +1,8 @@
 // Word search: mark a word by a straight line from its first letter to its last (a drag, two taps,
 // or Enter on both); it counts when its letters read a listed word either way.
-Games.wordsearch = function wordSearch(spec, view) {
-  const data = spec.data;
-  const words = spec.words;
+Games.wordsearch = function wordSearch(entry, view) {
+  const data = entry.data;
+  const words = entry.words;
   const used = new Set();
   const foundPaths = new Set();
   let anchor = null;
