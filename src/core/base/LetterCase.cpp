@@ -4,6 +4,7 @@
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <memory>
@@ -78,7 +79,11 @@ const LetterCase& LetterCase::For(const CodePage& Page, std::string_view Charset
 }
 
 LetterCase::LetterCase(const CodePage& Page, std::string Language)
-    : Codes(Page), Locale(std::move(Language)) {}
+    : Codes(Page), Locale(std::move(Language)) {
+  PlainAscii = Locale != "tr" && Locale != "az";
+  for (int Byte = 0x20; Byte < 0x80 && PlainAscii; ++Byte)
+    PlainAscii = Codes.ToUnicode(static_cast<std::uint8_t>(Byte)) == static_cast<char32_t>(Byte);
+}
 
 std::u32string LetterCase::Capitals(const std::u32string& Text) const {
   const icu::Locale Rules(Locale.c_str());
@@ -110,6 +115,13 @@ std::string LetterCase::UpperText(std::string_view Utf8) const {
 }
 
 std::string LetterCase::Upper(std::string_view Bytes) const {
+  if (PlainAscii && std::all_of(Bytes.begin(), Bytes.end(),
+                                [](char Byte) { return static_cast<std::uint8_t>(Byte) < 0x80; })) {
+    std::string Out(Bytes);
+    for (char& Byte : Out)
+      if (Byte >= 'a' && Byte <= 'z') Byte = static_cast<char>(Byte - 'a' + 'A');
+    return Out;
+  }
   std::u32string Text;
   Text.reserve(Bytes.size());
   for (char Byte : Bytes)

@@ -40,6 +40,10 @@ class LetterCase {
 
   const CodePage& Codes;
   std::string Locale;
+  // Whether the code page holds ASCII as ASCII and the language capitalises it as English does
+  // (not Turkish or Azerbaijani, whose i becomes İ): then a word of ASCII bytes alone is
+  // upper-cased without ICU, as every word typed in English is.
+  bool PlainAscii = false;
 };
 
 }  // namespace vornic

@@ -133,7 +133,17 @@ void TVornicGame::LoadCharset() {
 }
 
 const LetterCase& TVornicGame::Case() const {
-  return LetterCase::For(Settings.Charset, Codes().Decode(Settings.LanguageName()));
+  // Asked once for every word placed: the rules are looked up again only for another character
+  // set. They live as long as the program, whichever document asked first.
+  thread_local const LetterCase* Rules = nullptr;
+  thread_local int RulesCharset = 0;
+  thread_local decltype(TGridSettings::Language) RulesLanguage{};
+  if (!Rules || RulesCharset != Settings.Charset || RulesLanguage != Settings.Language) {
+    Rules = &LetterCase::For(Settings.Charset, Codes().Decode(Settings.LanguageName()));
+    RulesCharset = Settings.Charset;
+    RulesLanguage = Settings.Language;
+  }
+  return *Rules;
 }
 
 bool TVornicGame::ApplySettings(const TGridSettings& Edited) {

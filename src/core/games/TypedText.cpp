@@ -56,15 +56,16 @@ std::string GivenCharacters(const CodePage& Page, std::string_view Cells) {
 
 std::string RepeatRefusal(const CodePage& Page, std::string_view Word,
                           const std::vector<std::string>& Earlier, bool Backwards) {
+  // Checked for every word placed: the message is made only for a refusal.
   const std::string Reversed(Word.rbegin(), Word.rend());
-  const std::string Named = "The word \"" + Page.Decode(Word) + "\"";
+  const auto Named = [&] { return "The word \"" + Page.Decode(Word) + "\""; };
   for (const std::string& Listed : Earlier) {
     if (Listed == Word)
-      return Named +
+      return Named() +
              " is listed twice. Each word can be listed only once, or it could be "
              "read twice.";
     if (Backwards && Listed == Reversed)
-      return Named + " is the listed word \"" + Page.Decode(Listed) +
+      return Named() + " is the listed word \"" + Page.Decode(Listed) +
              "\" backwards, so either could be read as the other. Leave one of them out.";
   }
   return {};

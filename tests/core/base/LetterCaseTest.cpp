@@ -16,6 +16,7 @@ TEST(LetterCaseTest, CapitalsFollowTheLanguageOfCodePageAndSetName) {
       {186, "Lithuanian", "lt", "ąčę", "ĄČĘ"},
       {0, "Dutch", "nl", "straße éte\u00FF µm", "STRAßE ÉTEŸ µM"},  // no capital ß or µ here
       {0, "English", "", "cafe\u0301\u00A0bar", "CAFÉ BAR"},        // composed; no-break space
+      {0, "English", "", "quiz-jam 7", "QUIZ-JAM 7"},               // ASCII alone
       {238, "Polski", "", "ąć", "ĄĆ"}};
   for (const auto& [Charset, Name, Language, Typed, Capitals] : Cases) {
     const LetterCase& Rules = LetterCase::For(Charset, Name);

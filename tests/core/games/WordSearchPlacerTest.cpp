@@ -218,6 +218,35 @@ TEST_F(WordSearchTest, WordsEnteredOneByOneDoNotSpellAnEarlierWordAgain) {
   }
 }
 
+TEST_F(WordSearchTest, AWordEarlierWordsSpellMovesThereWhenTheFillCannotHideIt) {
+  // C, A and T head three words down: the first row reads CAT. CAT entered after them is placed
+  // elsewhere; the fill moves its entry onto the row, where the directions allow it, and hides
+  // its old letters. Across disabled, the row still reads CAT and the repeat is counted.
+  for (const bool Across : {true, false}) {
+    Game.SetSize(5, 4);
+    Game.ClearGrid();
+    Game.Words.Clear();
+    Placer->ListBox1.clear();
+    if (Across)
+      Placer->EnableAll();
+    else
+      OnlyDirections({1, 2, 3, 5, 6, 7, 8});
+    for (const auto& [Word, X] : {std::pair{"CX", 1}, {"AY", 2}, {"TZ", 3}}) {
+      Game.SetCell(X, 1, Word[0]);
+      Game.SetCell(X, 2, Word[1]);
+      Game.Words.Add(std::string(Word) + EmptyChar + PathBytes(X, 1) + PathBytes(X, 2));
+      Placer->ListBox1.push_back(Word);
+    }
+    ASSERT_TRUE(Placer->EnterWord("CAT", true));
+    EXPECT_EQ(Placer->FillBlanks(), Across ? 0 : 1);
+    ExpectEntriesMatchGrid();
+    const std::vector<Cell> Row{{1, 1}, {2, 1}, {3, 1}};
+    EXPECT_EQ(PathOf(Game.Words.Items().back()) == Row, Across);
+    if (Across)
+      for (int Count : CountEntryReadings(Game)) EXPECT_EQ(Count, 1);
+  }
+}
+
 TEST(WordReadings, WordsAddedOneByOneFindWhatTheWholeListFinds) {
   std::mt19937 Engine(5);
   std::uniform_int_distribution<int> Letter('A', 'D');

@@ -56,6 +56,8 @@ class WordReadings {
   int WordCount() const { return static_cast<int>(WordPattern.size()); }
   // The listed word's index, or -1.
   int Find(std::string_view Word) const;
+  // The listed word W, upper-cased bytes.
+  std::string_view Word(int W) const;
   // The reading of Word between the two end cells is the word's own place.
   void Allow(std::string_view Word, int FirstCell, int LastCell);
   // The places of the document's word entries (word, EmptyChar, path); damaged paths are skipped.
@@ -121,7 +123,6 @@ class WordReadings {
     int Next;  // the word's next allowed place, or -1
   };
 
-  std::string_view Word(int W) const;
   // Indexes the listed word W, or its reverse, at Offset in Text; returns the pattern's index.
   int AddPattern(int W, int Offset, int Length);
   bool Allowed(int W, int First, int Last) const;

@@ -318,10 +318,92 @@ int WordSearchPlacer::FillBlanks() {
     MakeGuard(Words);
     Follow();
   }
-  const int Repeating = FillHidingWords(Game, Guard);
+  int Repeating = FillHidingWords(Game, Guard);
+  if (Repeating > 0 && MoveSpelledWords()) {
+    std::vector<std::string> Words;
+    Game.ListWords(Words);
+    Words.insert(Words.begin(), ListBox1.begin(), ListBox1.end());
+    MakeGuard(Words);
+    Follow();
+    Repeating = FillHidingWords(Game, Guard);
+    Game.Modified = true;
+  }
   // The fill is part of the puzzle: closing must not lose it without a question.
   if (Game.Grid != Before) Game.Modified = true;
   return Repeating;
+}
+
+bool WordSearchPlacer::MoveSpelledWords() {
+  const int Cols = Game.Settings.Cols;
+  std::vector<std::vector<GridCell>> Paths;
+  std::vector<int> Uses(Game.Grid.size(), 0);  // how many entries cover each cell
+  const auto CellOf = [Cols](GridCell At) {
+    return static_cast<std::size_t>((At.Y - 1) * Cols + At.X - 1);
+  };
+  for (const std::string& Entry : Game.Words) {
+    const SplitWordEntry Split = SplitEntry(Entry);
+    Paths.push_back(DecodePath(Split.After, Split.Item.size()));
+    for (const GridCell& At : Paths.back()) {
+      // A damaged path leaves the grid as it is.
+      if (!Game.InGrid(At.X, At.Y)) return false;
+      ++Uses[CellOf(At)];
+    }
+  }
+  const auto Inside = [&Paths](GridCell First, GridCell Last) {
+    return std::any_of(Paths.begin(), Paths.end(), [&](const std::vector<GridCell>& Path) {
+      return std::find(Path.begin(), Path.end(), First) != Path.end() &&
+             std::find(Path.begin(), Path.end(), Last) != Path.end();
+    });
+  };
+  bool Moved = false;
+  std::vector<bool> Done(Game.Words.size(), false);
+  for (const WordReadings::Reading& Repeat : Guard.Repeats(Game.Grid)) {
+    // The entry of the word read twice.
+    std::size_t Index = 0;
+    const std::string_view Word = Guard.Word(Repeat.Word);
+    while (Index < Game.Words.size() && SplitEntry(Game.Words[Index]).Item != Word) ++Index;
+    if (Index == Game.Words.size() || Done[Index]) continue;
+    // The place as the word reads it: from its first letter, along an enabled direction.
+    const int Length = static_cast<int>(Word.size());
+    GridCell From{Repeat.First % Cols + 1, Repeat.First / Cols + 1};
+    GridCell To{Repeat.Last % Cols + 1, Repeat.Last / Cols + 1};
+    const auto Along = [Length](GridCell A, GridCell B) {
+      return Direction{Length > 1 ? (B.X - A.X) / (Length - 1) : 1,
+                       Length > 1 ? (B.Y - A.Y) / (Length - 1) : 0};
+    };
+    const auto Spelled = [&](GridCell Start, Direction Step) {
+      std::vector<GridCell> Cells;
+      for (int k = 0; k < Length; ++k) {
+        Cells.push_back({Start.X + k * Step.Dx, Start.Y + k * Step.Dy});
+        if (Game.Grid[CellOf(Cells.back())] != Word[static_cast<std::size_t>(k)]) return false;
+      }
+      return true;
+    };
+    if (!Spelled(From, Along(From, To))) std::swap(From, To);
+    const Direction Step = Along(From, To);
+    if (!IsEnabled(Step) || Inside(From, To)) continue;
+    std::vector<GridCell> Place;
+    for (int k = 0; k < Length; ++k) Place.push_back({From.X + k * Step.Dx, From.Y + k * Step.Dy});
+    // Only letters that the old place alone holds can be given to the fill; a place wholly
+    // shared with other words would still read the word.
+    std::vector<GridCell>& Old = Paths[Index];
+    for (const GridCell& At : Old) --Uses[CellOf(At)];
+    for (const GridCell& At : Place) ++Uses[CellOf(At)];
+    const bool Frees = std::any_of(Old.begin(), Old.end(),
+                                   [&](const GridCell& At) { return Uses[CellOf(At)] == 0; });
+    if (!Frees) {
+      for (const GridCell& At : Place) --Uses[CellOf(At)];
+      for (const GridCell& At : Old) ++Uses[CellOf(At)];
+      continue;
+    }
+    for (const GridCell& At : Old)
+      if (Uses[CellOf(At)] == 0) Game.Grid[CellOf(At)] = EmptyChar;
+    Game.Words.Set(Index, std::string(Word) + EmptyChar + EncodePath(Place));
+    Old = Place;
+    Done[Index] = true;
+    Moved = true;
+  }
+  return Moved;
 }
 
 void WordSearchPlacer::Reord() {

@@ -48,9 +48,11 @@ class WordSearchPlacer {
   // The same for a word already in the document's code page.
   [[nodiscard]] bool EnterWordBytes(const std::string& Word, bool AddToList);
 
-  // Fills the empty cells so that no listed word can be read a second time (FillHidingWords);
-  // marks the document modified when a cell changed. Returns how many words still repeat, which
-  // only a character set of too few letters leaves. Tells, and fills nothing, when the character
+  // Fills the empty cells so that no listed word can be read a second time (FillHidingWords),
+  // first moving a word that earlier words spell onto that place (MoveSpelledWords); marks the
+  // document modified when a cell changed. Returns how many words still repeat: a character set
+  // of too few letters leaves some, and so does a word spelled only along a direction not
+  // enabled. Tells, and fills nothing, when the character
   // set has no letter the document's code page can hold.
   int FillBlanks();
   // Clears the grid and places the list again, stopping at the first word that fails.
@@ -90,6 +92,12 @@ class WordSearchPlacer {
   // Whether writing Word at At would let a listed word be read where no entry lies; the grid is
   // left as it was.
   bool MakesRepeat(const std::string& Word, const Placement& At);
+  // Words entered one at a time cannot keep clear of the words still to come: a later word can
+  // be spelled across earlier ones, and then once more where it is placed. Moves each such
+  // word's entry onto the place its neighbours spell, along an enabled direction and not inside
+  // one other word, and empties the cells of its old place that no other word uses, for the fill
+  // to hide. Returns whether an entry moved.
+  bool MoveSpelledWords();
   // Indexes the words a placement must not repeat: the list and Word, with the entries' places
   // allowed.
   void MakeGuard(const std::vector<std::string>& Words);
