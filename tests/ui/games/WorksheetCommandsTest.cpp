@@ -52,7 +52,7 @@ class WorksheetCommandsTest : public QObject, test::FormHarness<ui::TVornicForm>
     QVERIFY(Info(Pdf).find("612 x 792 pts") != std::string::npos);
     QVERIFY(Info(Pdf).find("Pages:           1") != std::string::npos);
     QVERIFY(test::PdfPageText(Pdf, 1).find("animals") != std::string::npos);
-    const WorksheetOptions Kept = ui::TWorksheetForm::Remembered();
+    const WorksheetOptions Kept = ui::TWorksheetForm::Remembered(Form->Game);
     QCOMPARE(Kept.Paper, PaperSize::Letter);
     QCOMPARE(Kept.Pages, SheetPages::PuzzlesOnly);
   }
@@ -67,6 +67,48 @@ class WorksheetCommandsTest : public QObject, test::FormHarness<ui::TVornicForm>
     QVERIFY(test::PdfPageText(Path("sheet.pdf"), 2).find("Answer key: animals") !=
             std::string::npos);
     QCOMPARE(Form->Game.MetaFile.Operations().size(), Shown);
+  }
+
+  void theDialogComesBackWithEveryChoiceMadeLastTime() {
+    const std::string Pdf = Path("large.pdf");
+    Ui->SaveReplies.push_back(Pdf);
+    test::ModalAnswer First([](QWidget* Window) {
+      auto* Options = qobject_cast<ui::TWorksheetForm*>(Window);
+      QVERIFY(Options);
+      // The game's own instruction is offered first.
+      QVERIFY(Options->InstructionsEdit->text().startsWith("Find the words in the grid."));
+      Options->TitleEdit->setText("Farm Animals");
+      Options->InstructionsEdit->setText("Circle the animals you can hear.");
+      Options->WordListBox->setCurrentIndex(2);
+      Options->KeyStyleBox->setCurrentIndex(1);
+      Options->LargePrintBox->setChecked(true);
+      Options->accept();
+    });
+    test::FindAction(*Form, "SaveWorksheet1")->trigger();
+    QVERIFY(First.Done());
+    const std::string Text = test::PdfPageText(Pdf, 1);
+    QVERIFY(Text.find("Farm Animals") != std::string::npos);
+    QVERIFY(Text.find("Circle the animals you can hear.") != std::string::npos);
+    // Opened again, the dialog shows them all; leaving them as they are prints the same.
+    QString Title, Instruction;
+    int WordList = -1, KeyStyle = -1;
+    bool Large = false;
+    test::ModalAnswer Second([&](QWidget* Window) {
+      auto* Options = qobject_cast<ui::TWorksheetForm*>(Window);
+      Title = Options->TitleEdit->text();
+      Instruction = Options->InstructionsEdit->text();
+      WordList = Options->WordListBox->currentIndex();
+      KeyStyle = Options->KeyStyleBox->currentIndex();
+      Large = Options->LargePrintBox->isChecked();
+      Options->reject();
+    });
+    test::FindAction(*Form, "PrintPreview1")->trigger();
+    QVERIFY(Second.Done());
+    QCOMPARE(Title, QString("Farm Animals"));
+    QCOMPARE(Instruction, QString("Circle the animals you can hear."));
+    QCOMPARE(WordList, 2);
+    QCOMPARE(KeyStyle, 1);
+    QVERIFY(Large);
   }
 
   void savesTheWebPageToSolveFromTheExportMenu() {
