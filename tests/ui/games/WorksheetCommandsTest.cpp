@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QtTest>
@@ -73,34 +74,32 @@ class WorksheetCommandsTest : public QObject, test::FormHarness<ui::TVornicForm>
     const std::string Pdf = Path("large.pdf");
     Ui->SaveReplies.push_back(Pdf);
     test::ModalAnswer First([](QWidget* Window) {
-      auto* Options = qobject_cast<ui::TWorksheetForm*>(Window);
-      QVERIFY(Options);
+      auto* Instruction = Window->findChild<QLineEdit*>("InstructionsEdit");
       // The game's own instruction is offered first.
-      QVERIFY(Options->InstructionsEdit->text().startsWith("Find the words in the grid."));
-      Options->TitleEdit->setText("Farm Animals");
-      Options->InstructionsEdit->setText("Circle the animals you can hear.");
-      Options->WordListBox->setCurrentIndex(2);
-      Options->KeyStyleBox->setCurrentIndex(1);
-      Options->LargePrintBox->setChecked(true);
-      Options->accept();
+      QVERIFY(Instruction->text().startsWith("Find the words in the grid."));
+      Instruction->setText("Circle the animals you can hear.");
+      Window->findChild<QLineEdit*>("TitleEdit")->setText("Farm Animals");
+      Window->findChild<QComboBox*>("WordListBox")->setCurrentIndex(2);
+      Window->findChild<QComboBox*>("KeyStyleBox")->setCurrentIndex(1);
+      Window->findChild<QCheckBox*>("LargePrintBox")->setChecked(true);
+      qobject_cast<QDialog*>(Window)->accept();
     });
     test::FindAction(*Form, "SaveWorksheet1")->trigger();
     QVERIFY(First.Done());
     const std::string Text = test::PdfPageText(Pdf, 1);
     QVERIFY(Text.find("Farm Animals") != std::string::npos);
     QVERIFY(Text.find("Circle the animals you can hear.") != std::string::npos);
-    // Opened again, the dialog shows them all; leaving them as they are prints the same.
+    // Opened again, the dialog shows every choice as it was left.
     QString Title, Instruction;
     int WordList = -1, KeyStyle = -1;
     bool Large = false;
     test::ModalAnswer Second([&](QWidget* Window) {
-      auto* Options = qobject_cast<ui::TWorksheetForm*>(Window);
-      Title = Options->TitleEdit->text();
-      Instruction = Options->InstructionsEdit->text();
-      WordList = Options->WordListBox->currentIndex();
-      KeyStyle = Options->KeyStyleBox->currentIndex();
-      Large = Options->LargePrintBox->isChecked();
-      Options->reject();
+      Title = Window->findChild<QLineEdit*>("TitleEdit")->text();
+      Instruction = Window->findChild<QLineEdit*>("InstructionsEdit")->text();
+      WordList = Window->findChild<QComboBox*>("WordListBox")->currentIndex();
+      KeyStyle = Window->findChild<QComboBox*>("KeyStyleBox")->currentIndex();
+      Large = Window->findChild<QCheckBox*>("LargePrintBox")->isChecked();
+      qobject_cast<QDialog*>(Window)->reject();
     });
     test::FindAction(*Form, "PrintPreview1")->trigger();
     QVERIFY(Second.Done());
