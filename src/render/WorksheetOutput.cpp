@@ -96,9 +96,9 @@ void PaintWorksheet(const std::vector<WorksheetPage>& Pages, QPagedPaintDevice& 
         Pages[i].Landscape != (Device.pageLayout().orientation() == QPageLayout::Landscape);
     Painter.save();
     if (Turned) {
-      // The page's top edge along the sheet's right edge.
-      Painter.translate(Device.pageLayout().fullRectPoints().width() / 72.0 * 25.4 * DotsPerMm, 0);
-      Painter.rotate(90);
+      // The page's top edge along the sheet's left edge, as printers turn landscape pages.
+      Painter.translate(0, Device.pageLayout().fullRectPoints().height() / 72.0 * 25.4 * DotsPerMm);
+      Painter.rotate(-90);
     }
     PaintWorksheetPage(Pages[i], Painter, DotsPerMm);
     Painter.restore();

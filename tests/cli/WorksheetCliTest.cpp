@@ -96,8 +96,12 @@ TEST_F(WorksheetCliTest, InstructionsWordListKeyStyleAndLargePrintReachThePages)
     const auto Run = RunTool(Args);
     ASSERT_EQ(Run.Status, 0) << Run.Err;
     const std::string Text = test::PdfPageText(Pdf, 1);
-    if (*Each.Shown) EXPECT_NE(Text.find(Each.Shown), std::string::npos) << Text;
-    if (*Each.Absent) EXPECT_EQ(Text.find(Each.Absent), std::string::npos) << Text;
+    if (*Each.Shown) {
+      EXPECT_NE(Text.find(Each.Shown), std::string::npos) << Text;
+    }
+    if (*Each.Absent) {
+      EXPECT_EQ(Text.find(Each.Absent), std::string::npos) << Text;
+    }
     EXPECT_NE(Info(Pdf).find("Pages:           " + std::to_string(Each.Pages)), std::string::npos);
   }
   // Hidden, the list leaves the puzzle page: the words stand only in the grid's letters.

@@ -117,6 +117,7 @@ void TWorksheetForm::SetOptions(const WorksheetOptions& Options) {
   KeyStyleBox->setEnabled(AnswersBox->isChecked());
   InstructionsEdit->setText(Options.Instructions ? QString::fromStdString(*Options.Instructions)
                                                  : DefaultInstruction);
+  InstructionsEdit->setCursorPosition(0);  // a long instruction shows its start
   WordListBox->setCurrentIndex(static_cast<int>(Options.WordList));
   KeyStyleBox->setCurrentIndex(Options.Key == KeyStyle::Outlines ? 1 : 0);
   LargePrintBox->setChecked(Options.LargePrint);
