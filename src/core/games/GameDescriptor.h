@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "games/SheetParts.h"
 #include "games/labyrinth/LabyrinthDrawing.h"
 
 namespace vornic {
@@ -84,6 +85,14 @@ class GameDescriptor {
   // Seal checks, the answers sealed by it (PageData.h). Reads a damaged document without fault,
   // leaving out what it cannot read.
   virtual nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const = 0;
+
+  // What a worksheet prints of the puzzle beside its pictures (SheetParts.h). Reads a damaged
+  // document without fault, leaving out what it cannot read.
+  virtual SheetParts Sheet(const TVornicGame& Game) const = 0;
+  // Sizes the picture and records the puzzle as handed out (nothing of the solution shows), or
+  // with AnswerKey everything the solver looks for at once, words marked in Style. Marks are
+  // red, or blue when the letters are red, as a highlighted word is.
+  virtual void RecordSheet(TVornicGame& Game, bool AnswerKey, KeyStyle Style) const = 0;
 
  protected:
   // Whether Highlight is negative (none) or an entry of the document.

@@ -15,6 +15,9 @@ class JumbleDescriptor final : public GameDescriptor {
   [[nodiscard]] bool Build(TVornicGame& Game, const GameInput& Input) const override;
   // The page to solve: see GameDescriptor::PageData.
   nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const override;
+  // The worksheet: see GameDescriptor::Sheet and RecordSheet.
+  SheetParts Sheet(const TVornicGame& Game) const override;
+  void RecordSheet(TVornicGame& Game, bool AnswerKey, KeyStyle Style) const override;
 };
 
 }  // namespace vornic
