@@ -2,6 +2,7 @@
 #include <cctype>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "base/DocumentError.h"
 #include "cli/CliSupport.h"
@@ -24,6 +25,10 @@ struct WorksheetCommandOptions {
   bool NoNameLine = false;
   bool NoAnswers = false;
   bool AnswersOnly = false;
+  std::optional<std::string> Instructions;
+  std::string KeyStyle = "lines";
+  std::string WordList = "sorted";
+  bool LargePrint = false;
 };
 
 bool EndsInPdf(const std::string& Path) {
@@ -43,7 +48,23 @@ WorksheetOptions SheetOptions(const WorksheetCommandOptions& Given) {
   Options.Pages = Given.NoAnswers     ? SheetPages::PuzzlesOnly
                   : Given.AnswersOnly ? SheetPages::AnswersOnly
                                       : SheetPages::PuzzlesAndAnswers;
+  Options.Instructions = Given.Instructions;
+  Options.Key = Given.KeyStyle == "outlines" ? KeyStyle::Outlines : KeyStyle::Lines;
+  Options.WordList = Given.WordList == "hidden"   ? WordListOrder::Hidden
+                     : Given.WordList == "placed" ? WordListOrder::Placed
+                                                  : WordListOrder::Sorted;
+  Options.LargePrint = Given.LargePrint;
   return Options;
+}
+
+// A title or an instruction is text on the page: refused as the builders refuse their text.
+void RefuseBadText(const std::string& Option, const std::string& Text) {
+  if (!IsValidUtf8(Text))
+    throw CliFailure(BadUsage, Option +
+                                   ": The text is not valid UTF-8. Give it in UTF-8, as the "
+                                   "terminal and text files of this system hold it.");
+  if (const std::string Refusal = UnicodeControlRefusal(Text); !Refusal.empty())
+    throw CliFailure(BadUsage, Option + ": " + Refusal);
 }
 
 void WriteWorksheet(const WorksheetCommandOptions& Given, CliContext& Context) {
@@ -51,13 +72,8 @@ void WriteWorksheet(const WorksheetCommandOptions& Given, CliContext& Context) {
     throw CliFailure(BadUsage, "A worksheet is written as PDF: name the output " +
                                    std::filesystem::path(Given.Output).stem().string() + ".pdf");
   RefuseOutputOverInput(Given.Output, Given.Files);
-  // A title is text on the page: refused as the builders refuse their text.
-  if (!IsValidUtf8(Given.Title))
-    throw CliFailure(BadUsage,
-                     "--title: The text is not valid UTF-8. Give it in UTF-8, as the "
-                     "terminal and text files of this system hold it.");
-  if (const std::string Refusal = UnicodeControlRefusal(Given.Title); !Refusal.empty())
-    throw CliFailure(BadUsage, "--title: " + Refusal);
+  RefuseBadText("--title", Given.Title);
+  if (Given.Instructions) RefuseBadText("--instructions", *Given.Instructions);
 #ifdef VORNIC_HAVE_RENDER
   // Every file is read before anything is written, so a bad one leaves the output untouched.
   std::vector<std::unique_ptr<TVornicGame>> Games;
@@ -100,6 +116,22 @@ void AddWorksheetCommand(CLI::App& App, CliContext& Context) {
       Command->add_flag("--no-answers", Options->NoAnswers, "Only the puzzle pages");
   Command->add_flag("--answers-only", Options->AnswersOnly, "Only the answer keys")
       ->excludes(NoAnswers);
+  Command->add_option("--instructions", Options->Instructions,
+                      "The line under the name line telling what to do (default: each game's "
+                      "own; \"\" leaves it out)");
+  Command
+      ->add_option("--key-style", Options->KeyStyle,
+                   "How the word search and maze keys mark words: lines through them or "
+                   "rounded outlines around them (default lines)")
+      ->check(CLI::IsMember({"lines", "outlines"}));
+  Command
+      ->add_option("--word-list", Options->WordList,
+                   "The words to find: hidden (a harder puzzle), sorted, or in the order placed "
+                   "(default sorted)")
+      ->check(CLI::IsMember({"hidden", "sorted", "placed"}));
+  Command->add_flag("--large-print", Options->LargePrint,
+                    "Texts of 16 points or more and bold letters; a large grid gets a page of "
+                    "its own on the paper's side, cells of at least 8 mm where it allows");
   Command->callback([Options, &Context] { WriteWorksheet(*Options, Context); });
 }
 

@@ -6,6 +6,7 @@
 #include <QtGui/QPageSize>
 #include <QtGui/QPainter>
 #include <QtGui/QPdfWriter>
+#include <QtGui/QPen>
 
 #include "picture/TDrawMetaFile.h"
 #include "render/GuiApplication.h"
@@ -45,6 +46,12 @@ void PaintText(const SheetText& Text, QPainter& Painter, double DotsPerMm) {
   Painter.drawText(QPointF(X, Text.Top * DotsPerMm + Metrics.ascent()), String);
 }
 
+void PaintLine(const SheetLine& Line, QPainter& Painter, double DotsPerMm) {
+  Painter.setPen(QPen(Qt::black, Line.Thickness * DotsPerMm, Qt::SolidLine, Qt::FlatCap));
+  Painter.drawLine(QPointF(Line.X * DotsPerMm, Line.Y * DotsPerMm),
+                   QPointF((Line.X + Line.Length) * DotsPerMm, Line.Y * DotsPerMm));
+}
+
 void PaintPicture(const SheetPicture& Picture, QPainter& Painter, double DotsPerMm) {
   Painter.save();
   Painter.translate(Picture.X * DotsPerMm, Picture.Top * DotsPerMm);
@@ -60,21 +67,41 @@ void PaintWorksheetPage(const WorksheetPage& Page, QPainter& Painter, double Dot
   Painter.save();
   Painter.setRenderHint(QPainter::TextAntialiasing, true);
   for (const SheetPicture& Picture : Page.Pictures) PaintPicture(Picture, Painter, DotsPerMm);
+  for (const SheetLine& Line : Page.Lines) PaintLine(Line, Painter, DotsPerMm);
   for (const SheetText& Text : Page.Texts) PaintText(Text, Painter, DotsPerMm);
   Painter.restore();
 }
 
 void PaintWorksheet(const std::vector<WorksheetPage>& Pages, QPagedPaintDevice& Device) {
   if (Pages.empty()) return;
-  // One paper for the whole worksheet, set before painting starts: a print preview's printer
-  // refuses a new layout once it is active.
-  const QPageLayout Paper(PageSizeOf(Pages.front().Paper), QPageLayout::Portrait,
-                          QMarginsF(0, 0, 0, 0));
-  if (!Device.pageLayout().isEquivalentTo(Paper)) Device.setPageLayout(Paper);
+  // Each page's paper is set before the page starts. A device that refuses a new layout once it
+  // is active (a print preview's printer) keeps the first page's and gets a page on the paper's
+  // side turned round on the upright sheet: printed, it is the same page.
+  const auto Layout = [](const WorksheetPage& Page) {
+    return QPageLayout(PageSizeOf(Page.Paper),
+                       Page.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0));
+  };
+  if (!Device.pageLayout().isEquivalentTo(Layout(Pages.front())))
+    Device.setPageLayout(Layout(Pages.front()));
   QPainter Painter(&Device);
   for (std::size_t i = 0; i < Pages.size(); ++i) {
-    if (i > 0) Device.newPage();
-    PaintWorksheetPage(Pages[i], Painter, Device.logicalDpiX() / 25.4);
+    if (i > 0) {
+      if (!Device.pageLayout().isEquivalentTo(Layout(Pages[i])))
+        static_cast<void>(Device.setPageLayout(Layout(Pages[i])));
+      Device.newPage();
+    }
+    const double DotsPerMm = Device.logicalDpiX() / 25.4;
+    const bool Turned =
+        Pages[i].Landscape != (Device.pageLayout().orientation() == QPageLayout::Landscape);
+    Painter.save();
+    if (Turned) {
+      // The page's top edge along the sheet's left edge, as printers turn landscape pages.
+      Painter.translate(0, Device.pageLayout().fullRectPoints().height() / 72.0 * 25.4 * DotsPerMm);
+      Painter.rotate(-90);
+    }
+    PaintWorksheetPage(Pages[i], Painter, DotsPerMm);
+    Painter.restore();
   }
 }
 

@@ -14,9 +14,8 @@ namespace vornic::render {
 // DotsPerMm device units to the millimetre. Pictures play as vectors, texts stay text.
 void PaintWorksheetPage(const WorksheetPage& Page, QPainter& Painter, double DotsPerMm);
 
-// Paints the pages onto a PDF writer or printer, one sheet each, on the first page's paper (a
-// worksheet's pages share it) with no margins (the layout keeps its own). Does nothing for no
-// pages.
+// Paints the pages onto a PDF writer or printer, one sheet each, on each page's paper and
+// orientation with no margins (the layout keeps its own). Does nothing for no pages.
 void PaintWorksheet(const std::vector<WorksheetPage>& Pages, QPagedPaintDevice& Device);
 
 // The pages as a PDF document whose title is Title. Creates the GUI application it needs.

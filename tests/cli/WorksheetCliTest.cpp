@@ -69,9 +69,46 @@ TEST_F(WorksheetCliTest, BadUsageLeavesAnExistingOutputAsItWas) {
       {"worksheet", Path("animals.gm"), "-o", Path("sheet.png")},
       {"worksheet", Path("animals.gm"), "-o", Pdf, "--page", "a5"},
       {"worksheet", Path("animals.gm"), "-o", Pdf, "--no-answers", "--answers-only"},
+      {"worksheet", Path("animals.gm"), "-o", Pdf, "--key-style", "dots"},
+      {"worksheet", Path("animals.gm"), "-o", Pdf, "--word-list", "random"},
+      {"worksheet", Path("animals.gm"), "-o", Pdf, "--instructions", "Find\x1b[2J"},
       {"render", Path("animals.gm"), "-o", Path("key.png"), "--answers", "--highlight", "0"}};
   for (const auto& Args : Cases) EXPECT_EQ(RunTool(Args).Status, 2) << Args[3];
   EXPECT_EQ(test::ReadFile(Pdf), "old");
+}
+
+TEST_F(WorksheetCliTest, InstructionsWordListKeyStyleAndLargePrintReachThePages) {
+  struct Case {
+    std::vector<std::string> Options;
+    const char* Shown;   // on the puzzle page; empty: nothing to look for
+    const char* Absent;  // not on the puzzle page
+    int Pages;
+  };
+  const Case Cases[] = {
+      {{}, "Find the words in the grid.", "", 2},
+      {{"--instructions", "Circle the animals."}, "Circle the animals.", "Find the words", 2},
+      {{"--instructions", "", "--word-list", "hidden"}, "", "Find the words", 2},
+      {{"--word-list", "placed", "--key-style", "outlines", "--large-print"}, "HORSE", "", 2}};
+  const std::string Pdf = Path("choices.pdf");
+  for (const Case& Each : Cases) {
+    std::vector<std::string> Args = {"worksheet", Path("animals.gm"), "-o", Pdf};
+    Args.insert(Args.end(), Each.Options.begin(), Each.Options.end());
+    const auto Run = RunTool(Args);
+    ASSERT_EQ(Run.Status, 0) << Run.Err;
+    const std::string Text = test::PdfPageText(Pdf, 1);
+    if (*Each.Shown) {
+      EXPECT_NE(Text.find(Each.Shown), std::string::npos) << Text;
+    }
+    if (*Each.Absent) {
+      EXPECT_EQ(Text.find(Each.Absent), std::string::npos) << Text;
+    }
+    EXPECT_NE(Info(Pdf).find("Pages:           " + std::to_string(Each.Pages)), std::string::npos);
+  }
+  // Hidden, the list leaves the puzzle page: the words stand only in the grid's letters.
+  const auto Hidden =
+      RunTool({"worksheet", Path("animals.gm"), "-o", Pdf, "--word-list", "hidden"});
+  ASSERT_EQ(Hidden.Status, 0) << Hidden.Err;
+  EXPECT_EQ(test::PdfPageText(Pdf, 1).find("HORSE"), std::string::npos);
 }
 
 TEST_F(WorksheetCliTest, RenderAnswersDrawsTheKeyInAnyPictureFormat) {

@@ -38,10 +38,6 @@ bool GameDescriptor::DrawFirstView(TVornicGame& Game) const {
   return Draw(Game, GameView());
 }
 
-SolverNotes GameDescriptor::Notes(const TVornicGame&) const {
-  return {};
-}
-
 std::optional<std::vector<int>> GameDescriptor::EntryReadings(const TVornicGame&) const {
   return std::nullopt;
 }
@@ -62,11 +58,6 @@ std::string GameDescriptor::JoinWords(const std::vector<std::string>& Words) {
   std::string Text;
   for (const std::string& Word : Words) Text += (Text.empty() ? "" : " ") + Word;
   return Text;
-}
-
-void GameDescriptor::RecordGrid(TVornicGame& Game) {
-  Game.ResizeImage();
-  Game.DrawGrid(true);
 }
 
 std::optional<std::string> GameDescriptor::ReadTyped(TVornicGame& Game, std::string_view Utf8) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "games/GameTable.h"
-#include "games/SolverNotes.h"
+#include "games/SheetParts.h"
 
 namespace vornic {
 
@@ -61,15 +61,6 @@ class GameDescriptor {
   // Draw with the view the game's window shows first.
   [[nodiscard]] bool DrawFirstView(TVornicGame& Game) const;
 
-  // Worksheets and `render --answers`, each sizing the picture first. The puzzle as handed out:
-  // nothing of the solution shows.
-  virtual void RecordPuzzle(TVornicGame& Game) const = 0;
-  // The answer key, everything the solver looks for at once. Marks are red, or blue when the
-  // letters are red, as a highlighted word is.
-  virtual void RecordAnswerKey(TVornicGame& Game) const = 0;
-  // What a puzzle page shows under the picture so the solver knows what to look for; nothing
-  // for a game whose picture says it all.
-  virtual SolverNotes Notes(const TVornicGame& Game) const;
   // How often each entry can be read in the grid (more than once is a second answer), for a
   // game where that can happen; nothing for the others.
   virtual std::optional<std::vector<int>> EntryReadings(const TVornicGame& Game) const;
@@ -96,13 +87,19 @@ class GameDescriptor {
   // leaving out what it cannot read.
   virtual nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const = 0;
 
+  // What a worksheet prints of the puzzle beside its pictures (SheetParts.h). Reads a damaged
+  // document without fault, leaving out what it cannot read.
+  virtual SheetParts Sheet(const TVornicGame& Game) const = 0;
+  // Sizes the picture and records the puzzle as handed out (nothing of the solution shows), or
+  // with AnswerKey everything the solver looks for at once, words marked in Style. Marks are
+  // red, or blue when the letters are red, as a highlighted word is.
+  virtual void RecordSheet(TVornicGame& Game, bool AnswerKey, KeyStyle Style) const = 0;
+
  protected:
   // Whether Highlight is negative (none) or an entry of the document.
   static bool HighlightFits(const TVornicGame& Game, int Highlight);
   // The words joined by single spaces.
   static std::string JoinWords(const std::vector<std::string>& Words);
-  // Records the standard grid, nothing highlighted.
-  static void RecordGrid(TVornicGame& Game);
   // Typed text (UTF-8) as the document's code page holds it, upper-cased as the windows' edits
   // do; nothing after telling the refusal through Game.Ui.
   static std::optional<std::string> ReadTyped(TVornicGame& Game, std::string_view Utf8);

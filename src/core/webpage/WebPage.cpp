@@ -61,11 +61,11 @@ nlohmann::json PuzzleData(const WebPagePuzzle& Puzzle, bool Check) {
   const GameDescriptor* Descriptor = DescriptorOf(Game);
   if (!Descriptor) throw DocumentError("\"" + Game.GameName + "\" is not a game of this program");
   const AnswerSeal Seal = Check ? AnswerSeal(FreshSalt()) : AnswerSeal();
-  const SolverNotes Notes = NotesFor(Game);
+  const SheetParts Notes = NotesFor(Game);
   nlohmann::json Data = {{"title", Puzzle.Title},
                          {"game", Descriptor->Info().CliName},
                          {"lang", CaseLanguage(Game.Settings.Charset)},
-                         {"words", Notes.Words},
+                         {"words", Notes.SortedWords},
                          {"data", Descriptor->PageData(Game, Seal)}};
   if (Check) Data["salt"] = Seal.Salt();
   return Data;

@@ -6,8 +6,10 @@
 
 namespace vornic {
 
-PaperDimensions Dimensions(PaperSize Paper) {
-  return Paper == PaperSize::Letter ? PaperDimensions{215.9, 279.4} : PaperDimensions{210, 297};
+PaperDimensions Dimensions(PaperSize Paper, bool Landscape) {
+  const PaperDimensions Upright =
+      Paper == PaperSize::Letter ? PaperDimensions{215.9, 279.4} : PaperDimensions{210, 297};
+  return Landscape ? PaperDimensions{Upright.Height, Upright.Width} : Upright;
 }
 
 PaperSize PaperForLocale(std::string_view LocaleName) {

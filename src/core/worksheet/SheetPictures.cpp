@@ -1,27 +1,18 @@
 #include "worksheet/SheetPictures.h"
 
-#include "document/TVornicGame.h"
 #include "games/GameDescriptor.h"
+#include "games/GameTable.h"
 
 namespace vornic {
-namespace {
-
-void RecordPlainGrid(TVornicGame& Game) {
-  Game.ResizeImage();
-  Game.DrawGrid(true);
-}
-
-}  // namespace
 
 void RecordPuzzleView(TVornicGame& Game) {
-  if (const GameDescriptor* Descriptor = DescriptorOf(Game)) return Descriptor->RecordPuzzle(Game);
-  RecordPlainGrid(Game);
+  if (const GameDescriptor* Descriptor = DescriptorOf(Game))
+    Descriptor->RecordSheet(Game, false, KeyStyle::Lines);
 }
 
-void RecordAnswerKey(TVornicGame& Game) {
+void RecordAnswerKey(TVornicGame& Game, KeyStyle Style) {
   if (const GameDescriptor* Descriptor = DescriptorOf(Game))
-    return Descriptor->RecordAnswerKey(Game);
-  RecordPlainGrid(Game);
+    Descriptor->RecordSheet(Game, true, Style);
 }
 
 }  // namespace vornic

@@ -1,12 +1,13 @@
 #include "worksheet/SolverNotes.h"
 
 #include "games/GameDescriptor.h"
+#include "games/GameTable.h"
 
 namespace vornic {
 
-SolverNotes NotesFor(const TVornicGame& Game) {
+SheetParts NotesFor(const TVornicGame& Game) {
   const GameDescriptor* Descriptor = DescriptorOf(Game);
-  return Descriptor ? Descriptor->Notes(Game) : SolverNotes{};
+  return Descriptor ? Descriptor->Sheet(Game) : SheetParts{};
 }
 
 }  // namespace vornic

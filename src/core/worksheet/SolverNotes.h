@@ -1,13 +1,13 @@
 #pragma once
 
-#include "games/SolverNotes.h"
+#include "games/SheetParts.h"
 
 namespace vornic {
 
 class TVornicGame;
 
-// The notes of the document's game (its descriptor's Notes); none for a document of no known
-// game.
-SolverNotes NotesFor(const TVornicGame& Game);
+// What the document's game prints beside its pictures (GameDescriptor::Sheet); nothing for a
+// document of no known game.
+SheetParts NotesFor(const TVornicGame& Game);
 
 }  // namespace vornic

@@ -41,9 +41,9 @@ WorksheetCommands::WorksheetCommands(TGameForm& Form) : QObject(&Form), Window(F
 }
 
 std::optional<WorksheetOptions> WorksheetCommands::AskOptions() {
-  TWorksheetForm Form(QString::fromStdString(FileTitle(Window.Game)), &Window);
+  TWorksheetForm Form(Window.Game, &Window);
   if (Form.exec() != QDialog::Accepted) return std::nullopt;
-  TWorksheetForm::Remember(Form.Options());
+  TWorksheetForm::Remember(Window.Game, Form.Options());
   return Form.Options();
 }
 

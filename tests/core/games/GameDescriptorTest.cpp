@@ -64,17 +64,17 @@ TEST_P(GameDescriptorTest, EveryGameDoesWhatItIsKnownToDo) {
   EXPECT_EQ(Game.Grid, Grid);
 
   // The worksheet's pictures take the same size.
-  Descriptor.RecordPuzzle(Game);
+  Descriptor.RecordSheet(Game, false, KeyStyle::Lines);
   const std::size_t Puzzle = Game.MetaFile.Operations().size();
   EXPECT_EQ(std::make_pair(Game.MetaFile.Width(), Game.MetaFile.Height()),
             Descriptor.PictureSize(Game));
-  Descriptor.RecordAnswerKey(Game);
+  Descriptor.RecordSheet(Game, true, KeyStyle::Lines);
   EXPECT_NE(Game.MetaFile.Operations().size(), Puzzle) << "the key shows more than the puzzle";
   EXPECT_EQ(Game.Grid, Grid);
 
   EXPECT_EQ(Descriptor.CopyText(Game) == GridAsText(Game), Known.GridText);
   EXPECT_EQ(Descriptor.CopyWords(Game).has_value(), Known.CopiesWords);
-  EXPECT_EQ(!Descriptor.Notes(Game).Words.empty(), Known.HasNotes);
+  EXPECT_EQ(!Descriptor.Sheet(Game).SortedWords.empty(), Known.HasNotes);
   EXPECT_EQ(Descriptor.EntryReadings(Game).has_value(), Known.CountsReadings);
 }
 

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QtTest>
@@ -52,7 +53,7 @@ class WorksheetCommandsTest : public QObject, test::FormHarness<ui::TVornicForm>
     QVERIFY(Info(Pdf).find("612 x 792 pts") != std::string::npos);
     QVERIFY(Info(Pdf).find("Pages:           1") != std::string::npos);
     QVERIFY(test::PdfPageText(Pdf, 1).find("animals") != std::string::npos);
-    const WorksheetOptions Kept = ui::TWorksheetForm::Remembered();
+    const WorksheetOptions Kept = ui::TWorksheetForm::Remembered(Form->Game);
     QCOMPARE(Kept.Paper, PaperSize::Letter);
     QCOMPARE(Kept.Pages, SheetPages::PuzzlesOnly);
   }
@@ -67,6 +68,46 @@ class WorksheetCommandsTest : public QObject, test::FormHarness<ui::TVornicForm>
     QVERIFY(test::PdfPageText(Path("sheet.pdf"), 2).find("Answer key: animals") !=
             std::string::npos);
     QCOMPARE(Form->Game.MetaFile.Operations().size(), Shown);
+  }
+
+  void theDialogComesBackWithEveryChoiceMadeLastTime() {
+    const std::string Pdf = Path("large.pdf");
+    Ui->SaveReplies.push_back(Pdf);
+    test::ModalAnswer First([](QWidget* Window) {
+      auto* Instruction = Window->findChild<QLineEdit*>("InstructionsEdit");
+      // The game's own instruction is offered first.
+      QVERIFY(Instruction->text().startsWith("Find the words in the grid."));
+      Instruction->setText("Circle the animals you can hear.");
+      Window->findChild<QLineEdit*>("TitleEdit")->setText("Farm Animals");
+      Window->findChild<QComboBox*>("WordListBox")->setCurrentIndex(2);
+      Window->findChild<QComboBox*>("KeyStyleBox")->setCurrentIndex(1);
+      Window->findChild<QCheckBox*>("LargePrintBox")->setChecked(true);
+      qobject_cast<QDialog*>(Window)->accept();
+    });
+    test::FindAction(*Form, "SaveWorksheet1")->trigger();
+    QVERIFY(First.Done());
+    const std::string Text = test::PdfPageText(Pdf, 1);
+    QVERIFY(Text.find("Farm Animals") != std::string::npos);
+    QVERIFY(Text.find("Circle the animals you can hear.") != std::string::npos);
+    // Opened again, the dialog shows every choice as it was left.
+    QString Title, Instruction;
+    int WordList = -1, KeyStyle = -1;
+    bool Large = false;
+    test::ModalAnswer Second([&](QWidget* Window) {
+      Title = Window->findChild<QLineEdit*>("TitleEdit")->text();
+      Instruction = Window->findChild<QLineEdit*>("InstructionsEdit")->text();
+      WordList = Window->findChild<QComboBox*>("WordListBox")->currentIndex();
+      KeyStyle = Window->findChild<QComboBox*>("KeyStyleBox")->currentIndex();
+      Large = Window->findChild<QCheckBox*>("LargePrintBox")->isChecked();
+      qobject_cast<QDialog*>(Window)->reject();
+    });
+    test::FindAction(*Form, "PrintPreview1")->trigger();
+    QVERIFY(Second.Done());
+    QCOMPARE(Title, QString("Farm Animals"));
+    QCOMPARE(Instruction, QString("Circle the animals you can hear."));
+    QCOMPARE(WordList, 2);
+    QCOMPARE(KeyStyle, 1);
+    QVERIFY(Large);
   }
 
   void savesTheWebPageToSolveFromTheExportMenu() {

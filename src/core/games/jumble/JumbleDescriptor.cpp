@@ -16,21 +16,6 @@ bool JumbleDescriptor::Draw(TVornicGame& Game, const GameView& View) const {
   return true;
 }
 
-void JumbleDescriptor::Record(TVornicGame& Game, bool Solution) {
-  Game.ResizeImage();
-  JumbleDrawing Drawing(Game);
-  Drawing.Solution = Solution;
-  Drawing.DrawTheGame();
-}
-
-void JumbleDescriptor::RecordPuzzle(TVornicGame& Game) const {
-  Record(Game, false);
-}
-
-void JumbleDescriptor::RecordAnswerKey(TVornicGame& Game) const {
-  Record(Game, true);
-}
-
 std::string JumbleDescriptor::CopyText(const TVornicGame& Game) const {
   return JumbleAsText(Game);
 }

@@ -25,18 +25,15 @@ class JumbleDescriptor final : public GameDescriptor {
 
   const GameNames& Names() const override { return Name; }
   [[nodiscard]] bool Draw(TVornicGame& Game, const GameView& View) const override;
-  // Without the answers; the key with them.
-  void RecordPuzzle(TVornicGame& Game) const override;
-  void RecordAnswerKey(TVornicGame& Game) const override;
   std::string CopyText(const TVornicGame& Game) const override;
   // False after telling why the text was refused.
   [[nodiscard]] bool Build(TVornicGame& Game, const GameInput& Input) const override;
   std::unique_ptr<GameInput> InputOfWords(const std::vector<std::string>& Words) const override;
   // The page to solve: see GameDescriptor::PageData.
   nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const override;
-
- private:
-  static void Record(TVornicGame& Game, bool Solution);
+  // The worksheet: see GameDescriptor::Sheet and RecordSheet.
+  SheetParts Sheet(const TVornicGame& Game) const override;
+  void RecordSheet(TVornicGame& Game, bool AnswerKey, KeyStyle Style) const override;
 };
 
 }  // namespace vornic

@@ -11,19 +11,6 @@ bool LabyrinthDescriptor::Draw(TVornicGame& Game, const GameView& View) const {
   return true;
 }
 
-void LabyrinthDescriptor::Record(TVornicGame& Game, const LabyrinthView& View) {
-  Game.ResizeImage();
-  DoPaint(Game, View, StartCellFromDocument(Game));
-}
-
-void LabyrinthDescriptor::RecordPuzzle(TVornicGame& Game) const {
-  Record(Game, LabyrinthView::Puzzle());
-}
-
-void LabyrinthDescriptor::RecordAnswerKey(TVornicGame& Game) const {
-  Record(Game, LabyrinthView::All());
-}
-
 bool LabyrinthDescriptor::Build(TVornicGame& Game, const GameInput& Given) const {
   const LabyrinthGameInput& Input = OwnOptions<LabyrinthGameInput>(Given);
   if (!Game.SetSize(Input.Cols.value_or(StartCols), Input.Rows.value_or(StartRows)) || !Game.New())

@@ -31,18 +31,15 @@ class LabyrinthDescriptor final : public GameDescriptor {
 
   const GameNames& Names() const override { return Name; }
   [[nodiscard]] bool Draw(TVornicGame& Game, const GameView& View) const override;
-  // The letters and the start mark; the key adds path and traps.
-  void RecordPuzzle(TVornicGame& Game) const override;
-  void RecordAnswerKey(TVornicGame& Game) const override;
   // False for an empty or refused text and when no main path could be laid; a grid left with
   // blank cells is built.
   [[nodiscard]] bool Build(TVornicGame& Game, const GameInput& Input) const override;
   std::unique_ptr<GameInput> InputOfWords(const std::vector<std::string>& Words) const override;
   // The page to solve: see GameDescriptor::PageData.
   nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const override;
-
- private:
-  static void Record(TVornicGame& Game, const LabyrinthView& View);
+  // The worksheet: see GameDescriptor::Sheet and RecordSheet.
+  SheetParts Sheet(const TVornicGame& Game) const override;
+  void RecordSheet(TVornicGame& Game, bool AnswerKey, KeyStyle Style) const override;
 };
 
 }  // namespace vornic

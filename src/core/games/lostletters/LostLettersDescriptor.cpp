@@ -18,21 +18,6 @@ bool LostLettersDescriptor::Draw(TVornicGame& Game, const GameView& View) const 
   return true;
 }
 
-void LostLettersDescriptor::Record(TVornicGame& Game, bool Solution) {
-  LostLettersDrawing::ResizeImage(Game);
-  LostLettersDrawing Drawing(Game);
-  Drawing.Solution = Solution;
-  Drawing.DrawTheGame();
-}
-
-void LostLettersDescriptor::RecordPuzzle(TVornicGame& Game) const {
-  Record(Game, false);
-}
-
-void LostLettersDescriptor::RecordAnswerKey(TVornicGame& Game) const {
-  Record(Game, true);
-}
-
 bool LostLettersDescriptor::Build(TVornicGame& Game, const GameInput& Given) const {
   const LostLettersInput& Input = OwnOptions<LostLettersInput>(Given);
   if (!Game.New()) return false;

@@ -28,17 +28,14 @@ class LostLettersDescriptor final : public GameDescriptor {
   // Cols x 16 + 5 by Rows x 32 + 10: both blocks.
   std::pair<int, int> PictureSize(const TVornicGame& Game) const override;
   [[nodiscard]] bool Draw(TVornicGame& Game, const GameView& View) const override;
-  // The answer block empty; the key with the text in it.
-  void RecordPuzzle(TVornicGame& Game) const override;
-  void RecordAnswerKey(TVornicGame& Game) const override;
   // False for an empty text and after telling why the text was refused.
   [[nodiscard]] bool Build(TVornicGame& Game, const GameInput& Input) const override;
   std::unique_ptr<GameInput> InputOfWords(const std::vector<std::string>& Words) const override;
   // The page to solve: see GameDescriptor::PageData.
   nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const override;
-
- private:
-  static void Record(TVornicGame& Game, bool Solution);
+  // The worksheet: see GameDescriptor::Sheet and RecordSheet.
+  SheetParts Sheet(const TVornicGame& Game) const override;
+  void RecordSheet(TVornicGame& Game, bool AnswerKey, KeyStyle Style) const override;
 };
 
 }  // namespace vornic

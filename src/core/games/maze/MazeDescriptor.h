@@ -31,12 +31,6 @@ class MazeDescriptor final : public GameDescriptor {
 
   const GameNames& Names() const override { return Name; }
   [[nodiscard]] bool Draw(TVornicGame& Game, const GameView& View) const override;
-  // The grid without the phrase highlighted; the key shows the phrase in the mark colour and a
-  // line through every word.
-  void RecordPuzzle(TVornicGame& Game) const override;
-  void RecordAnswerKey(TVornicGame& Game) const override;
-  // The words to look for and the phrase's length as blanks.
-  SolverNotes Notes(const TVornicGame& Game) const override;
   std::optional<std::string> CopyWords(const TVornicGame& Game) const override;
   // False, after telling a refused character, when no size is offered for the letters, the
   // asked size is not offered, or the builder found no way to lay every word.
@@ -44,6 +38,9 @@ class MazeDescriptor final : public GameDescriptor {
   std::unique_ptr<GameInput> InputOfWords(const std::vector<std::string>& Words) const override;
   // The page to solve: see GameDescriptor::PageData.
   nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const override;
+  // The worksheet: see GameDescriptor::Sheet and RecordSheet.
+  SheetParts Sheet(const TVornicGame& Game) const override;
+  void RecordSheet(TVornicGame& Game, bool AnswerKey, KeyStyle Style) const override;
 };
 
 }  // namespace vornic

@@ -33,11 +33,6 @@ class WordSearchDescriptor final : public GameDescriptor {
 
   const GameNames& Names() const override { return Name; }
   [[nodiscard]] bool Draw(TVornicGame& Game, const GameView& View) const override;
-  // The grid without marks; the key draws a line through every word under its letters.
-  void RecordPuzzle(TVornicGame& Game) const override;
-  void RecordAnswerKey(TVornicGame& Game) const override;
-  // The words to look for.
-  SolverNotes Notes(const TVornicGame& Game) const override;
   std::optional<std::vector<int>> EntryReadings(const TVornicGame& Game) const override;
   std::optional<std::string> CopyWords(const TVornicGame& Game) const override;
   // Places Input.Words in order in all eight directions with intersections, as an edited list
@@ -47,6 +42,9 @@ class WordSearchDescriptor final : public GameDescriptor {
   std::unique_ptr<GameInput> InputOfWords(const std::vector<std::string>& Words) const override;
   // The page to solve: see GameDescriptor::PageData.
   nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const override;
+  // The worksheet: see GameDescriptor::Sheet and RecordSheet.
+  SheetParts Sheet(const TVornicGame& Game) const override;
+  void RecordSheet(TVornicGame& Game, bool AnswerKey, KeyStyle Style) const override;
 };
 
 }  // namespace vornic
