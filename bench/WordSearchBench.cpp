@@ -191,7 +191,7 @@ void PlaceHugeList(benchmark::State& State) {
     Refusals.clear();
     Placer.PlaceEditedList(Words, &Refusals);
   }
-  State.counters["placed"] = static_cast<double>(Placer.ListBox1.size());
+  State.counters["placed"] = static_cast<double>(Placer.PlacedWords.size());
   State.counters["refused"] = static_cast<double>(Refusals.size());
 }
 

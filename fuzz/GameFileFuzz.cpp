@@ -3,12 +3,18 @@
 // SVG, PDF and PNG are written through Qt, outside the core, and are left out here.
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "FuzzSupport.h"
 #include "document/GameFile.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
+#include "games/jumble/JumbleDescriptor.h"
+#include "games/labyrinth/LabyrinthDescriptor.h"
+#include "games/lostletters/LostLettersDescriptor.h"
+#include "games/maze/MazeDescriptor.h"
+#include "games/wordsearch/WordSearchDescriptor.h"
 #include "webpage/WebPage.h"
 #include "worksheet/SheetPictures.h"
 
@@ -16,27 +22,48 @@ using namespace vornic;
 
 namespace {
 
-// The views a game's window offers: the word search highlights none or one entry (the first,
-// second or last here); the maze the same, or its plain grid; the labyrinth any of its four
-// check boxes; the jumble and lost letters with or without the solution.
-std::vector<GameView> ViewsOf(std::string_view TypeName, std::size_t Entries) {
-  std::vector<GameView> Views;
-  const bool Labyrinth = TypeName == GameTypeName::WordLabyrinth;
-  if (Labyrinth)
+// The views a game's window offers, in the game's own view type: the word search highlights none
+// or one entry (the first, second or last here); the maze the same, or its plain grid; the
+// labyrinth any of its four check boxes; the jumble and lost letters with or without the
+// solution.
+std::vector<std::unique_ptr<GameView>> ViewsOf(std::string_view TypeName, std::size_t Entries) {
+  std::vector<std::unique_ptr<GameView>> Views;
+  if (TypeName == LabyrinthDescriptor::Name.TypeName)
     for (unsigned Bits = 0; Bits < 16; ++Bits) {
-      GameView View;
-      View.Labyrinth = {(Bits & 1U) != 0, (Bits & 2U) != 0, (Bits & 4U) != 0, (Bits & 8U) != 0};
-      Views.push_back(View);
+      auto View = std::make_unique<LabyrinthGameView>();
+      View->Switches = {(Bits & 1U) != 0, (Bits & 2U) != 0, (Bits & 4U) != 0, (Bits & 8U) != 0};
+      Views.push_back(std::move(View));
     }
-  if (TypeName == GameTypeName::Jumble || TypeName == GameTypeName::LostLetters) {
-    Views.emplace_back();
-    Views.emplace_back().Solution = true;
+  for (const bool Solution : {false, true}) {
+    if (TypeName == JumbleDescriptor::Name.TypeName) {
+      auto View = std::make_unique<JumbleView>();
+      View->Solution = Solution;
+      Views.push_back(std::move(View));
+    }
+    if (TypeName == LostLettersDescriptor::Name.TypeName) {
+      auto View = std::make_unique<LostLettersView>();
+      View->Solution = Solution;
+      Views.push_back(std::move(View));
+    }
   }
-  if (TypeName == GameTypeName::WordSearch || TypeName == GameTypeName::WordMaze) {
-    const int Last = static_cast<int>(Entries) - 1;
-    for (const int Highlight : {-1, 0, 1, Last})
-      if (Highlight <= Last) Views.emplace_back().Highlight = Highlight;
-    if (TypeName == GameTypeName::WordMaze) Views.emplace_back().Plain = true;
+  const int Last = static_cast<int>(Entries) - 1;
+  for (const int Highlight : {-1, 0, 1, Last}) {
+    if (Highlight > Last) continue;
+    if (TypeName == WordSearchDescriptor::Name.TypeName) {
+      auto View = std::make_unique<WordSearchView>();
+      View->Highlight = Highlight;
+      Views.push_back(std::move(View));
+    }
+    if (TypeName == MazeDescriptor::Name.TypeName) {
+      auto View = std::make_unique<MazeView>();
+      View->Highlight = Highlight;
+      Views.push_back(std::move(View));
+    }
+  }
+  if (TypeName == MazeDescriptor::Name.TypeName) {
+    auto View = std::make_unique<MazeView>();
+    View->Plain = true;
+    Views.push_back(std::move(View));
   }
   return Views;
 }
@@ -63,13 +90,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   // Every view is drawn; exporting is the slow part, so one view of each input is exported
   // (which one follows from the input's size, so that an input always does the same work), and
   // the answer key, which holds every mark.
-  const std::vector<GameView> Views = ViewsOf(*TypeName, Game.Words.size());
+  const std::vector<std::unique_ptr<GameView>> Views = ViewsOf(*TypeName, Game.Words.size());
   for (std::size_t i = 0; i < Views.size(); ++i) {
-    if (!Descriptor->Draw(Game, Views[i])) __builtin_trap();  // every view offered can be drawn
+    if (!Descriptor->Draw(Game, *Views[i])) __builtin_trap();  // every view offered can be drawn
     if (i == Size % Views.size()) fuzz::ExportPicture(Game);
   }
-  // A highlight past the last entry: refused by the games that highlight, ignored by the rest.
-  GameView Beyond;
+  // A highlight past the last entry: refused by the games that highlight.
+  WordSearchView Beyond;
   Beyond.Highlight = static_cast<int>(Game.Words.size());
   (void)Descriptor->Draw(Game, Beyond);
 

@@ -11,10 +11,15 @@
 #include "document/WordEntry.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
+#include "games/jumble/JumbleDescriptor.h"
 #include "games/jumble/JumbleText.h"
+#include "games/labyrinth/LabyrinthDescriptor.h"
 #include "games/labyrinth/LabyrinthEntry.h"
+#include "games/lostletters/LostLettersDescriptor.h"
+#include "games/maze/MazeDescriptor.h"
 #include "games/maze/MazeGame.h"
 #include "games/wordsearch/WordRepeats.h"
+#include "games/wordsearch/WordSearchDescriptor.h"
 #include "worksheet/SheetPictures.h"
 #include "worksheet/SolverNotes.h"
 #include "worksheet/WorksheetLayout.h"
@@ -24,7 +29,8 @@ using namespace vornic;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
   fuzz::ScratchFolder();
   FuzzedDataProvider Input(Data, Size);
-  const GameInfo& Info = GameTable()[Input.ConsumeIntegralInRange<std::size_t>(0, 4)];
+  const GameInfo& Info =
+      GameTable()[Input.ConsumeIntegralInRange<std::size_t>(0, GameTable().size() - 1)];
   TVornicGame Game;
   fuzz::MakeDocument(Game, Info.TypeName);
   Game.Settings.Charset = Input.ConsumeIntegral<std::uint8_t>();
@@ -54,14 +60,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   (void)NotesFor(Game);
 
   const GameDescriptor& Descriptor = *Info.Descriptor;
-  GameView View;
-  View.Labyrinth = LabyrinthView::All();
+  (void)Descriptor.DrawFirstView(Game);
+  LabyrinthGameView Everything;
+  Everything.Switches = LabyrinthView::All();
+  (void)Descriptor.Draw(Game, Everything);
   for (int Highlight = -1; Highlight < static_cast<int>(Entries.size()) && Highlight < 4;
        ++Highlight) {
-    View.Highlight = Highlight;
-    View.Solution = Highlight == 0;
-    (void)Descriptor.Draw(Game, View);
+    WordSearchView Word;
+    Word.Highlight = Highlight;
+    (void)Descriptor.Draw(Game, Word);
+    MazeView Maze;
+    Maze.Highlight = Highlight;
+    (void)Descriptor.Draw(Game, Maze);
   }
+  JumbleView Jumble;
+  Jumble.Solution = true;
+  (void)Descriptor.Draw(Game, Jumble);
+  LostLettersView Lost;
+  Lost.Solution = true;
+  (void)Descriptor.Draw(Game, Lost);
   RecordAnswerKey(Game);
   (void)Descriptor.CopyText(Game);
   (void)Descriptor.CopyWords(Game);

@@ -2,6 +2,7 @@
 
 #include "base/DocumentError.h"
 #include "cli/CliSupport.h"
+#include "cli/GameCommands.h"
 #include "cli/WorksheetCommand.h"
 
 namespace vornic::cli {
@@ -10,15 +11,11 @@ int RunCli(const std::vector<std::string>& Args, std::ostream& Out, std::ostream
   CliContext Context(Out, Err);
   CLI::App App{"Vornic Pack: build, inspect and render word puzzles", "vornicpack-cli"};
   App.require_subcommand(1);
-  AddWordSearchCommand(App, Context);
+  for (const GameCommand& Game : GameCommands()) Game.Add(App, Context);
   AddInfoCommand(App, Context);
   AddTextCommand(App, Context);
   AddDemoCommand(App, Context);
   AddRenderCommand(App, Context);
-  AddJumbleCommand(App, Context);
-  AddLostLettersCommand(App, Context);
-  AddMazeCommand(App, Context);
-  AddLabyrinthCommand(App, Context);
   AddWordsCommand(App, Context);
   AddWorksheetCommand(App, Context);
   AddWebPageCommand(App, Context);

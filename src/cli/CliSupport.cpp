@@ -45,10 +45,6 @@ void OpenAnyGame(const std::string& Path, TVornicGame& Game, CliContext& Context
     throw CliFailure(BadUsage, "Cannot open file " + Path + ".\nFile format is incorrect");
 }
 
-std::string CommandName(const char* TypeName) {
-  return std::string(FindGameByTypeName(TypeName)->CliName);
-}
-
 void StartNew(TVornicGame& Game) {
   if (!Game.New()) throw CliFailure(NotBuilt, "A new puzzle could not be started.");
 }

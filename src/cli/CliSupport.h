@@ -86,19 +86,12 @@ std::vector<std::string> SplitCommas(const std::string& Text);
 // which chooses the code page, 0..255) and --seed.
 void AddFontCharsetAndSeed(CLI::App& Command, int& FontCharset, std::optional<std::uint64_t>& Seed);
 
-// The subcommand of a game, from the game table.
-std::string CommandName(const char* TypeName);
-
-// Each command adds itself to the tool.
-void AddWordSearchCommand(CLI::App& App, CliContext& Context);
+// Each command that works on files of any game adds itself to the tool; the games' own commands
+// are listed in GameCommands.h.
 void AddInfoCommand(CLI::App& App, CliContext& Context);
 void AddTextCommand(CLI::App& App, CliContext& Context);
 void AddDemoCommand(CLI::App& App, CliContext& Context);
 void AddRenderCommand(CLI::App& App, CliContext& Context);
-void AddJumbleCommand(CLI::App& App, CliContext& Context);
-void AddLostLettersCommand(CLI::App& App, CliContext& Context);
-void AddMazeCommand(CLI::App& App, CliContext& Context);
-void AddLabyrinthCommand(CLI::App& App, CliContext& Context);
 void AddWordsCommand(CLI::App& App, CliContext& Context);
 void AddWebPageCommand(CLI::App& App, CliContext& Context);
 void AddListsCommand(CLI::App& App, CliContext& Context);

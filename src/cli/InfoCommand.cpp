@@ -8,8 +8,6 @@
 #include "cli/TerminalText.h"
 #include "document/WordEntry.h"
 #include "games/GameDescriptor.h"
-#include "games/GameTable.h"
-#include "games/wordsearch/WordRepeats.h"
 
 namespace vornic::cli {
 namespace {
@@ -80,15 +78,14 @@ void PrintJson(const TVornicGame& Game, std::ostream& Out) {
              [&](std::size_t Y) { Out << nlohmann::ordered_json(GridRow(Game, Y)).dump(); });
   Out << ",\n";
   // A word search tells how often each word can be read: more than once is a second answer.
-  const bool WordSearch = Game.GameName == GameTypeName::WordSearch;
-  const std::vector<int> Readings = WordSearch ? CountEntryReadings(Game) : std::vector<int>{};
+  const std::optional<std::vector<int>> Readings = DescriptorOf(Game)->EntryReadings(Game);
   WriteArray(Out, "words", Game.Words.size(), [&](std::size_t i) {
     const SplitWordEntry Parts = SplitEntry(Game.Words[i]);
     nlohmann::ordered_json After = nlohmann::ordered_json::array();
     for (char Byte : Parts.After) After.push_back(static_cast<std::uint8_t>(Byte));
     nlohmann::ordered_json Word = {{"text", Game.Codes().Decode(Parts.Item)},
                                    {"after", std::move(After)}};
-    if (WordSearch) Word["readings"] = Readings[i];
+    if (Readings) Word["readings"] = (*Readings)[i];
     WriteNested(Out, Word, 2);
   });
   Out << "\n}\n";

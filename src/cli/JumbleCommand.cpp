@@ -1,8 +1,8 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandText.h"
-#include "games/GameDescriptor.h"
-#include "games/GameTable.h"
+#include "cli/GameCommands.h"
 #include "games/jumble/JumbleBuilder.h"
+#include "games/jumble/JumbleDescriptor.h"
 
 namespace vornic::cli {
 namespace {
@@ -19,7 +19,7 @@ void RunJumble(const JumbleOptions& Options, CliContext& Context) {
   const std::string Text = ReadCommandText(CaseOfNewPuzzle(Options.FontCharset), Options.Text, {});
   SeedGenerator(Options.Seed);
   TVornicGame Game;
-  FindDescriptor(GameTypeName::Jumble)->InitDocument(Game, &Context.Ui);
+  FindDescriptor(JumbleDescriptor::Name.TypeName)->InitDocument(Game, &Context.Ui);
   Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
   StartNew(Game);
 
@@ -32,12 +32,22 @@ void RunJumble(const JumbleOptions& Options, CliContext& Context) {
               << Game.Settings.Rows << ", " << Game.Words.size() - 1 << " words.\n";
 }
 
-}  // namespace
+std::unique_ptr<GameView> ViewOf(const RenderOptions& Options) {
+  auto View = std::make_unique<JumbleView>();
+  View->Solution = Options.Solution;
+  return View;
+}
+
+void WriteSamples(const SampleWriter& Write) {
+  JumbleInput Input;
+  Input.Text = "A JOURNEY OF A THOUSAND MILES BEGINS WITH ONE STEP";
+  Write("jumble-proverb.gm", Input, 1);
+}
 
 void AddJumbleCommand(CLI::App& App, CliContext& Context) {
   auto Options = std::make_shared<JumbleOptions>();
   CLI::App* Command = App.add_subcommand(
-      CommandName(GameTypeName::Jumble),
+      std::string(JumbleDescriptor::Name.CliName),
       "Build a jumbled-text puzzle: every word of a text with its letters mixed");
   Command->add_option("-o,--output", Options->Output, "Game file to write (.gm)")->required();
   Command->add_option("--text", Options->Text, "The text; upper-cased, words split at spaces")
@@ -45,6 +55,12 @@ void AddJumbleCommand(CLI::App& App, CliContext& Context) {
   Command->add_flag("--no-mix", Options->NoMix, "Keep the words in the order of the text");
   AddFontCharsetAndSeed(*Command, Options->FontCharset, Options->Seed);
   Command->callback([Options, &Context] { RunJumble(*Options, Context); });
+}
+
+}  // namespace
+
+GameCommand JumbleCommand() {
+  return {JumbleDescriptor::Name.TypeName, &AddJumbleCommand, &ViewOf, &WriteSamples};
 }
 
 }  // namespace vornic::cli

@@ -1,8 +1,8 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandText.h"
-#include "games/GameDescriptor.h"
-#include "games/GameTable.h"
+#include "cli/GameCommands.h"
 #include "games/lostletters/LostLettersBuilder.h"
+#include "games/lostletters/LostLettersDescriptor.h"
 
 namespace vornic::cli {
 namespace {
@@ -23,7 +23,7 @@ void RunLostLetters(const LostLettersOptions& Options, CliContext& Context) {
   const std::string Text = ReadCommandText(CaseOfNewPuzzle(Options.FontCharset), Options.Text, {});
   SeedGenerator(Options.Seed);
   TVornicGame Game;
-  FindDescriptor(GameTypeName::LostLetters)->InitDocument(Game, &Context.Ui);
+  FindDescriptor(LostLettersDescriptor::Name.TypeName)->InitDocument(Game, &Context.Ui);
   Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
   StartNew(Game);
 
@@ -35,12 +35,23 @@ void RunLostLetters(const LostLettersOptions& Options, CliContext& Context) {
               << Game.Settings.Rows << ".\n";
 }
 
-}  // namespace
+std::unique_ptr<GameView> ViewOf(const RenderOptions& Options) {
+  auto View = std::make_unique<LostLettersView>();
+  View->Solution = Options.Solution;
+  return View;
+}
+
+void WriteSamples(const SampleWriter& Write) {
+  LostLettersInput Input;
+  Input.Text = "WHERE THERE IS A WILL THERE IS A WAY";
+  Input.Lines = 3;
+  Write("lostletters-proverb.gm", Input, 1);
+}
 
 void AddLostLettersCommand(CLI::App& App, CliContext& Context) {
   auto Options = std::make_shared<LostLettersOptions>();
   CLI::App* Command =
-      App.add_subcommand(CommandName(GameTypeName::LostLetters),
+      App.add_subcommand(std::string(LostLettersDescriptor::Name.CliName),
                          "Build a lost-letters puzzle: a text in rows whose columns are mixed");
   Command->add_option("-o,--output", Options->Output, "Game file to write (.gm)")->required();
   Command->add_option("--text", Options->Text, "The text; upper-cased, spaces at the ends kept")
@@ -48,6 +59,12 @@ void AddLostLettersCommand(CLI::App& App, CliContext& Context) {
   Command->add_option("--lines", Options->Lines, "Number of rows, 2 to 40 (default 2)");
   AddFontCharsetAndSeed(*Command, Options->FontCharset, Options->Seed);
   Command->callback([Options, &Context] { RunLostLetters(*Options, Context); });
+}
+
+}  // namespace
+
+GameCommand LostLettersCommand() {
+  return {LostLettersDescriptor::Name.TypeName, &AddLostLettersCommand, &ViewOf, &WriteSamples};
 }
 
 }  // namespace vornic::cli

@@ -3,10 +3,10 @@
 #include "base/GridLimits.h"
 #include "cli/CliSupport.h"
 #include "cli/CommandText.h"
+#include "cli/GameCommands.h"
 #include "cli/WordListOptions.h"
-#include "games/GameDescriptor.h"
-#include "games/GameTable.h"
 #include "games/TypedText.h"
+#include "games/maze/MazeDescriptor.h"
 #include "games/maze/MazeGame.h"
 
 namespace vornic::cli {
@@ -73,7 +73,7 @@ void RunMaze(const MazeOptions& Options, CliContext& Context) {
   const MazeSize Size = ChooseSize(Options.Size, Total);
 
   TVornicGame Game;
-  FindDescriptor(GameTypeName::WordMaze)->InitDocument(Game, &Context.Ui);
+  FindDescriptor(MazeDescriptor::Name.TypeName)->InitDocument(Game, &Context.Ui);
   Game.Settings.Charset = static_cast<std::uint8_t>(FontCharset);
   Game.SetSize(Size.W, Size.H);
   StartNew(Game);
@@ -89,12 +89,24 @@ void RunMaze(const MazeOptions& Options, CliContext& Context) {
               << ", the phrase and " << Input.Words.size() << " words, " << Total << " letters.\n";
 }
 
-}  // namespace
+std::unique_ptr<GameView> ViewOf(const RenderOptions& Options) {
+  auto View = std::make_unique<MazeView>();
+  View->Highlight = Options.Highlight;
+  View->Plain = Options.Plain;
+  return View;
+}
+
+void WriteSamples(const SampleWriter& Write) {
+  MazeGameInput Input;
+  Input.Phrase = "SPRING";
+  Input.Words = {"TULIP", "DAISY", "ROSE", "IRIS", "LILY", "POPPY", "ORCHID", "VIOLET", "FERN"};
+  Write("maze-spring.gm", Input, 1);
+}
 
 void AddMazeCommand(CLI::App& App, CliContext& Context) {
   auto Options = std::make_shared<MazeOptions>();
   CLI::App* Command = App.add_subcommand(
-      CommandName(GameTypeName::WordMaze),
+      std::string(MazeDescriptor::Name.CliName),
       "Build a word maze: a phrase and words filling a grid along right-angled paths");
   Command->add_option("-o,--output", Options->Output, "Game file to write (.gm)")->required();
   Command
@@ -112,6 +124,12 @@ void AddMazeCommand(CLI::App& App, CliContext& Context) {
   AddFontCharsetAndSeed(*Command, Options->FontCharset, Options->Seed);
   AddListOptions(*Command, Options->List);
   Command->callback([Options, &Context] { RunMaze(*Options, Context); });
+}
+
+}  // namespace
+
+GameCommand MazeCommand() {
+  return {MazeDescriptor::Name.TypeName, &AddMazeCommand, &ViewOf, &WriteSamples};
 }
 
 }  // namespace vornic::cli

@@ -1,45 +1,10 @@
 #include "cli/RenderDrawing.h"
 
 #include "cli/CliSupport.h"
-#include "games/GameDescriptor.h"
-#include "games/GameTable.h"
+#include "cli/GameCommands.h"
 #include "worksheet/SheetPictures.h"
 
 namespace vornic::cli {
-namespace {
-
-LabyrinthView ParseLabyrinthShow(const std::string& Show) {
-  LabyrinthView View{false, false, false, false};
-  if (Show == "none") return View;
-  const std::vector<std::string> Parts = SplitCommas(Show);
-  if (Parts.empty()) throw CliFailure(BadUsage, "--show needs path, traps, text, start or none");
-  for (const std::string& Part : Parts) {
-    if (Part == "path")
-      View.Path = true;
-    else if (Part == "traps")
-      View.Traps = true;
-    else if (Part == "text")
-      View.Text = true;
-    else if (Part == "start")
-      View.Start = true;
-    else
-      throw CliFailure(BadUsage, "--show: unknown part \"" + Part +
-                                     "\"; use a comma list of path, traps, text, start, or none");
-  }
-  return View;
-}
-
-// --puzzle and --show choose the labyrinth's switches; other games have none to choose.
-LabyrinthView LabyrinthSwitches(const TVornicGame& Game, const RenderOptions& Options) {
-  if (Game.GameName != GameTypeName::WordLabyrinth) return LabyrinthView::Initial();
-  if (Options.Puzzle && !Options.Show.empty())
-    throw CliFailure(BadUsage, "--puzzle already chooses what to show: use it or --show, not both");
-  if (!Options.Show.empty()) return ParseLabyrinthShow(Options.Show);
-  return Options.Puzzle ? LabyrinthView::Puzzle() : LabyrinthView::Initial();
-}
-
-}  // namespace
-
 void AddRenderOptions(CLI::App& Command, RenderOptions& Options) {
   Command
       .add_option("--highlight", Options.Highlight,
@@ -67,14 +32,9 @@ void RecordGamePicture(TVornicGame& Game, const RenderOptions& Options) {
     if (Other) throw CliFailure(BadUsage, "--answers draws the whole key: use it alone");
     return RecordAnswerKey(Game);
   }
-  GameView View;
-  View.Highlight = Options.Highlight;
-  View.Solution = Options.Solution;
-  View.Plain = Options.Plain;
-  View.Labyrinth = LabyrinthSwitches(Game, Options);
-  // OpenAnyGame opens only files of a game in the table.
-  const GameDescriptor& Descriptor = *DescriptorOf(Game);
-  if (!Descriptor.Draw(Game, View))
+  // OpenAnyGame opens only files of a game in the table, and every game has its command.
+  const std::unique_ptr<GameView> View = FindGameCommand(Game.GameName)->View(Options);
+  if (!DescriptorOf(Game)->Draw(Game, *View))
     throw CliFailure(BadUsage, "--highlight " + std::to_string(Options.Highlight) +
                                    ": the puzzle has " + std::to_string(Game.Words.size()) +
                                    " words, numbered from 0");

@@ -8,8 +8,8 @@
 
 namespace vornic::cli {
 
-// The drawing flags of `render`, as given; RecordGamePicture turns them into the game's view
-// (GameView), and the game's descriptor draws it.
+// The drawing flags of `render`, as given; the game's command turns them into the game's own
+// view, and the game's descriptor draws it.
 struct RenderOptions {
   int Highlight = -1;     // word search: --highlight N shows entry N as ShowWord does; -1 none
   bool Solution = false;  // show the solution where the game has one

@@ -5,12 +5,13 @@
 #include "base/GridLimits.h"
 #include "cli/CliSupport.h"
 #include "cli/CommandText.h"
+#include "cli/DemoWords.h"
+#include "cli/GameCommands.h"
 #include "cli/WordListOptions.h"
 #include "document/ListLanguage.h"
 #include "document/SettingsFile.h"
-#include "games/GameDescriptor.h"
-#include "games/GameTable.h"
 #include "games/wordsearch/WordRepeats.h"
+#include "games/wordsearch/WordSearchDescriptor.h"
 #include "games/wordsearch/WordSearchPlacer.h"
 
 namespace vornic::cli {
@@ -111,7 +112,7 @@ void RunWordSearch(const WordSearchOptions& Options, CliContext& Context) {
     throw CliFailure(BadUsage, "No words given: list them with --words, --words-file or --list.");
 
   TVornicGame Game;
-  FindDescriptor(GameTypeName::WordSearch)->InitDocument(Game, &Context.Ui);
+  FindDescriptor(WordSearchDescriptor::Name.TypeName)->InitDocument(Game, &Context.Ui);
   Game.SetSize(Cols, Rows);
   Game.Settings.Charset = static_cast<std::uint8_t>(FontCharset);
   StartNew(Game);
@@ -134,17 +135,50 @@ void RunWordSearch(const WordSearchOptions& Options, CliContext& Context) {
     throw CliFailure(NotBuilt, "Nothing was written to " + Options.Output + ".");
   SaveGame(Game, Options.Output);
   Context.Out << "Wrote " << ShownPath(Options.Output) << ": " << Cols << " x " << Rows << ", "
-              << Placer.ListBox1.size() << " of " << Words.size() << " words placed.\n";
+              << Placer.PlacedWords.size() << " of " << Words.size() << " words placed.\n";
   // Only a character set of too few letters cannot hide every second reading.
   if (Repeating > 0) Context.Out << RepeatNotice(Repeating) << '\n';
 }
 
-}  // namespace
+std::unique_ptr<GameView> ViewOf(const RenderOptions& Options) {
+  auto View = std::make_unique<WordSearchView>();
+  View->Highlight = Options.Highlight;
+  return View;
+}
+
+WordSearchInput Sample(int Cols, int Rows, std::vector<std::string> Words, bool Fill) {
+  WordSearchInput Input;
+  Input.Cols = Cols;
+  Input.Rows = Rows;
+  Input.Words = std::move(Words);
+  Input.Fill = Fill;
+  return Input;
+}
+
+void WriteSamples(const SampleWriter& Write) {
+  Write("wordsearch-animals.gm",
+        Sample(15, 10,
+               FromList("animals", "en", 8, 10,
+                        {"CAT", "DOG", "HORSE", "RABBIT", "TIGER", "ZEBRA", "MOUSE"}),
+               true),
+        1);
+  Write("wordsearch-fruit-answers.gm",
+        Sample(12, 12,
+               FromList("fruit", "en", 8, 12,
+                        {"APPLE", "BANANA", "CHERRY", "GRAPE", "LEMON", "MANGO"}),
+               false),
+        1);
+  // A list in another script: the puzzle takes the Russian code page.
+  const std::vector<std::string> Russian = FromList("animals", "ru", 8, 12, {});
+  if (!Russian.empty())
+    Write("wordsearch-russian-animals-answers.gm", Sample(12, 12, Russian, false),
+          ListLanguage::Find("ru")->Charset);
+}
 
 void AddWordSearchCommand(CLI::App& App, CliContext& Context) {
   auto Options = std::make_shared<WordSearchOptions>();
-  CLI::App* Command =
-      App.add_subcommand(CommandName(GameTypeName::WordSearch), "Build a word search puzzle");
+  CLI::App* Command = App.add_subcommand(std::string(WordSearchDescriptor::Name.CliName),
+                                         "Build a word search puzzle");
   Command->add_option("-o,--output", Options->Output, "Game file to write (.gm)")->required();
   Command->add_option("--size", Options->Size, "COLSxROWS, 3..50 each (default 15x10)");
   Command->add_option("--words", Options->Words, "Comma-separated words, placed in order");
@@ -160,6 +194,12 @@ void AddWordSearchCommand(CLI::App& App, CliContext& Context) {
   AddFontCharsetAndSeed(*Command, Options->FontCharset, Options->Seed);
   AddListOptions(*Command, Options->List);
   Command->callback([Options, &Context] { RunWordSearch(*Options, Context); });
+}
+
+}  // namespace
+
+GameCommand WordSearchCommand() {
+  return {WordSearchDescriptor::Name.TypeName, &AddWordSearchCommand, &ViewOf, &WriteSamples};
 }
 
 }  // namespace vornic::cli

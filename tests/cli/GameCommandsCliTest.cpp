@@ -7,6 +7,8 @@
 #include <set>
 
 #include "cli/CliRunner.h"
+#include "cli/GameCommands.h"
+#include "games/GameTable.h"
 
 namespace vornic {
 namespace {
@@ -41,6 +43,14 @@ TEST_F(GameCommandsCliTest, EverySeededBuildIsReproducibleAndOfItsGame) {
     EXPECT_EQ(test::ReadFile(Home / "a.gm"), test::ReadFile(Home / "b.gm")) << Type;
     EXPECT_EQ(Info(Path("a.gm"))["type"], Type);
   }
+}
+
+TEST_F(GameCommandsCliTest, EveryGameOfTheTableHasItsCommand) {
+  for (const GameInfo& Game : GameTable()) {
+    EXPECT_NE(cli::FindGameCommand(Game.TypeName), nullptr) << Game.TypeName;
+    EXPECT_EQ(RunTool({std::string(Game.CliName), "--help"}).Status, 0) << Game.CliName;
+  }
+  EXPECT_EQ(cli::GameCommands().size(), GameTable().size());
 }
 
 TEST_F(GameCommandsCliTest, BadUsageExitsWithTwoAndWritesNothing) {

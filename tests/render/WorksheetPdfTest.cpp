@@ -9,7 +9,12 @@
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
 #include "games/jumble/JumbleBuilder.h"
+#include "games/jumble/JumbleDescriptor.h"
+#include "games/labyrinth/LabyrinthDescriptor.h"
+#include "games/lostletters/LostLettersDescriptor.h"
+#include "games/maze/MazeDescriptor.h"
 #include "games/maze/MazeGame.h"
+#include "games/wordsearch/WordSearchDescriptor.h"
 #include "games/wordsearch/WordSearchPlacer.h"
 #include "render/RenderFixture.h"
 #include "render/WorksheetOutput.h"
@@ -21,12 +26,26 @@ namespace {
 
 constexpr int Dpi = 100;
 
-// What a build reads, the fields these tests set.
-GameInput InputOf(std::string Text, std::vector<std::string> Words = {}, int Lines = 2) {
-  GameInput Input;
-  Input.Text = std::move(Text);
-  Input.Words = std::move(Words);
-  Input.Lines = Lines;
+// Each game's own build input, the fields these tests set.
+std::shared_ptr<const GameInput> WordSearchOf(std::vector<std::string> Words, int Cols = 15,
+                                              int Rows = 10, bool Fill = false) {
+  auto Input = std::make_shared<WordSearchInput>();
+  Input->Words = std::move(Words);
+  Input->Cols = Cols;
+  Input->Rows = Rows;
+  Input->Fill = Fill;
+  return Input;
+}
+std::shared_ptr<const GameInput> MazeOf(std::string Phrase, std::vector<std::string> Words) {
+  auto Input = std::make_shared<MazeGameInput>();
+  Input->Phrase = std::move(Phrase);
+  Input->Words = std::move(Words);
+  return Input;
+}
+template <typename Own>
+std::shared_ptr<const GameInput> TextOf(std::string Text) {
+  auto Input = std::make_shared<Own>();
+  Input->Text = std::move(Text);
   return Input;
 }
 
@@ -63,7 +82,7 @@ class WorksheetPdfTest : public ::testing::Test {
                  QPoint(At(Picture.X, Col * 16 - 2), At(Picture.Top, Row * 16 - 2)));
   }
   // Builds a puzzle of the game named TypeName through its descriptor.
-  void BuildGame(const char* TypeName, const GameInput& Input) {
+  void BuildGame(std::string_view TypeName, const GameInput& Input) {
     const GameDescriptor& Descriptor = *FindDescriptor(TypeName);
     Descriptor.InitDocument(Game, &Ui);
     RandomGenerator::Seed(7);
@@ -152,27 +171,30 @@ TEST_F(WorksheetPdfTest, TheJumbleSolutionIsTextOnTheKeyOnly) {
 
 TEST_F(WorksheetPdfTest, EveryKeyWritesTheAnswerOutAndThePuzzleSaysWhatToDoAndWhereToWrite) {
   struct Case {
-    const char* TypeName;
-    GameInput Input;
+    std::string_view TypeName;
+    std::shared_ptr<const GameInput> Input;
     const char* Instruction;  // how the puzzle page's instruction starts
     const char* Answer;       // what the key writes out
     bool AnswerLines;
   };
+  auto LostLettersOf3 = std::make_shared<LostLettersInput>();
+  LostLettersOf3->Text = "A BIRD IN THE HAND IS WORTH TWO IN THE BUSH";
+  LostLettersOf3->Lines = 3;
   const Case Cases[] = {
-      {GameTypeName::WordSearch, InputOf("", {"CAT", "DOG", "HORSE"}),
+      {WordSearchDescriptor::Name.TypeName, WordSearchOf({"CAT", "DOG", "HORSE"}),
        "Find the words in the grid.", "CAT,DOG,HORSE", false},
-      {GameTypeName::WordMaze,
-       InputOf("SPRING IS HERE",
-               {"TULIP", "DAISY", "ROSE", "IRIS", "LILY", "POPPY", "ORCHID", "VIOLET", "FERN"}),
+      {MazeDescriptor::Name.TypeName,
+       MazeOf("SPRING IS HERE",
+              {"TULIP", "DAISY", "ROSE", "IRIS", "LILY", "POPPY", "ORCHID", "VIOLET", "FERN"}),
        "Find the words. Each one bends", "SPRINGISHERE", false},
-      {GameTypeName::WordLabyrinth, InputOf("FIND THE WAY OUT OF HERE"), "Start at the marked",
-       "FINDTHEWAYOUTOFHERE", true},
-      {GameTypeName::Jumble, InputOf("ELEPHANTS DRINK WATER"), "Put the letters",
-       "ELEPHANTSDRINKWATER", true},
-      {GameTypeName::LostLetters, InputOf("A BIRD IN THE HAND IS WORTH TWO IN THE BUSH", {}, 3),
-       "The letters of each column", "ABIRDINTHEHANDISWORTHTWOINTHEBUSH", true}};
+      {LabyrinthDescriptor::Name.TypeName, TextOf<LabyrinthGameInput>("FIND THE WAY OUT OF HERE"),
+       "Start at the marked", "FINDTHEWAYOUTOFHERE", true},
+      {JumbleDescriptor::Name.TypeName, TextOf<JumbleInput>("ELEPHANTS DRINK WATER"),
+       "Put the letters", "ELEPHANTSDRINKWATER", true},
+      {LostLettersDescriptor::Name.TypeName, LostLettersOf3, "The letters of each column",
+       "ABIRDINTHEHANDISWORTHTWOINTHEBUSH", true}};
   for (const Case& Each : Cases) {
-    BuildGame(Each.TypeName, Each.Input);
+    BuildGame(Each.TypeName, *Each.Input);
     Write();
     // The key's last lines hold the answer (the picture's letters come before it).
     const std::string Key = Squeezed(PdfPageText(Pdf(), 2));
@@ -189,7 +211,8 @@ TEST_F(WorksheetPdfTest, EveryKeyWritesTheAnswerOutAndThePuzzleSaysWhatToDoAndWh
 }
 
 TEST_F(WorksheetPdfTest, OutlinesGoAroundTheWordsWhereLinesGoThroughTheirMiddles) {
-  BuildGame(GameTypeName::WordSearch, InputOf("", {"ELEPHANT", "GIRAFFE", "ZEBRA", "LION"}));
+  BuildGame(WordSearchDescriptor::Name.TypeName,
+            *WordSearchOf({"ELEPHANT", "GIRAFFE", "ZEBRA", "LION"}));
   for (const KeyStyle Style : {KeyStyle::Lines, KeyStyle::Outlines}) {
     WorksheetOptions Options;
     Options.Pages = SheetPages::AnswersOnly;
@@ -215,10 +238,8 @@ TEST_F(WorksheetPdfTest, OutlinesGoAroundTheWordsWhereLinesGoThroughTheirMiddles
 }
 
 TEST_F(WorksheetPdfTest, LargePrintSetsTextsAtSixteenPointsAndGivesAWideGridALandscapePage) {
-  GameInput Wide = InputOf("", {"ELEPHANT", "GIRAFFE", "ZEBRA", "LION"});
-  Wide.Cols = 26;
-  Wide.Rows = 16;
-  BuildGame(GameTypeName::WordSearch, Wide);
+  BuildGame(WordSearchDescriptor::Name.TypeName,
+            *WordSearchOf({"ELEPHANT", "GIRAFFE", "ZEBRA", "LION"}, 26, 16));
   // Word boxes as poppler reads them: their height is the type size and a little more.
   const std::regex Word(
       "<word xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" "
@@ -243,9 +264,8 @@ TEST_F(WorksheetPdfTest, LargePrintSetsTextsAtSixteenPointsAndGivesAWideGridALan
 }
 
 TEST_F(WorksheetPdfTest, AHiddenWordListLeavesTheWordsToFindOffThePuzzlePage) {
-  GameInput Filled = InputOf("", {"ELEPHANT", "GIRAFFE"});
-  Filled.Fill = true;
-  BuildGame(GameTypeName::WordSearch, Filled);
+  BuildGame(WordSearchDescriptor::Name.TypeName,
+            *WordSearchOf({"ELEPHANT", "GIRAFFE"}, 15, 10, true));
   WorksheetOptions Options;
   Options.WordList = WordListOrder::Hidden;
   Write(Options);

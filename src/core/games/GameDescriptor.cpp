@@ -7,8 +7,13 @@
 
 namespace vornic {
 
+const GameInfo& GameDescriptor::Info() const {
+  // Every descriptor is a row of the table, which made it.
+  return *FindGameByTypeName(Names().TypeName);
+}
+
 std::string_view GameDescriptor::TypeName() const {
-  return Info().TypeName;
+  return Names().TypeName;
 }
 
 void GameDescriptor::InitDocument(TVornicGame& Game, UserInterface* Ui) const {
@@ -28,6 +33,15 @@ void GameDescriptor::ResizeImage(TVornicGame& Game) const {
   Game.MetaFile.SetSize(Width, Height);
 }
 
+bool GameDescriptor::DrawFirstView(TVornicGame& Game) const {
+  // A view of no game's own type draws as the window first shows a puzzle.
+  return Draw(Game, GameView());
+}
+
+std::optional<std::vector<int>> GameDescriptor::EntryReadings(const TVornicGame&) const {
+  return std::nullopt;
+}
+
 std::string GameDescriptor::CopyText(const TVornicGame& Game) const {
   return GridAsText(Game);
 }
@@ -38,6 +52,12 @@ std::optional<std::string> GameDescriptor::CopyWords(const TVornicGame&) const {
 
 bool GameDescriptor::HighlightFits(const TVornicGame& Game, int Highlight) {
   return Highlight < 0 || static_cast<std::size_t>(Highlight) < Game.Words.size();
+}
+
+std::string GameDescriptor::JoinWords(const std::vector<std::string>& Words) {
+  std::string Text;
+  for (const std::string& Word : Words) Text += (Text.empty() ? "" : " ") + Word;
+  return Text;
 }
 
 std::optional<std::string> GameDescriptor::ReadTyped(TVornicGame& Game, std::string_view Utf8) {

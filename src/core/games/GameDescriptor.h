@@ -2,54 +2,45 @@
 
 #include <nlohmann/json_fwd.hpp>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "games/GameTable.h"
 #include "games/SheetParts.h"
-#include "games/labyrinth/LabyrinthDrawing.h"
 
 namespace vornic {
 
 class AnswerSeal;
 class TVornicGame;
 class UserInterface;
-struct GameInfo;
 
-// Which picture of a puzzle to draw: the view switches of the game windows. Each game reads the
-// fields it knows and ignores the others.
-struct GameView {
-  // Word search, word maze: entry N highlighted as a click in the window's list shows it; -1
-  // none (a word maze then highlights its phrase, entry 0).
-  int Highlight = -1;
-  bool Solution = false;  // jumbled text, lost letters: the answer cells filled in
-  bool Plain = false;     // word maze: the grid without the phrase highlighted ("Refresh")
-  LabyrinthView Labyrinth = LabyrinthView::Initial();  // the labyrinth's four check boxes
+// A game's own view (which picture to draw) and its own build input. Each game derives its own
+// types beside its descriptor; a descriptor reads only its own, and draws or builds another
+// game's as its own defaults.
+class GameView {
+ public:
+  virtual ~GameView() = default;
+};
+class GameInput {
+ public:
+  virtual ~GameInput() = default;
 };
 
-// What a build reads; each game takes the fields it knows. Text and words are UTF-8 as typed;
-// each game turns them into the document's code page as its window does.
-struct GameInput {
-  std::string Text;                // the text (jumble, lost letters, labyrinth); maze: the phrase
-  std::vector<std::string> Words;  // word search, word maze: the word list in order
-  // Word search, labyrinth: the grid size, 15 x 10 when not given; word maze: one of the
-  // offered sizes, the one nearest to square when not given.
-  std::optional<int> Cols, Rows;
-  int Lines = 2;      // lost letters: rows of the puzzle
-  bool Mix = true;    // jumbled text: lay the words out in a random order
-  bool Fill = false;  // word search: fill the empty cells from the character set
-};
-
-// One game as the window program, the command-line tool and later the worksheets see it: its
-// row of the game table, how its picture is drawn and sized, its text exports and its build.
-// Descriptors hold no state; the game table holds one of each (DescriptorOf in GameTable.h).
+// One game as the windows, the command-line tool, the worksheets and the web page see it: its
+// names, how its picture is drawn and sized, its views, text exports, notes and build. It is the
+// only way to a game from outside the game's own folders. Descriptors hold no state; the game
+// table holds one of each (DescriptorOf in GameTable.h).
 class GameDescriptor {
  public:
   virtual ~GameDescriptor() = default;
 
-  // The game's row of the game table: Tag, caption, type name, window class, CLI name.
-  virtual const GameInfo& Info() const = 0;
+  // The game's names, spelled in its own folder.
+  virtual const GameNames& Names() const = 0;
+  // The game's row of the game table: its names and Tag.
+  const GameInfo& Info() const;
   std::string_view TypeName() const;
 
   // Makes Game an untitled document of this game without a window: Init with the type name,
@@ -62,11 +53,17 @@ class GameDescriptor {
   // Sizes the document's picture to PictureSize.
   void ResizeImage(TVornicGame& Game) const;
 
-  // Sizes the picture and records the view of an opened or built puzzle, as the game's window
-  // shows it. Returns false, with nothing recorded, when View.Highlight names an entry the puzzle
-  // does not have. A puzzle with nothing to draw (a jumble without hint records, an empty lost
-  // letters puzzle) leaves the sized picture blank, as its window does.
+  // Sizes the picture and records View (the game's own type; another's draws as the game's
+  // window first shows a puzzle). Returns false, with nothing recorded, when the view highlights
+  // an entry the puzzle does not have. A puzzle with nothing to draw (a jumble without hint
+  // records, an empty lost letters puzzle) leaves the sized picture blank, as its window does.
   [[nodiscard]] virtual bool Draw(TVornicGame& Game, const GameView& View) const = 0;
+  // Draw with the view the game's window shows first.
+  [[nodiscard]] bool DrawFirstView(TVornicGame& Game) const;
+
+  // How often each entry can be read in the grid (more than once is a second answer), for a
+  // game where that can happen; nothing for the others.
+  virtual std::optional<std::vector<int>> EntryReadings(const TVornicGame& Game) const;
 
   // "Copy as Text": the grid as a TAB / CR LF table; the jumble gives its hint list instead.
   // Bytes of the document's code page.
@@ -75,10 +72,14 @@ class GameDescriptor {
   // document's code page.
   virtual std::optional<std::string> CopyWords(const TVornicGame& Game) const;
 
-  // Builds a puzzle of Input into Game, a document of this game (InitDocument) whose Charset
-  // the caller has chosen. Returns false when it could not be built; refusals of the input have
-  // been told through Game.Ui.
+  // Builds a puzzle of Input (the game's own input type; another's builds as an empty one) into
+  // Game, a document of this game (InitDocument) whose Charset the caller has chosen. Returns
+  // false when it could not be built; refusals of the input have been told through Game.Ui.
   [[nodiscard]] virtual bool Build(TVornicGame& Game, const GameInput& Input) const = 0;
+  // An input of typed words (UTF-8), for callers that hold words of any game: a game of word
+  // lists takes them as its list (its grid sized as for a new puzzle), a game of one text as its
+  // text, the words joined by spaces.
+  virtual std::unique_ptr<GameInput> InputOfWords(const std::vector<std::string>& Words) const = 0;
 
   // What the web page to solve needs of the puzzle, for the page script of this game (named
   // after its CLI name): what the solver sees (never the answers in readable form) and, when
@@ -97,9 +98,19 @@ class GameDescriptor {
  protected:
   // Whether Highlight is negative (none) or an entry of the document.
   static bool HighlightFits(const TVornicGame& Game, int Highlight);
+  // The words joined by single spaces.
+  static std::string JoinWords(const std::vector<std::string>& Words);
   // Typed text (UTF-8) as the document's code page holds it, upper-cased as the windows' edits
   // do; nothing after telling the refusal through Game.Ui.
   static std::optional<std::string> ReadTyped(TVornicGame& Game, std::string_view Utf8);
 };
+
+// Given as a game's own view or input type Own; Own's defaults when Given is another game's.
+template <typename Own, typename Base>
+const Own& OwnOptions(const Base& Given) {
+  static const Own Defaults;
+  const Own* Mine = dynamic_cast<const Own*>(&Given);
+  return Mine ? *Mine : Defaults;
+}
 
 }  // namespace vornic

@@ -1,6 +1,8 @@
+// The one place of the core that lists the games.
 #include "games/GameTable.h"
 
 #include "document/TVornicGame.h"
+#include "games/GameDescriptor.h"
 #include "games/jumble/JumbleDescriptor.h"
 #include "games/labyrinth/LabyrinthDescriptor.h"
 #include "games/lostletters/LostLettersDescriptor.h"
@@ -9,23 +11,22 @@
 
 namespace vornic {
 
-const std::array<GameInfo, 5>& GameTable() {
+const std::vector<GameInfo>& GameTable() {
   static const WordSearchDescriptor WordSearch;
   static const MazeDescriptor Maze;
   static const LabyrinthDescriptor Labyrinth;
   static const JumbleDescriptor Jumble;
   static const LostLettersDescriptor LostLetters;
-  namespace Type = GameTypeName;
-  static const std::array<GameInfo, 5> Table{{
-      {1, "NewVornicGame", "&VornicGame", Type::WordSearch, "TVornicForm", "wordsearch",
-       &WordSearch},
-      {2, "WordMaze1", "&WordMaze", Type::WordMaze, "TWordMazeForm", "maze", &Maze},
-      {3, "WordLabirint1", "Word&Labirint", Type::WordLabyrinth, "TLabirintForm", "labyrinth",
-       &Labyrinth},
-      {4, "JumbledUp1", "JumbledUp", Type::Jumble, "TJumbleForm", "jumble", &Jumble},
-      {5, "LostLetters1", "LostLetters", Type::LostLetters, "TLostLettersForm", "lostletters",
-       &LostLetters},
-  }};
+  static const std::vector<GameInfo> Table = [] {
+    std::vector<GameInfo> Rows;
+    for (const GameDescriptor* Game :
+         {static_cast<const GameDescriptor*>(&WordSearch),
+          static_cast<const GameDescriptor*>(&Maze), static_cast<const GameDescriptor*>(&Labyrinth),
+          static_cast<const GameDescriptor*>(&Jumble),
+          static_cast<const GameDescriptor*>(&LostLetters)})
+      Rows.push_back({Game->Names(), static_cast<int>(Rows.size()) + 1, Game});
+    return Rows;
+  }();
   return Table;
 }
 

@@ -1,7 +1,8 @@
 #include "games/SheetWords.h"
 
+#include "base/TextLines.h"
 #include "document/TVornicGame.h"
-#include "games/maze/MazeGame.h"
+#include "games/SortedWords.h"
 
 namespace vornic {
 namespace {
@@ -23,15 +24,13 @@ std::vector<std::string> PlacedWords(const TVornicGame& Game, std::size_t From) 
   return Words;
 }
 
-// Taken from the clipboard text itself, so that both lists always sort alike.
+// Sorted and split into lines as the clipboard's text is, so that both lists always read alike.
 std::vector<std::string> SortedWords(const TVornicGame& Game, std::size_t From) {
-  MazeInput Input;
-  Input.Words = EntryItems(Game, From);
-  const std::string Text = MazeWordsText(Input, Game.Settings.Charset);
+  std::vector<std::string> Items = EntryItems(Game, From);
+  SortIgnoringCase(Items, Game.Settings.Charset);
+  const std::string Text = JoinCrLf(Items);
   std::vector<std::string> Words;
-  std::size_t Start = Text.find("\r\n\r\n");
-  if (Start == std::string::npos) return Words;
-  for (Start += 4; Start < Text.size();) {
+  for (std::size_t Start = 0; Start < Text.size();) {
     const std::size_t End = Text.find("\r\n", Start);
     if (End == std::string::npos) break;
     if (End > Start) Words.push_back(Game.Codes().Decode(Text.substr(Start, End - Start)));

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "base/AppPaths.h"
 #include "base/AtomicFile.h"
@@ -22,10 +24,14 @@
 namespace vornic {
 namespace {
 
-// The script's files in the order they go into the page.
-constexpr std::string_view ScriptFiles[] = {"sha256.js",     "board.js",       "boxes.js",
-                                            "wordsearch.js", "maze.js",        "labyrinth.js",
-                                            "jumble.js",     "lostletters.js", "page.js"};
+// The script's files in the order they go into the page: the shared parts, each game's own
+// script (named after its command-line name) in the order of the game table, then the page.
+std::vector<std::string> ScriptFiles() {
+  std::vector<std::string> Files{"sha256.js", "board.js", "boxes.js"};
+  for (const GameInfo& Game : GameTable()) Files.push_back(std::string(Game.CliName) + ".js");
+  Files.push_back("page.js");
+  return Files;
+}
 
 std::string FreshSalt() {
   static constexpr char Digits[] = "0123456789abcdef";
@@ -147,7 +153,7 @@ std::string MakeWebPage(const std::vector<WebPagePuzzle>& Puzzles, const WebPage
     Data["puzzles"].push_back(PuzzleData(Puzzle, Options.Check));
 
   std::string Script;
-  for (const std::string_view File : ScriptFiles) Script.append(WebTemplate(File));
+  for (const std::string& File : ScriptFiles()) Script.append(WebTemplate(File));
   const std::string Style(WebTemplate("page.css"));
   // Only this script and this style may run: should anything slip markup into the page, it can
   // neither run nor load anything.

@@ -98,7 +98,7 @@ void TmainGameForm::FormShow() {
 TGameForm* TmainGameForm::GameStart(int Tag) {
   const GameInfo* Info = FindGameByTag(Tag);
   if (!Info) return nullptr;
-  TGameForm* Form = CreateGameWindow(Tag, Start.Answer);
+  TGameForm* Form = CreateGameWindow(Info->TypeName, Start.Answer);
   if (!Form) return nullptr;
   return AddGameWindow(Form);
 }
@@ -140,7 +140,7 @@ void TmainGameForm::OpenGameFile(const std::string& FileName) {
 void TmainGameForm::OpenByType(const std::string& FileName, const std::string& GameType) {
   const GameInfo* Info = FindGameByTypeName(GameType);
   if (!Info) return;
-  if (!HasGameWindow(Info->Tag)) {
+  if (!HasGameWindow(Info->TypeName)) {
     // The game is known but this build has no window for it yet: say so rather than stay mute.
     MainUi.Tell(ApplicationTitle,
                 "This version cannot open " + std::string(Info->TypeName) +

@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QSize>
 #include <QString>
-#include <array>
 #include <string>
 
 #include "ui/app/Answerers.h"
@@ -50,9 +49,9 @@ class TmainGameForm : public QMainWindow {
   // do not (given after each).
   QMenu* NewMenu;  // VornicGame1 "&New"
   QAction* GameWizard1;
-  QAction* WizardSeparator;              // N2, hidden
-  QMenu* NewGameMenu;                    // S1 "&New Game"
-  std::array<QAction*, 5> NewGameItems;  // by Tag - 1
+  QAction* WizardSeparator;      // N2, hidden
+  QMenu* NewGameMenu;            // S1 "&New Game"
+  QList<QAction*> NewGameItems;  // in the order of the game table
   QAction* Open1;
   QMenu* Recent1;          // "&Recent": the last puzzles opened or saved
   QAction* ExitSeparator;  // N1

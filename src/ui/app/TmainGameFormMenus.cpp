@@ -57,10 +57,10 @@ void TmainGameForm::BuildNewMenu() {
         NewGameMenu->addAction(QString::fromUtf8(Game.Caption.data(), Game.Caption.size()));
     Item->setObjectName(QString::fromUtf8(Game.MenuItem.data(), Game.MenuItem.size()));
     Item->setProperty("Tag", Game.Tag);
-    Item->setEnabled(HasGameWindow(Game.Tag));
+    Item->setEnabled(HasGameWindow(Game.TypeName));
     connect(Item, &QAction::triggered, this,
             [this, Item] { GameStart(Item->property("Tag").toInt()); });
-    NewGameItems[static_cast<std::size_t>(Game.Tag - 1)] = Item;
+    NewGameItems.append(Item);
   }
   Open1 = AddItem(NewMenu, "Open1", "&Open Game");
   Recent1 =

@@ -1,6 +1,8 @@
+// The one place of the window layer that lists the games.
 #include "ui/games/GameWindows.h"
 
-#include <array>
+#include <map>
+#include <string>
 #include <utility>
 
 #include "ui/games/jumble/TJumbleForm.h"
@@ -13,40 +15,35 @@ namespace vornic::ui {
 namespace {
 
 template <typename Window>
-TGameForm* Make(const Answerers& Answer) {
-  return new Window(Answer);
+std::pair<const std::string, GameWindowFactory> Entry() {
+  return {std::string(Window::TypeName),
+          [](const Answerers& Answer) -> TGameForm* { return new Window(Answer); }};
 }
 
-// Index Tag - 1; a game's window joins by filling its row.
-std::array<GameWindowFactory, 5>& Factories() {
-  static std::array<GameWindowFactory, 5> Table{{
-      &Make<TVornicForm>,       // 1 word search
-      &Make<TWordMazeForm>,     // 2 word maze
-      &Make<TLabirintForm>,     // 3 word labyrinth
-      &Make<TJumbleForm>,       // 4 jumbled text
-      &Make<TLostLettersForm>,  // 5 lost letters
-  }};
+std::map<std::string, GameWindowFactory, std::less<>>& Factories() {
+  static std::map<std::string, GameWindowFactory, std::less<>> Table{
+      Entry<TVornicForm>(), Entry<TWordMazeForm>(), Entry<TLabirintForm>(), Entry<TJumbleForm>(),
+      Entry<TLostLettersForm>()};
   return Table;
-}
-
-bool InTable(int Tag) {
-  return Tag >= 1 && Tag <= static_cast<int>(Factories().size());
 }
 
 }  // namespace
 
-bool HasGameWindow(int Tag) {
-  return InTable(Tag) && Factories()[static_cast<std::size_t>(Tag - 1)] != nullptr;
+bool HasGameWindow(std::string_view TypeName) {
+  const auto Found = Factories().find(TypeName);
+  return Found != Factories().end() && Found->second != nullptr;
 }
 
-TGameForm* CreateGameWindow(int Tag, const Answerers& Answer) {
-  if (!HasGameWindow(Tag)) return nullptr;
-  return Factories()[static_cast<std::size_t>(Tag - 1)](Answer);
+TGameForm* CreateGameWindow(std::string_view TypeName, const Answerers& Answer) {
+  if (!HasGameWindow(TypeName)) return nullptr;
+  return Factories().find(TypeName)->second(Answer);
 }
 
-GameWindowFactory ReplaceGameWindow(int Tag, GameWindowFactory Factory) {
-  if (!InTable(Tag)) return {};
-  return std::exchange(Factories()[static_cast<std::size_t>(Tag - 1)], std::move(Factory));
+GameWindowFactory ReplaceGameWindow(std::string_view TypeName, GameWindowFactory Factory) {
+  auto Found = Factories().find(TypeName);
+  if (Found == Factories().end())
+    return std::exchange(Factories()[std::string(TypeName)], std::move(Factory));
+  return std::exchange(Found->second, std::move(Factory));
 }
 
 }  // namespace vornic::ui

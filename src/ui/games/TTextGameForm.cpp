@@ -13,7 +13,6 @@
 #include <QToolButton>
 
 #include "base/EmptyChar.h"
-#include "games/GameTable.h"
 #include "games/GameText.h"
 #include "games/TypedText.h"
 #include "ui/dialogs/TGridForm.h"
@@ -24,12 +23,6 @@
 
 namespace vornic::ui {
 namespace {
-
-std::string TypeNameOf(std::string_view Window) {
-  for (const GameInfo& Game : GameTable())
-    if (Game.WindowClass == Window) return std::string(Game.TypeName);
-  return {};
-}
 
 // The box layout that holds Widget, searched from Layout down.
 QBoxLayout* ColumnHolding(QLayout* Layout, QWidget* Widget) {
@@ -42,8 +35,8 @@ QBoxLayout* ColumnHolding(QLayout* Layout, QWidget* Widget) {
 
 }  // namespace
 
-TTextGameForm::TTextGameForm(std::string_view Window, const Answerers& Answer, QWidget* Parent)
-    : TGameForm(TypeNameOf(Window), Answer, Parent) {
+TTextGameForm::TTextGameForm(std::string_view TypeName, const Answerers& Answer, QWidget* Parent)
+    : TGameForm(std::string(TypeName), Answer, Parent) {
   setMinimumSize(400, 350);
   resize(408, 350);
   Preview->setTitle(QStringLiteral(" Preview "));
@@ -145,7 +138,6 @@ void TTextGameForm::NewFile() {
   // Cancel on the save-changes question leaves text, puzzle and preview as they are.
   if (!Game.New()) return;
   PathEdit->clear();
-  SetCharset();
   ClearPreview(*Image1);
 }
 
@@ -157,7 +149,6 @@ bool TTextGameForm::OpenVornicG(const std::string& FileName) {
     ShowOpened();
   }
   DrawTheGame();
-  SetCharset();
   return true;
 }
 
@@ -193,12 +184,9 @@ void TTextGameForm::GridSet() {
   if (Dialog.exec() != QDialog::Accepted) return;
   // Without its size group the dialog leaves the size and the puzzle alone, whatever they are.
   Game.ApplySettings(Dialog.GetProps(Game.Settings));
-  SetCharset();
   ClearPreview(*Image1);
   DrawTheGame();
 }
-
-void TTextGameForm::SetCharset() {}
 
 void TTextGameForm::ToolButton14Click() {
   ClipboardContent Content;

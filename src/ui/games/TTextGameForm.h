@@ -51,15 +51,13 @@ class TTextGameForm : public TGameForm {
   // Source: the check box (it was clicked) or the menu item (it flips).
   void SolutionClick(QObject* Source);
   void GridSet();
-  // The text field shows Unicode whatever the script of the puzzle, so nothing to switch.
-  void SetCharset();
   // Copies the selected part of the text field.
   void ToolButton14Click();
   void FormResize() override;
 
  protected:
-  // Window is the game window's class in the game table, which gives the game's type name.
-  TTextGameForm(std::string_view Window, const Answerers& Answer, QWidget* Parent);
+  // TypeName: the game's, from its descriptor.
+  TTextGameForm(std::string_view TypeName, const Answerers& Answer, QWidget* Parent);
 
   // The text field in the document's code page; nothing, after telling why, for a control
   // character or one the code page cannot hold.

@@ -4,6 +4,8 @@
 #include "document/TVornicGame.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
+#include "games/maze/MazeDescriptor.h"
+#include "games/wordsearch/WordSearchDescriptor.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempHome.h"
 
@@ -29,14 +31,10 @@ TEST(TypedTextRulesTest, EveryBuilderUpperCasesByLanguageAndRefusesRepeatedListW
       RandomGenerator::Seed(3);
       Info.Descriptor->InitDocument(Game, &Ui);
       Game.Settings.Charset = static_cast<std::uint8_t>(Charset);
-      GameInput Input;
-      Input.Words = Typed;
-      for (const std::string& Word : Typed) Input.Text += Word + " ";
-      if (Info.TypeName == GameTypeName::WordMaze) Input.Text.clear();
-      const bool Refused =
-          *Refusal && (Info.TypeName == GameTypeName::WordSearch ||
-                       (Info.TypeName == GameTypeName::WordMaze && Capitals.empty()));
-      ASSERT_EQ(Info.Descriptor->Build(Game, Input), !Refused);
+      const bool WordSearch = Info.TypeName == WordSearchDescriptor::Name.TypeName;
+      const bool Maze = Info.TypeName == MazeDescriptor::Name.TypeName;
+      const bool Refused = *Refusal && (WordSearch || (Maze && Capitals.empty()));
+      ASSERT_EQ(Info.Descriptor->Build(Game, *Info.Descriptor->InputOfWords(Typed)), !Refused);
       if (Refused) {
         EXPECT_NE(Ui.Messages.back().Text.find(Refusal), std::string::npos);
         continue;

@@ -73,7 +73,7 @@ class WordSearchTest : public ::testing::Test {
 TEST_F(WordSearchTest, PlacedWordIsUpperCasedListedAndRecordedWithoutSpaces) {
   // A space would take a cell that the fill leaves blank, which gives the word away.
   EXPECT_TRUE(Placer->EnterWord("  ice cream ", true));
-  EXPECT_EQ(Placer->ListBox1, std::vector<std::string>{"ICECREAM"});
+  EXPECT_EQ(Placer->PlacedWords, std::vector<std::string>{"ICECREAM"});
   ASSERT_EQ(Game.Words.size(), 1u);
   EXPECT_TRUE(Game.Words[0].starts_with("ICECREAM\x19"));
   EXPECT_EQ(std::count(Game.Grid.begin(), Game.Grid.end(), EmptyChar), 150 - 8);
@@ -90,7 +90,7 @@ TEST_F(WordSearchTest, WordThatFitsNowhereIsToldAndChangesNothing) {
             "Could not insert word ABCDEFGHIJK\nThe word is longer than the grid in every enabled "
             "direction: enable more directions or make the grid larger in Grid settings.");
   EXPECT_EQ(Game.Grid, GridBefore);
-  EXPECT_TRUE(Placer->ListBox1.empty());
+  EXPECT_TRUE(Placer->PlacedWords.empty());
   EXPECT_TRUE(Game.Words.empty());
   // No directions is told first, even for an empty word.
   Ui.Messages.clear();
@@ -143,13 +143,13 @@ TEST_F(WordSearchTest, ShuffleStopsAtTheFirstFailureAndClearsFill) {
   for (const char* Word : {"CAT", "DOG", "EMU"}) ASSERT_TRUE(Placer->EnterWord(Word, true));
   Placer->FillBlanks();
   OnlyDirections({4});
-  Placer->ListBox1.insert(Placer->ListBox1.begin() + 1,
-                          "ABCDEFGHIJKLMNOPQ");  // 17 letters, 15 columns
+  Placer->PlacedWords.insert(Placer->PlacedWords.begin() + 1,
+                             "ABCDEFGHIJKLMNOPQ");  // 17 letters, 15 columns
   Placer->Reord();
   EXPECT_EQ(Game.Words.size(), 1u) << "words after the failing one are not tried";
   EXPECT_EQ(Ui.Messages.size(), 1u);
   EXPECT_EQ(std::count(Game.Grid.begin(), Game.Grid.end(), EmptyChar), 150 - 3);
-  EXPECT_EQ(Placer->ListBox1.size(), 4u);
+  EXPECT_EQ(Placer->PlacedWords.size(), 4u);
 }
 
 TEST_F(WordSearchTest, ControlCharactersAreRefusedByName) {
@@ -159,7 +159,7 @@ TEST_F(WordSearchTest, ControlCharactersAreRefusedByName) {
   EXPECT_NE(Ui.Messages[0].Text.find("U+0009"), std::string::npos);
   EXPECT_NE(Ui.Messages[1].Text.find("U+0019"), std::string::npos);
   EXPECT_TRUE(Game.Words.empty());
-  EXPECT_TRUE(Placer->ListBox1.empty());
+  EXPECT_TRUE(Placer->PlacedWords.empty());
 }
 
 TEST_F(WordSearchTest, NoPlaceLeftSuggestsWhatHelps) {
@@ -211,7 +211,7 @@ TEST_F(WordSearchTest, WordsEnteredOneByOneDoNotSpellAnEarlierWordAgain) {
     Placer->DeleteAll();
     for (const char* Word : {"AB", "AC", "AD"}) static_cast<void>(Placer->EnterWord(Word, true));
     Game.ClearGrid();
-    Placer->ListBox1.clear();
+    Placer->PlacedWords.clear();
     for (const char* Word : {"AD", "AB", "AC"}) static_cast<void>(Placer->EnterWord(Word, true));
     EXPECT_EQ(Placer->FillBlanks(), 0) << "seed " << Seed;
     for (int Count : CountEntryReadings(Game)) ASSERT_EQ(Count, 1) << "seed " << Seed;

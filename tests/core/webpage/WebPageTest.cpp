@@ -8,6 +8,7 @@
 #include "base/Sha256.h"
 #include "games/GameDescriptor.h"
 #include "games/GameTable.h"
+#include "games/jumble/JumbleDescriptor.h"
 #include "support/DocumentTest.h"
 #include "webpage/WebPage.h"
 
@@ -37,10 +38,10 @@ TEST(WebPageTest, ScriptJsonCannotEndItsElementAndReadsBackTheSame) {
 class WebPageJumbleTest : public DocumentTest {
  protected:
   void SetUp() override {
-    const GameDescriptor& Jumble = *FindDescriptor(GameTypeName::Jumble);
+    const GameDescriptor& Jumble = *FindDescriptor(JumbleDescriptor::Name.TypeName);
     Jumble.InitDocument(Game, &Ui);
     RandomGenerator::Seed(5);
-    GameInput Input;
+    JumbleInput Input;
     Input.Text = "QUIET <!--</SCRIPT> ZEBRA";
     ASSERT_TRUE(Jumble.Build(Game, Input));
   }

@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "games/GameTable.h"
 #include "support/GameFiles.h"
 #include "support/Typing.h"
 #include "support/WindowHarness.h"
@@ -74,15 +75,23 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
     Start();
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString((Home->Path() / "data").string()));
     KeptMazeWindow = ui::ReplaceGameWindow(
-        2, [](const ui::Answerers& Answer) { return new StandInMazeForm(Answer); });
+        "WordMaze", [](const ui::Answerers& Answer) { return new StandInMazeForm(Answer); });
   }
   void cleanup() {
-    ui::ReplaceGameWindow(2, KeptMazeWindow);
+    ui::ReplaceGameWindow("WordMaze", KeptMazeWindow);
     if (Main)
       for (TGameForm* Form : Main->GameWindows()) Form->Game.Modified = false;
     Main.reset();
     QVERIFY(Ui->Answers.empty());
     Finish();
+  }
+
+  void everyGameOfTheTableHasItsWindow() {
+    for (const GameInfo& Game : GameTable()) {
+      std::unique_ptr<TGameForm> Form(ui::CreateGameWindow(Game.TypeName, Answer()));
+      QVERIFY2(Form, Game.MenuItem.data());
+      QCOMPARE(Form->Game.GameName, std::string(Game.TypeName));
+    }
   }
 
   void openGameCreatesTheWindowOfTheFilesGameOrTellsWhyNot() {

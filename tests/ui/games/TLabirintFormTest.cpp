@@ -103,7 +103,8 @@ class TLabirintFormTest : public QObject, test::FormHarness<TLabirintForm> {
     Start.Answer = Answer();
     Start.Associate = false;
     ui::TmainGameForm Main(Start);
-    QVERIFY(Main.NewGameItems[1]->isEnabled() && Main.NewGameItems[2]->isEnabled());
+    QVERIFY(test::FindAction(Main, "WordMaze1")->isEnabled() &&
+            test::FindAction(Main, "WordLabirint1")->isEnabled());
     Main.OpenGameFile(File.string());
     auto* Opened = qobject_cast<TLabirintForm*>(Main.GameWindows().back());
     QVERIFY(Opened);

@@ -46,7 +46,7 @@ class TTextGameFormsTest : public QObject, test::WindowHarness {
   void cleanup() { Finish(); }
 
   void jumbleBuildsSavesReopensAndCopies() {
-    QVERIFY(ui::HasGameWindow(4));
+    QVERIFY(ui::HasGameWindow(TJumbleForm::TypeName));
     auto Form = Make<TJumbleForm>();
     QCOMPARE(Form->windowTitle(), QString("JumbledUp - Untitled.gm"));
     test::TypeText(Form->PathEdit, "the cat sat");
@@ -115,7 +115,7 @@ class TTextGameFormsTest : public QObject, test::WindowHarness {
   // The line count rebuilds at once; an open into a window showing another count gives the
   // stored mixing unmodified, the padded text and the two blocks; New keeps the count.
   void lostLettersRebuildReopenCopyAndNew() {
-    QVERIFY(ui::HasGameWindow(5));
+    QVERIFY(ui::HasGameWindow(TLostLettersForm::TypeName));
     auto Form = Make<TLostLettersForm>();
     test::TypeText(Form->PathEdit, "hello world");
     QTest::keyClick(Form->PathEdit, Qt::Key_Return);

@@ -88,7 +88,7 @@ void JumbleBuilder::SetTheGame(std::vector<Letter>& Letters, int A, int B) {
   Letters.clear();
 }
 
-bool JumbleBuilder::MixClick(bool NewMix, const std::string& Text) {
+bool JumbleBuilder::SetMix(bool NewMix, const std::string& Text) {
   Mix = NewMix;
   if (SplitJumbleWords(Text).empty()) return false;
   return Build(Text);

@@ -43,7 +43,7 @@ class JumbleBuilder {
 
   // The word-mix switch changed: takes the new state and rebuilds when the text holds more than
   // blanks. Returns whether a build ran and succeeded.
-  [[nodiscard]] bool MixClick(bool NewMix, const std::string& Text);
+  [[nodiscard]] bool SetMix(bool NewMix, const std::string& Text);
 
  private:
   void Tell(const std::string& Text);

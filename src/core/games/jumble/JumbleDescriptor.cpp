@@ -1,21 +1,16 @@
 #include "games/jumble/JumbleDescriptor.h"
 
 #include "document/TVornicGame.h"
-#include "games/GameTable.h"
 #include "games/jumble/JumbleBuilder.h"
 #include "games/jumble/JumbleDrawing.h"
 #include "games/jumble/JumbleText.h"
 
 namespace vornic {
 
-const GameInfo& JumbleDescriptor::Info() const {
-  return *FindGameByTypeName(GameTypeName::Jumble);
-}
-
 bool JumbleDescriptor::Draw(TVornicGame& Game, const GameView& View) const {
   ResizeImage(Game);
   JumbleDrawing Drawing(Game);
-  Drawing.Solution = View.Solution;
+  Drawing.Solution = OwnOptions<JumbleView>(View).Solution;
   // Without hint records there is nothing to draw: the picture stays blank, as in the window.
   static_cast<void>(Drawing.DrawTheGame());
   return true;
@@ -25,13 +20,21 @@ std::string JumbleDescriptor::CopyText(const TVornicGame& Game) const {
   return JumbleAsText(Game);
 }
 
-bool JumbleDescriptor::Build(TVornicGame& Game, const GameInput& Input) const {
+bool JumbleDescriptor::Build(TVornicGame& Game, const GameInput& Given) const {
+  const JumbleInput& Input = OwnOptions<JumbleInput>(Given);
   if (!Game.New()) return false;
   const std::optional<std::string> Text = ReadTyped(Game, Input.Text);
   if (!Text) return false;
   JumbleBuilder Builder(Game);
   Builder.Mix = Input.Mix;
   return Builder.Build(*Text);
+}
+
+std::unique_ptr<GameInput> JumbleDescriptor::InputOfWords(
+    const std::vector<std::string>& Words) const {
+  auto Input = std::make_unique<JumbleInput>();
+  Input->Text = JoinWords(Words);
+  return Input;
 }
 
 }  // namespace vornic

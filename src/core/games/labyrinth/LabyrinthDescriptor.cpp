@@ -1,22 +1,18 @@
 #include "games/labyrinth/LabyrinthDescriptor.h"
 
 #include "document/TVornicGame.h"
-#include "games/GameTable.h"
 #include "games/labyrinth/LabyrinthBuilder.h"
 
 namespace vornic {
 
-const GameInfo& LabyrinthDescriptor::Info() const {
-  return *FindGameByTypeName(GameTypeName::WordLabyrinth);
-}
-
 bool LabyrinthDescriptor::Draw(TVornicGame& Game, const GameView& View) const {
   ResizeImage(Game);
-  DoPaint(Game, View.Labyrinth, StartCellFromDocument(Game));
+  DoPaint(Game, OwnOptions<LabyrinthGameView>(View).Switches, StartCellFromDocument(Game));
   return true;
 }
 
-bool LabyrinthDescriptor::Build(TVornicGame& Game, const GameInput& Input) const {
+bool LabyrinthDescriptor::Build(TVornicGame& Game, const GameInput& Given) const {
+  const LabyrinthGameInput& Input = OwnOptions<LabyrinthGameInput>(Given);
   if (!Game.SetSize(Input.Cols.value_or(StartCols), Input.Rows.value_or(StartRows)) || !Game.New())
     return false;
   const std::optional<std::string> Text = ReadTyped(Game, Input.Text);
@@ -24,6 +20,13 @@ bool LabyrinthDescriptor::Build(TVornicGame& Game, const GameInput& Input) const
   LabyrinthBuilder Builder;
   const LabyrinthBuilder::Result Outcome = Builder.BuildLabyrinth(*Text, Game);
   return Outcome == LabyrinthBuilder::Result::Full || Outcome == LabyrinthBuilder::Result::NotFull;
+}
+
+std::unique_ptr<GameInput> LabyrinthDescriptor::InputOfWords(
+    const std::vector<std::string>& Words) const {
+  auto Input = std::make_unique<LabyrinthGameInput>();
+  Input->Text = JoinWords(Words);
+  return Input;
 }
 
 }  // namespace vornic

@@ -1,22 +1,40 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "games/GameDescriptor.h"
+#include "games/labyrinth/LabyrinthDrawing.h"
 
 namespace vornic {
 
-// The word labyrinth: its picture shows what View.Labyrinth switches on, the start mark on the
-// first cell of the saved main path.
+// What the labyrinth draws: the window's four check boxes.
+struct LabyrinthGameView : GameView {
+  LabyrinthView Switches = LabyrinthView::Initial();
+};
+
+// What a labyrinth is built of: the text (UTF-8 as typed) through a grid of Cols x Rows, 15 x 10
+// when not given.
+struct LabyrinthGameInput : GameInput {
+  std::string Text;
+  std::optional<int> Cols, Rows;
+};
+
+// The word labyrinth: its picture shows what the view switches on, the start mark on the first
+// cell of the saved main path.
 class LabyrinthDescriptor final : public GameDescriptor {
  public:
+  static constexpr GameNames Name{"WordLabirint1", "Word&Labirint", "WordLabirint", "TLabirintForm",
+                                  "labyrinth"};
   static constexpr int StartCols = 15;
   static constexpr int StartRows = 10;
 
-  const GameInfo& Info() const override;
+  const GameNames& Names() const override { return Name; }
   [[nodiscard]] bool Draw(TVornicGame& Game, const GameView& View) const override;
-  // Input.Text through a grid of Input.Cols x Input.Rows (15 x 10 when not given). False for an
-  // empty or refused text and when no main path could be laid; a grid left with blank cells is
-  // built.
+  // False for an empty or refused text and when no main path could be laid; a grid left with
+  // blank cells is built.
   [[nodiscard]] bool Build(TVornicGame& Game, const GameInput& Input) const override;
+  std::unique_ptr<GameInput> InputOfWords(const std::vector<std::string>& Words) const override;
   // The page to solve: see GameDescriptor::PageData.
   nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const override;
   // The worksheet: see GameDescriptor::Sheet and RecordSheet.

@@ -1,15 +1,9 @@
 #include "games/lostletters/LostLettersDescriptor.h"
 
 #include "document/TVornicGame.h"
-#include "games/GameTable.h"
-#include "games/lostletters/LostLettersBuilder.h"
 #include "games/lostletters/LostLettersDrawing.h"
 
 namespace vornic {
-
-const GameInfo& LostLettersDescriptor::Info() const {
-  return *FindGameByTypeName(GameTypeName::LostLetters);
-}
 
 std::pair<int, int> LostLettersDescriptor::PictureSize(const TVornicGame& Game) const {
   return LostLettersDrawing::PictureSize(Game);
@@ -18,18 +12,26 @@ std::pair<int, int> LostLettersDescriptor::PictureSize(const TVornicGame& Game) 
 bool LostLettersDescriptor::Draw(TVornicGame& Game, const GameView& View) const {
   ResizeImage(Game);
   LostLettersDrawing Drawing(Game);
-  Drawing.Solution = View.Solution;
+  Drawing.Solution = OwnOptions<LostLettersView>(View).Solution;
   // An empty puzzle has nothing to draw: the picture stays blank, as in the window.
   static_cast<void>(Drawing.DrawTheGame());
   return true;
 }
 
-bool LostLettersDescriptor::Build(TVornicGame& Game, const GameInput& Input) const {
+bool LostLettersDescriptor::Build(TVornicGame& Game, const GameInput& Given) const {
+  const LostLettersInput& Input = OwnOptions<LostLettersInput>(Given);
   if (!Game.New()) return false;
   const std::optional<std::string> Text = ReadTyped(Game, Input.Text);
   if (!Text) return false;
   LostLettersBuilder Builder(Game);
   return Builder.Build(*Text, Input.Lines);
+}
+
+std::unique_ptr<GameInput> LostLettersDescriptor::InputOfWords(
+    const std::vector<std::string>& Words) const {
+  auto Input = std::make_unique<LostLettersInput>();
+  Input->Text = JoinWords(Words);
+  return Input;
 }
 
 }  // namespace vornic

@@ -3,16 +3,12 @@
 #include <algorithm>
 
 #include "document/TVornicGame.h"
-#include "games/GameTable.h"
 #include "games/maze/MazeGame.h"
 
 namespace vornic {
 
-const GameInfo& MazeDescriptor::Info() const {
-  return *FindGameByTypeName(GameTypeName::WordMaze);
-}
-
-bool MazeDescriptor::Draw(TVornicGame& Game, const GameView& View) const {
+bool MazeDescriptor::Draw(TVornicGame& Game, const GameView& Given) const {
+  const MazeView& View = OwnOptions<MazeView>(Given);
   // As the window shows a maze after a build: the phrase highlighted; "Refresh" draws it plain.
   if (!View.Plain && !HighlightFits(Game, View.Highlight)) return false;
   ResizeImage(Game);
@@ -25,9 +21,10 @@ std::optional<std::string> MazeDescriptor::CopyWords(const TVornicGame& Game) co
   return MazeWordsText(MazeInputFromDocument(Game), Game.Settings.Charset);
 }
 
-bool MazeDescriptor::Build(TVornicGame& Game, const GameInput& Input) const {
+bool MazeDescriptor::Build(TVornicGame& Game, const GameInput& Given) const {
+  const MazeGameInput& Input = OwnOptions<MazeGameInput>(Given);
   MazeInput Maze;
-  std::optional<std::string> Phrase = ReadTyped(Game, Input.Text);
+  std::optional<std::string> Phrase = ReadTyped(Game, Input.Phrase);
   if (!Phrase) return false;
   Maze.Phrase = std::move(*Phrase);
   for (const std::string& Line : Input.Words) {
@@ -47,6 +44,13 @@ bool MazeDescriptor::Build(TVornicGame& Game, const GameInput& Input) const {
   const std::string Refusal = MazeBuildFailure(Maze, *Size, Game.Settings.Charset);
   if (Game.Ui && !Refusal.empty()) Game.Ui->Tell(ApplicationTitle, Refusal, Icon::Warning);
   return false;
+}
+
+std::unique_ptr<GameInput> MazeDescriptor::InputOfWords(
+    const std::vector<std::string>& Words) const {
+  auto Input = std::make_unique<MazeGameInput>();
+  Input->Words = Words;
+  return Input;
 }
 
 }  // namespace vornic

@@ -1,53 +1,14 @@
 #include "games/maze/MazeGame.h"
 
-#include <unicode/coll.h>
-#include <unicode/locid.h>
-#include <unicode/unistr.h>
-
 #include <algorithm>
-#include <memory>
-#include <string_view>
 
 #include "base/CodePage.h"
-#include "base/LetterCase.h"
 #include "base/TextLines.h"
 #include "document/TVornicGame.h"
+#include "games/SortedWords.h"
 #include "games/TypedText.h"
 
 namespace vornic {
-namespace {
-
-// Orders byte strings by the user's locale at secondary strength: letter case is ignored,
-// accents are not. Without a collator, by the upper-case bytes.
-class CaseInsensitiveOrder {
- public:
-  explicit CaseInsensitiveOrder(const LetterCase& CaseIn) : Case(CaseIn) {
-    UErrorCode Status = U_ZERO_ERROR;
-    // The C locale maps to en_US_POSIX, whose collation is plain code-point order with capitals
-    // first: no use for a case-insensitive order, so the root order stands in for it.
-    icu::Locale Where = icu::Locale::getDefault();
-    if (std::string_view(Where.getName()) == "en_US_POSIX") Where = icu::Locale::getRoot();
-    Collator.reset(icu::Collator::createInstance(Where, Status));
-    if (U_FAILURE(Status))
-      Collator.reset();
-    else
-      Collator->setStrength(icu::Collator::SECONDARY);
-  }
-
-  bool operator()(const std::string& A, const std::string& B) const {
-    if (!Collator) return Case.Upper(A) < Case.Upper(B);
-    UErrorCode Status = U_ZERO_ERROR;
-    const CodePage& Page = Case.Page();
-    const auto Order = Collator->compareUTF8(Page.Decode(A), Page.Decode(B), Status);
-    return U_SUCCESS(Status) ? Order == UCOL_LESS : Case.Upper(A) < Case.Upper(B);
-  }
-
- private:
-  const LetterCase& Case;
-  std::shared_ptr<icu::Collator> Collator;
-};
-
-}  // namespace
 
 std::optional<std::string> CheckMazeInput(const MazeInput& Input, int CharsetCode) {
   if (auto Problem = RefuseControlCharacters(Input.Phrase, "The title phrase")) return Problem;
@@ -111,8 +72,7 @@ MazeInput MazeInputFromDocument(const TVornicGame& Game) {
 
 std::string MazeWordsText(const MazeInput& Input, int CharsetCode) {
   std::vector<std::string> Sorted = Input.Words;
-  std::stable_sort(Sorted.begin(), Sorted.end(),
-                   CaseInsensitiveOrder(LetterCase::For(CharsetCode, {})));
+  SortIgnoringCase(Sorted, CharsetCode);
   Sorted.insert(Sorted.begin(), {Input.Phrase, std::string()});
   return JoinCrLf(Sorted);
 }

@@ -1,24 +1,25 @@
 #include "games/wordsearch/WordSearchDescriptor.h"
 
 #include "document/TVornicGame.h"
-#include "games/GameTable.h"
 #include "games/wordsearch/WordListText.h"
+#include "games/wordsearch/WordRepeats.h"
 #include "games/wordsearch/WordSearchPlacer.h"
 
 namespace vornic {
 
-const GameInfo& WordSearchDescriptor::Info() const {
-  return *FindGameByTypeName(GameTypeName::WordSearch);
-}
-
 bool WordSearchDescriptor::Draw(TVornicGame& Game, const GameView& View) const {
-  if (!HighlightFits(Game, View.Highlight)) return false;
+  const int Highlight = OwnOptions<WordSearchView>(View).Highlight;
+  if (!HighlightFits(Game, Highlight)) return false;
   ResizeImage(Game);
-  if (View.Highlight < 0)
+  if (Highlight < 0)
     Game.DrawGrid(true);
   else
-    static_cast<void>(Game.ShowWord(View.Highlight));  // refuses only a negative index
+    static_cast<void>(Game.ShowWord(Highlight));  // refuses only a negative index
   return true;
+}
+
+std::optional<std::vector<int>> WordSearchDescriptor::EntryReadings(const TVornicGame& Game) const {
+  return CountEntryReadings(Game);
 }
 
 std::optional<std::string> WordSearchDescriptor::CopyWords(const TVornicGame& Game) const {
@@ -28,13 +29,21 @@ std::optional<std::string> WordSearchDescriptor::CopyWords(const TVornicGame& Ga
   return WordListText(Words);
 }
 
-bool WordSearchDescriptor::Build(TVornicGame& Game, const GameInput& Input) const {
+bool WordSearchDescriptor::Build(TVornicGame& Game, const GameInput& Given) const {
+  const WordSearchInput& Input = OwnOptions<WordSearchInput>(Given);
   if (!Game.SetSize(Input.Cols.value_or(StartCols), Input.Rows.value_or(StartRows)) || !Game.New())
     return false;
   WordSearchPlacer Placer(Game);
   Placer.PlaceEditedList(Input.Words);
   if (Input.Fill) Placer.FillBlanks();
-  return Placer.ListBox1.size() == Input.Words.size();
+  return Placer.PlacedWords.size() == Input.Words.size();
+}
+
+std::unique_ptr<GameInput> WordSearchDescriptor::InputOfWords(
+    const std::vector<std::string>& Words) const {
+  auto Input = std::make_unique<WordSearchInput>();
+  Input->Words = Words;
+  return Input;
 }
 
 }  // namespace vornic

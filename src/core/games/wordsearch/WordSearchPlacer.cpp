@@ -191,16 +191,16 @@ void WordSearchPlacer::Follow() {
   Followed = true;
   FollowedCols = Game.Settings.Cols;
   FollowedRows = Game.Settings.Rows;
-  FollowedListSize = ListBox1.size();
+  FollowedListSize = PlacedWords.size();
   FollowedEntries = Game.Words.size();
-  FollowedLastListed = ListBox1.empty() ? std::string() : ListBox1.back();
+  FollowedLastListed = PlacedWords.empty() ? std::string() : PlacedWords.back();
   FollowedLastEntry = Game.Words.empty() ? std::string() : Game.Words.Items().back();
 }
 
 bool WordSearchPlacer::Following() const {
   return Followed && FollowedCols == Game.Settings.Cols && FollowedRows == Game.Settings.Rows &&
-         FollowedListSize == ListBox1.size() && FollowedEntries == Game.Words.size() &&
-         (ListBox1.empty() || FollowedLastListed == ListBox1.back()) &&
+         FollowedListSize == PlacedWords.size() && FollowedEntries == Game.Words.size() &&
+         (PlacedWords.empty() || FollowedLastListed == PlacedWords.back()) &&
          (Game.Words.empty() || FollowedLastEntry == Game.Words.Items().back());
 }
 
@@ -248,7 +248,7 @@ bool WordSearchPlacer::EnterBytes(const std::string& Typed, bool AddToList,
   const std::string Upper = Prepared ? std::move(Word) : Game.Case().Upper(Word);
   // A word listed twice (or once each way) could be read where the other lies.
   if (AddToList) {
-    if (const std::string Refusal = RepeatRefusal(Codes(), Upper, ListBox1, true);
+    if (const std::string Refusal = RepeatRefusal(Codes(), Upper, PlacedWords, true);
         !Refusal.empty()) {
       Tell(ApplicationTitle, Refusal, Icon::Warning);
       return false;
@@ -260,7 +260,7 @@ bool WordSearchPlacer::EnterBytes(const std::string& Typed, bool AddToList,
     if (Following()) {
       Guard.Add(Upper);
     } else {
-      std::vector<std::string> Words = ListBox1;
+      std::vector<std::string> Words = PlacedWords;
       Words.push_back(Upper);
       MakeGuard(Words);
     }
@@ -288,7 +288,7 @@ bool WordSearchPlacer::EnterBytes(const std::string& Typed, bool AddToList,
     X += At->Step.Dx;
     Y += At->Step.Dy;
   }
-  if (AddToList) ListBox1.push_back(Upper);
+  if (AddToList) PlacedWords.push_back(Upper);
   Game.Words.Add(std::move(Entry));
   Guard.Allow(Upper, At->Y * Cols + At->X, (Y - At->Step.Dy) * Cols + X - At->Step.Dx);
   if (!PlacingList) Follow();
@@ -314,7 +314,7 @@ int WordSearchPlacer::FillBlanks() {
   if (!Following()) {
     std::vector<std::string> Words;
     Game.ListWords(Words);
-    Words.insert(Words.begin(), ListBox1.begin(), ListBox1.end());
+    Words.insert(Words.begin(), PlacedWords.begin(), PlacedWords.end());
     MakeGuard(Words);
     Follow();
   }
@@ -415,13 +415,13 @@ void WordSearchPlacer::Reord() {
   for (int Layout = 1;; ++Layout) {
     Game.ClearGrid();
     // Every listed word is guarded, also those not placed yet.
-    MakeGuard(ListBox1);
+    MakeGuard(PlacedWords);
     PlacingList = true;
     Crowded = false;
     Untold.clear();
     Collected = Layout < Layouts ? &Untold : nullptr;
     const std::string* Failed = nullptr;
-    for (const std::string& Word : ListBox1)
+    for (const std::string& Word : PlacedWords)
       if (!EnterWordBytes(Word, false)) {
         Failed = &Word;
         break;
@@ -438,7 +438,7 @@ void WordSearchPlacer::Reord() {
 }
 
 void WordSearchPlacer::DeleteAll() {
-  ListBox1.clear();
+  PlacedWords.clear();
   Game.ClearGrid();
   MakeGuard({});
   Follow();
@@ -454,7 +454,7 @@ void WordSearchPlacer::PlaceEditedList(const std::vector<std::string>& Words,
       Tell(ApplicationTitle, *Refusal, Icon::Warning);
     return;
   }
-  ListBox1.clear();
+  PlacedWords.clear();
   Game.ClearGrid();
   // Each word encoded once, for the guard and for placing it.
   const CodePage& Page = Codes();

@@ -18,9 +18,10 @@ struct Direction {
   int Dy;
 };
 
-// The word search window's placement state, without the window: its word list (ListBox1's
-// contents, bytes of the document's code page), the eight direction flags and Intersections.
-// Messages go through the document's user interface. Flags are per placer, so per window.
+// The word search window's placement state, without the window: its word list (PlacedWords, the
+// window's ListBox1, bytes of the document's code page), the eight direction flags and
+// Intersections. Messages go through the document's user interface. Flags are per placer, so per
+// window.
 class WordSearchPlacer {
  public:
   explicit WordSearchPlacer(TVornicGame& Document);
@@ -35,7 +36,7 @@ class WordSearchPlacer {
   bool AnyEnabled() const;
 
   bool Intersect = true;
-  std::vector<std::string> ListBox1;
+  std::vector<std::string> PlacedWords;
 
   // Places one typed word (UTF-8) at a random position in an enabled direction: every place
   // where it fits is equally likely. Spaces are not placed ("ICE CREAM" becomes ICECREAM). A

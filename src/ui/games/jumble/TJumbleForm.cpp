@@ -15,7 +15,7 @@
 namespace vornic::ui {
 
 TJumbleForm::TJumbleForm(const Answerers& Answer, QWidget* Parent)
-    : TTextGameForm("TJumbleForm", Answer, Parent) {
+    : TTextGameForm(TypeName, Answer, Parent) {
   setObjectName(QStringLiteral("JumbleForm"));
   AddStripColumn(Button1);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "games/jumble/JumbleDescriptor.h"
 #include "ui/games/TTextGameForm.h"
 
 namespace vornic::ui {
@@ -11,6 +12,8 @@ class TJumbleForm : public TTextGameForm {
   Q_OBJECT
 
  public:
+  static constexpr std::string_view TypeName = JumbleDescriptor::Name.TypeName;
+
   explicit TJumbleForm(const Answerers& Answer = {}, QWidget* Parent = nullptr);
 
   QCheckBox* Mix;     // "&Mix words"

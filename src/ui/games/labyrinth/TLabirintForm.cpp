@@ -5,7 +5,6 @@
 #include <QLineEdit>
 
 #include "base/RandomGenerator.h"
-#include "games/GameTable.h"
 #include "games/labyrinth/LabyrinthInput.h"
 #include "ui/dialogs/TGridForm.h"
 #include "ui/games/GameWindowParts.h"
@@ -15,10 +14,6 @@
 namespace vornic::ui {
 namespace {
 
-std::string TypeName() {
-  return std::string(FindGameByTag(TLabirintForm::Tag)->TypeName);
-}
-
 std::string SizeText(const TVornicGame& Game) {
   return std::to_string(Game.Settings.Cols) + " x " + std::to_string(Game.Settings.Rows);
 }
@@ -26,7 +21,7 @@ std::string SizeText(const TVornicGame& Game) {
 }  // namespace
 
 TLabirintForm::TLabirintForm(const Answerers& Answer, QWidget* Parent)
-    : TGameForm(TypeName(), Answer, Parent) {
+    : TGameForm(std::string(TypeName), Answer, Parent) {
   setObjectName(QStringLiteral("LabirintForm"));
   setMinimumSize(440, 380);
   resize(440, 380);
@@ -43,7 +38,6 @@ void TLabirintForm::NewFile() {
   Game.SetSize(StartCols, StartRows);
   if (!Game.New()) return;
   Start.reset();
-  SetCharset();
   DoPaint();
   RedrawPreview(*Image1, Game);
 }
@@ -54,7 +48,6 @@ bool TLabirintForm::OpenVornicG(const std::string& FileName) {
   // The text edit stays as it is: the file gives the start cell, not the text.
   Start = StartCellFromDocument(Game);
   DoPaint();
-  SetCharset();
   return true;
 }
 
@@ -112,12 +105,9 @@ void TLabirintForm::GridSet() {
   if (Dialog.exec() != QDialog::Accepted) return;
   // A new size empties the grid and the words, and with them the start mark.
   if (Game.ApplySettings(Dialog.GetProps(Game.Settings))) Start.reset();
-  SetCharset();
   ClearPreview(*Image1);
   DoPaint();
 }
-
-void TLabirintForm::SetCharset() {}
 
 void TLabirintForm::FormResize() {
   ResizePreview(*this, false, *Image1, Game);

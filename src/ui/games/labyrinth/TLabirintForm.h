@@ -5,7 +5,7 @@
 
 #include "games/EntryPath.h"
 #include "games/labyrinth/LabyrinthBuilder.h"
-#include "games/labyrinth/LabyrinthDrawing.h"
+#include "games/labyrinth/LabyrinthDescriptor.h"
 #include "ui/games/TGameForm.h"
 
 class QCheckBox;
@@ -22,7 +22,7 @@ class TLabirintForm : public TGameForm {
   Q_OBJECT
 
  public:
-  static constexpr int Tag = 3;
+  static constexpr std::string_view TypeName = LabyrinthDescriptor::Name.TypeName;
   static constexpr int StartCols = 15;
   static constexpr int StartRows = 10;
 
@@ -54,8 +54,6 @@ class TLabirintForm : public TGameForm {
   void DoPaint();
   void cbPathClick();
   void GridSet();
-  // Qt fonts carry no character set: the edit shows any script as typed.
-  void SetCharset();
 
   LabyrinthView View() const;
   // Where the start mark goes: the first cell of the main path.

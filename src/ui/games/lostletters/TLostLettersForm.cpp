@@ -15,7 +15,7 @@
 namespace vornic::ui {
 
 TLostLettersForm::TLostLettersForm(const Answerers& Answer, QWidget* Parent)
-    : TTextGameForm("TLostLettersForm", Answer, Parent) {
+    : TTextGameForm(TypeName, Answer, Parent) {
   setObjectName(QStringLiteral("LostLettersForm"));
   QWidget* Panel = PathEdit->parentWidget();
   SpinEdit1 = new SpinEdit(Panel);

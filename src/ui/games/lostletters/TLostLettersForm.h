@@ -1,5 +1,6 @@
 #pragma once
 
+#include "games/lostletters/LostLettersDescriptor.h"
 #include "ui/games/TTextGameForm.h"
 
 class QLabel;
@@ -15,6 +16,8 @@ class TLostLettersForm : public TTextGameForm {
   Q_OBJECT
 
  public:
+  static constexpr std::string_view TypeName = LostLettersDescriptor::Name.TypeName;
+
   explicit TLostLettersForm(const Answerers& Answer = {}, QWidget* Parent = nullptr);
 
   SpinEdit* SpinEdit1;  // the line count, 2 to 40

@@ -1,8 +1,5 @@
 #include "ui/games/maze/TWordMazeForm.h"
 
-#include "games/GameDescriptor.h"
-#include "games/GameTable.h"
-
 #include <QAction>
 #include <QEvent>
 #include <QGroupBox>
@@ -13,8 +10,6 @@
 
 #include "base/GridLimits.h"
 #include "base/RandomGenerator.h"
-#include "games/GameDescriptor.h"
-#include "games/GameTable.h"
 #include "games/maze/MazeSizes.h"
 #include "ui/dialogs/TGridForm.h"
 #include "ui/dialogs/TListEditForm.h"
@@ -25,10 +20,6 @@
 namespace vornic::ui {
 namespace {
 
-std::string TypeName() {
-  return std::string(FindGameByTag(TWordMazeForm::Tag)->TypeName);
-}
-
 // Letters as the puzzle counts them: one per character, spaces too.
 long long CountLetters(const QString& Text) {
   return static_cast<long long>(Text.toUcs4().size());
@@ -37,7 +28,7 @@ long long CountLetters(const QString& Text) {
 }  // namespace
 
 TWordMazeForm::TWordMazeForm(const Answerers& Answer, QWidget* Parent)
-    : TGameForm(TypeName(), Answer, Parent) {
+    : TGameForm(std::string(TypeName), Answer, Parent) {
   setObjectName(QStringLiteral("WordMazeForm"));
   setMinimumSize(440, 380);
   resize(440, 380);
@@ -155,7 +146,7 @@ void TWordMazeForm::Build() {
   }
   if (Done) {
     // The default view of a built maze: its phrase highlighted.
-    static_cast<void>(DescriptorOf(Game)->Draw(Game, GameView{}));
+    static_cast<void>(DescriptorOf(Game)->Draw(Game, MazeView()));
     RedrawPreview(*Image1, Game);
   } else {
     ClearPreview(*Image1);

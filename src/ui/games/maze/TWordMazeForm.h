@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "games/maze/MazeBuilder.h"
+#include "games/maze/MazeDescriptor.h"
 #include "games/maze/MazeGame.h"
 #include "ui/games/TGameForm.h"
 
@@ -25,7 +26,7 @@ class TWordMazeForm : public TGameForm {
   Q_OBJECT
 
  public:
-  static constexpr int Tag = 2;
+  static constexpr std::string_view TypeName = MazeDescriptor::Name.TypeName;
   static constexpr int StartCols = 15;
   static constexpr int StartRows = 10;
 

@@ -18,7 +18,7 @@
 namespace vornic::ui {
 
 TVornicForm::TVornicForm(const Answerers& Answer, QWidget* Parent)
-    : TGameForm(TypeName, Answer, Parent), Placer(Game) {
+    : TGameForm(std::string(TypeName), Answer, Parent), Placer(Game) {
   setObjectName(QStringLiteral("VornicForm"));
   setMinimumSize(440, 380);
   resize(440, 380);
@@ -42,7 +42,7 @@ void TVornicForm::NewFile() {
   Game.DrawGrid(true);
   RedrawPreview(*Image1, Game);
   CheckAllDirections();
-  Placer.ListBox1.clear();
+  Placer.PlacedWords.clear();
   ShowList();
 }
 
@@ -50,7 +50,7 @@ bool TVornicForm::OpenVornicG(const std::string& FileName) {
   if (!Game.Open(FileName)) return false;
   ClearPreview(*Image1);
   FullRefresh();
-  Game.ListWords(Placer.ListBox1);
+  Game.ListWords(Placer.PlacedWords);
   ShowList();
   SetCharset();
   return true;
@@ -153,7 +153,7 @@ void TVornicForm::SetCharset() {
 
 void TVornicForm::CopyWords() {
   ClipboardContent Content;
-  Content.Text = Game.Codes().Decode(WordListText(Placer.ListBox1));
+  Content.Text = Game.Codes().Decode(WordListText(Placer.PlacedWords));
   Ui().SetClipboard(Content);
 }
 
@@ -184,7 +184,7 @@ void TVornicForm::ShowList() {
   // Rebuilding moves the current row, which is not a click on a word.
   Listing = true;
   ListBox1->clear();
-  for (const std::string& Word : Placer.ListBox1)
+  for (const std::string& Word : Placer.PlacedWords)
     ListBox1->addItem(QString::fromStdString(Game.Codes().Decode(Word)));
   Listing = false;
 }

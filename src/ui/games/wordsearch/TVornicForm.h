@@ -3,7 +3,6 @@
 #include <array>
 #include <string>
 
-#include "games/GameTable.h"
 #include "games/wordsearch/WordSearchDescriptor.h"
 #include "games/wordsearch/WordSearchPlacer.h"
 #include "ui/games/TGameForm.h"
@@ -25,7 +24,7 @@ class TVornicForm : public TGameForm {
   Q_OBJECT
 
  public:
-  static constexpr const char* TypeName = GameTypeName::WordSearch;
+  static constexpr std::string_view TypeName = WordSearchDescriptor::Name.TypeName;
   static constexpr int StartCols = WordSearchDescriptor::StartCols;
   static constexpr int StartRows = WordSearchDescriptor::StartRows;
 

@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "ui/games/GameWindowParts.h"
 #include "ui/games/ToolIcons.h"
 #include "ui/games/wordsearch/TVornicForm.h"
 
@@ -26,13 +27,6 @@ constexpr int GroupWidth = 107;
 // The direction check boxes in Tag order: up, down, left, right, up and right, up and left,
 // down and right, down and left.
 constexpr std::array<const char*, 8> Arrows{"↑", "↓", "←", "→", "↗", "↖", "↘", "↙"};
-
-QFont CourierNew(const QFont& Base) {
-  QFont Font = Base;
-  Font.setFamily(QStringLiteral("Courier New"));
-  Font.setStyleHint(QFont::TypeWriter);
-  return Font;
-}
 
 }  // namespace
 
@@ -134,11 +128,7 @@ void TVornicForm::BuildGamePanel() {
 
 void TVornicForm::BuildGameMenu() {
   auto Make = [this](const char* Name, const char* Text, const char* Shortcut, const char* Hint) {
-    auto* Action = new QAction(QString::fromUtf8(Text), this);
-    Action->setObjectName(QString::fromLatin1(Name));
-    if (*Shortcut) Action->setShortcut(QKeySequence(QString::fromLatin1(Shortcut)));
-    if (*Hint) Action->setToolTip(QString::fromUtf8(Hint));
-    return Action;
+    return MakeGameAction(this, Name, Text, Shortcut, Hint);
   };
   CopyWords1 = Make("CopyWords1", "Copy &Words to Clipboard", "Ctrl+W", "");
   WordListEditor1 = Make("WordListEditor1", "&Word List Editor", "", "Word List editor...");

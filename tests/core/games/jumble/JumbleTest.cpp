@@ -112,7 +112,7 @@ TEST_F(JumbleBuilderTest, BlankTextBuildsNothingAndKeepsThePuzzle) {
   const std::string Grid = Game.Grid;
   for (const std::string Text : {"", "    "}) {
     EXPECT_FALSE(Builder.Build(Text));
-    EXPECT_FALSE(Builder.MixClick(false, Text));
+    EXPECT_FALSE(Builder.SetMix(false, Text));
   }
   EXPECT_EQ(Game.Grid, Grid);
   ASSERT_EQ(Game.Words.size(), 3u);
