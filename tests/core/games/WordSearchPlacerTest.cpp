@@ -226,7 +226,7 @@ TEST_F(WordSearchTest, AWordEarlierWordsSpellMovesThereWhenTheFillCannotHideIt) 
     Game.SetSize(5, 4);
     Game.ClearGrid();
     Game.Words.Clear();
-    Placer->ListBox1.clear();
+    Placer->PlacedWords.clear();
     if (Across)
       Placer->EnableAll();
     else
@@ -235,7 +235,7 @@ TEST_F(WordSearchTest, AWordEarlierWordsSpellMovesThereWhenTheFillCannotHideIt) 
       Game.SetCell(X, 1, Word[0]);
       Game.SetCell(X, 2, Word[1]);
       Game.Words.Add(std::string(Word) + EmptyChar + PathBytes(X, 1) + PathBytes(X, 2));
-      Placer->ListBox1.push_back(Word);
+      Placer->PlacedWords.push_back(Word);
     }
     ASSERT_TRUE(Placer->EnterWord("CAT", true));
     EXPECT_EQ(Placer->FillBlanks(), Across ? 0 : 1);

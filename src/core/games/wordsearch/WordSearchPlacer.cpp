@@ -322,7 +322,7 @@ int WordSearchPlacer::FillBlanks() {
   if (Repeating > 0 && MoveSpelledWords()) {
     std::vector<std::string> Words;
     Game.ListWords(Words);
-    Words.insert(Words.begin(), ListBox1.begin(), ListBox1.end());
+    Words.insert(Words.begin(), PlacedWords.begin(), PlacedWords.end());
     MakeGuard(Words);
     Follow();
     Repeating = FillHidingWords(Game, Guard);
