@@ -242,8 +242,9 @@ TEST_F(WordSearchTest, AWordEarlierWordsSpellMovesThereWhenTheFillCannotHideIt) 
     ExpectEntriesMatchGrid();
     const std::vector<Cell> Row{{1, 1}, {2, 1}, {3, 1}};
     EXPECT_EQ(PathOf(Game.Words.Items().back()) == Row, Across);
-    if (Across)
+    if (Across) {
       for (int Count : CountEntryReadings(Game)) EXPECT_EQ(Count, 1);
+    }
   }
 }
 
