@@ -147,6 +147,24 @@ void WordReadings::Allow(std::string_view Listed, int FirstCell, int LastCell) {
   Head = static_cast<int>(Places.size()) - 1;
 }
 
+void WordReadings::MoveAllowed(std::string_view Listed, std::pair<int, int> From,
+                               std::pair<int, int> To) {
+  const int W = Find(Listed);
+  if (W < 0) return;
+  if (From.first > From.second) std::swap(From.first, From.second);
+  if (To.first > To.second) std::swap(To.first, To.second);
+  for (int i = FirstPlace[static_cast<std::size_t>(W)]; i >= 0;
+       i = Places[static_cast<std::size_t>(i)].Next) {
+    Place& At = Places[static_cast<std::size_t>(i)];
+    if (At.First == From.first && At.Last == From.second) {
+      At.First = To.first;
+      At.Last = To.second;
+      return;
+    }
+  }
+  Allow(Listed, To.first, To.second);
+}
+
 void WordReadings::AllowEntries(const WordList& Entries) {
   for (const std::string& Entry : Entries) {
     const auto Separator = Entry.find(EmptyChar);

@@ -60,6 +60,8 @@ class WordReadings {
   std::string_view Word(int W) const;
   // The reading of Word between the two end cells is the word's own place.
   void Allow(std::string_view Word, int FirstCell, int LastCell);
+  // The word's allowed place between From's end cells lies between To's now.
+  void MoveAllowed(std::string_view Word, std::pair<int, int> From, std::pair<int, int> To);
   // The places of the document's word entries (word, EmptyChar, path); damaged paths are skipped.
   void AllowEntries(const WordList& Entries);
 

@@ -40,6 +40,22 @@ bool DrawAgain(std::string& Grid, int Cell, std::vector<char>& Choices,
   return false;
 }
 
+// Each letter of the set once.
+std::vector<char> DistinctLetters(const std::string& Letters) {
+  std::vector<char> Choices;
+  std::array<bool, 256> Seen{};
+  for (char Letter : Letters)
+    if (!std::exchange(Seen[static_cast<std::uint8_t>(Letter)], true)) Choices.push_back(Letter);
+  return Choices;
+}
+
+// How many listed words can be read more than once.
+int RepeatingWords(const WordReadings& Readings, const std::string& Grid) {
+  std::set<int> Repeating;
+  for (const WordReadings::Reading& Repeat : Readings.Repeats(Grid)) Repeating.insert(Repeat.Word);
+  return static_cast<int>(Repeating.size());
+}
+
 // Draws each empty cell's letter from Letters, every position of it equally likely, as Fill
 // Blanks always did; one draw of the generator gives several letters (its range is the number
 // of letters to the power of how many fit in it), which keeps the fill of a large grid cheap.
@@ -76,10 +92,7 @@ int FillHidingWords(TVornicGame& Game, const WordReadings& Readings) {
   const std::string Before = Game.Grid;
   FillEmptyCells(Game.Grid, Game.Letters);
 
-  std::vector<char> Choices;
-  std::array<bool, 256> Seen{};
-  for (char Letter : Game.Letters)
-    if (!std::exchange(Seen[static_cast<std::uint8_t>(Letter)], true)) Choices.push_back(Letter);
+  std::vector<char> Choices = DistinctLetters(Game.Letters);
   // A repair draws a letter through which nothing repeats, so only a reading that could not be
   // repaired can be left: without one, no second scan is needed.
   bool Unrepaired = false;
@@ -105,12 +118,19 @@ int FillHidingWords(TVornicGame& Game, const WordReadings& Readings) {
     }
     Unrepaired = Unrepaired || !Repaired;
   }
-  if (!Unrepaired) return 0;
+  return Unrepaired ? RepeatingWords(Readings, Game.Grid) : 0;
+}
 
-  std::set<int> Repeating;
-  for (const WordReadings::Reading& Repeat : Readings.Repeats(Game.Grid))
-    Repeating.insert(Repeat.Word);
-  return static_cast<int>(Repeating.size());
+int FillCellsHidingWords(TVornicGame& Game, const WordReadings& Readings,
+                         const std::vector<int>& Cells) {
+  std::vector<char> Choices = DistinctLetters(Game.Letters);
+  if (Choices.empty()) return RepeatingWords(Readings, Game.Grid);
+  for (int Cell : Cells) {
+    Game.Grid[static_cast<std::size_t>(Cell)] = Choices[static_cast<std::size_t>(
+        RandomGenerator::Uniform(static_cast<int>(Choices.size())))];
+    if (Readings.RepeatThrough(Game.Grid, Cell)) DrawAgain(Game.Grid, Cell, Choices, Readings);
+  }
+  return RepeatingWords(Readings, Game.Grid);
 }
 
 std::string RepeatNotice(int Repeating) {

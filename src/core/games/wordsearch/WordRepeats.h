@@ -16,6 +16,12 @@ class WordReadings;
 // or placed words themselves spell a listed word a second time.
 int FillHidingWords(TVornicGame& Game, const WordReadings& Readings);
 
+// Gives each of Cells, emptied in a filled grid, a letter of the document's character set
+// through which no listed word reads a second time where one can be found. Returns how many
+// words can be read more than once, as FillHidingWords does.
+int FillCellsHidingWords(TVornicGame& Game, const WordReadings& Readings,
+                         const std::vector<int>& Cells);
+
 // What a fill that left Repeating words readable more than once says ("" for none).
 std::string RepeatNotice(int Repeating);
 

@@ -319,21 +319,17 @@ int WordSearchPlacer::FillBlanks() {
     Follow();
   }
   int Repeating = FillHidingWords(Game, Guard);
-  if (Repeating > 0 && MoveSpelledWords()) {
-    std::vector<std::string> Words;
-    Game.ListWords(Words);
-    Words.insert(Words.begin(), PlacedWords.begin(), PlacedWords.end());
-    MakeGuard(Words);
-    Follow();
-    Repeating = FillHidingWords(Game, Guard);
+  if (std::vector<int> Freed; Repeating > 0 && MoveSpelledWords(Freed)) {
+    Repeating = FillCellsHidingWords(Game, Guard, Freed);
     Game.Modified = true;
+    Follow();
   }
   // The fill is part of the puzzle: closing must not lose it without a question.
   if (Game.Grid != Before) Game.Modified = true;
   return Repeating;
 }
 
-bool WordSearchPlacer::MoveSpelledWords() {
+bool WordSearchPlacer::MoveSpelledWords(std::vector<int>& Freed) {
   const int Cols = Game.Settings.Cols;
   std::vector<std::vector<GridCell>> Paths;
   std::vector<int> Uses(Game.Grid.size(), 0);  // how many entries cover each cell
@@ -397,7 +393,13 @@ bool WordSearchPlacer::MoveSpelledWords() {
       continue;
     }
     for (const GridCell& At : Old)
-      if (Uses[CellOf(At)] == 0) Game.Grid[CellOf(At)] = EmptyChar;
+      if (Uses[CellOf(At)] == 0) {
+        Game.Grid[CellOf(At)] = EmptyChar;
+        Freed.push_back(static_cast<int>(CellOf(At)));
+      }
+    Guard.MoveAllowed(Word,
+                      {static_cast<int>(CellOf(Old.front())), static_cast<int>(CellOf(Old.back()))},
+                      {static_cast<int>(CellOf(From)), static_cast<int>(CellOf(To))});
     Game.Words.Set(Index, std::string(Word) + EmptyChar + EncodePath(Place));
     Old = Place;
     Done[Index] = true;

@@ -97,8 +97,8 @@ class WordSearchPlacer {
   // be spelled across earlier ones, and then once more where it is placed. Moves each such
   // word's entry onto the place its neighbours spell, along an enabled direction and not inside
   // one other word, and empties the cells of its old place that no other word uses, for the fill
-  // to hide. Returns whether an entry moved.
-  bool MoveSpelledWords();
+  // to hide (into Freed); the guard follows. Returns whether an entry moved.
+  bool MoveSpelledWords(std::vector<int>& Freed);
   // Indexes the words a placement must not repeat: the list and Word, with the entries' places
   // allowed.
   void MakeGuard(const std::vector<std::string>& Words);
