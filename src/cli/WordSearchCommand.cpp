@@ -136,7 +136,7 @@ void RunWordSearch(const WordSearchOptions& Options, CliContext& Context) {
   SaveGame(Game, Options.Output);
   Context.Out << "Wrote " << ShownPath(Options.Output) << ": " << Cols << " x " << Rows << ", "
               << Placer.PlacedWords.size() << " of " << Words.size() << " words placed.\n";
-  // Only a character set of too few letters cannot hide every second reading.
+  // A repeat the fill could not hide is told, with what causes one.
   if (Repeating > 0) Context.Out << RepeatNotice(Repeating) << '\n';
 }
 

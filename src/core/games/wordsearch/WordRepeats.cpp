@@ -135,9 +135,11 @@ int FillCellsHidingWords(TVornicGame& Game, const WordReadings& Readings,
 
 std::string RepeatNotice(int Repeating) {
   if (Repeating <= 0) return {};
-  return std::to_string(Repeating) + (Repeating == 1 ? " word" : " words") +
-         " can be read more than once: the character set has too few letters to hide every "
-         "second reading.";
+  return std::to_string(Repeating) +
+         (Repeating == 1 ? " word can be read more than once, and the fill cannot hide it"
+                         : " words can be read more than once, and the fill cannot hide them") +
+         ": a word lies inside another, is spelled by other words along a direction that is not "
+         "enabled, or the character set has too few letters.";
 }
 
 std::vector<int> CountEntryReadings(const TVornicGame& Game) {

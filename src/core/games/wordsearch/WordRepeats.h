@@ -13,7 +13,7 @@ class WordReadings;
 // the places of the document's entries allowed) be read anywhere but at its entry's place, until
 // no such second reading is left. Only fill letters change. Returns how many words can still be
 // read more than once: 0 unless the set has too few letters to hide them (a set of one letter),
-// or placed words themselves spell a listed word a second time.
+// or placed words themselves spell a listed word a second time (a word inside another).
 int FillHidingWords(TVornicGame& Game, const WordReadings& Readings);
 
 // Gives each of Cells, emptied in a filled grid, a letter of the document's character set
