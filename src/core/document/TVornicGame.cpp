@@ -13,12 +13,15 @@ namespace vornic {
 
 TVornicGame::TVornicGame() {
   Words.SetOnChange([this] { Modified = true; });
+  MetaFile.OnContentChanged = [this] {
+    if (OnPictureChanged) OnPictureChanged();
+  };
 }
 
-void TVornicGame::Init(const std::string& NewGameName, UserInterface* NewForm) {
+void TVornicGame::Init(const std::string& NewGameName, UserInterface* Window) {
   LastDir = AppPaths::DialogFolder().string();
-  Form = NewForm;
-  Ui = NewForm;
+  CaptionWindow = Window;
+  Ui = Window;
   GameName = NewGameName;
   MetaFile.Create(PictureCreator, GameName);
   Settings.Cols = 5;
@@ -168,7 +171,7 @@ std::string TVornicGame::DisplayName() const {
 }
 
 void TVornicGame::SetCaption(const std::string& Caption) {
-  if (Form) Form->SetCaption(Caption);
+  if (CaptionWindow) CaptionWindow->SetCaption(Caption);
 }
 
 void TVornicGame::Report(const std::exception& Failure) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,8 +39,11 @@ class TVornicGame {
   bool Modified = false;
   // The puzzle picture; its description is GameName (set by Init).
   TDrawMetaFile MetaFile;
+  // Told each time the picture changed: a recording ended, or New, Open or ClearPicture emptied
+  // it. A window's preview follows the document from here.
+  std::function<void()> OnPictureChanged;
   // The window whose caption shows the file name; null for a document without a window.
-  UserInterface* Form = nullptr;
+  UserInterface* CaptionWindow = nullptr;
   // Where dialogs and messages go: the window's, or for a windowless document the caller's.
   UserInterface* Ui = nullptr;
   std::string LastDir;
@@ -54,7 +58,7 @@ class TVornicGame {
 
   // Set-up: remembers the game and its window, default settings on a 5 x 5 grid, makes sure
   // the settings file holds the default character set (a failure there is told, not fatal).
-  void Init(const std::string& NewGameName, UserInterface* NewForm);
+  void Init(const std::string& NewGameName, UserInterface* Window);
 
   // Flows. Each returns false when the user cancelled or the step failed (the failure was told).
   [[nodiscard]] bool New();
@@ -101,6 +105,8 @@ class TVornicGame {
 
   // Picture (TVornicGamePicture.cpp). Picture size := Cols x 16 + 5 by Rows x 16 + 5.
   void ResizeImage();
+  // Empties the picture, size kept: the document shows nothing until its game draws again.
+  void ClearPicture();
   // The whole standard grid picture; with Commit it opens and closes the recording itself,
   // without it the caller has called MetaFile.BeginDraw and will call EndDraw.
   void DrawGrid(bool Commit);
@@ -129,6 +135,13 @@ class TVornicGame {
   // Tells a failure to the user when there is someone to tell; otherwise rethrows it.
   void Report(const std::exception& Failure);
 };
+
+// The open dialog for game files, starting in Folder: the chosen file, nothing when cancelled.
+std::optional<std::string> ChooseGameFile(UserInterface& Ui, const std::string& Folder);
+// The game type name that the file Name starts with, read without reading the rest. Throws
+// DocumentError, with the message of a document's Open, when the file cannot be read or has no
+// readable type name.
+std::string ReadGameFileType(const std::string& Name);
 
 // Path bytes of a word entry for a cell: column + 100, then row + 100.
 std::string PathBytes(int X, int Y);

@@ -21,10 +21,27 @@ std::string FormatError(const std::string& Name) {
 
 }  // namespace
 
+std::optional<std::string> ChooseGameFile(UserInterface& Ui, const std::string& Folder) {
+  FileDialogRequest Request;
+  Request.Filter = GameFilter;
+  Request.DefaultExt = "*.gm";
+  Request.InitialDir = Folder;
+  Request.MustExist = true;
+  return Ui.ChooseOpenFile(Request);
+}
+
+std::string ReadGameFileType(const std::string& Name) {
+  const std::optional<std::string> TypeName = PeekTypeName(ReadBoundedFile(Name, MaxGameFileBytes));
+  if (!TypeName) throw DocumentError(FormatError(Name));
+  return *TypeName;
+}
+
 bool TVornicGame::New() {
   if (!CloseQuery()) return false;
   ClearGrid();
   ResizeImage();
+  // The picture of the previous puzzle is no picture of this one.
+  ClearPicture();
   static_cast<void>(Settings.SetLanguageName("English"));  // always fits its 10 bytes
   Modified = false;
   FileName.clear();
@@ -38,12 +55,7 @@ bool TVornicGame::Open(const std::string& Name) {
   std::string Chosen = Name;
   if (Chosen.empty()) {
     if (!Ui) return false;
-    FileDialogRequest Request;
-    Request.Filter = GameFilter;
-    Request.DefaultExt = "*.gm";
-    Request.InitialDir = LastDir;
-    Request.MustExist = true;
-    auto Picked = Ui->ChooseOpenFile(Request);
+    auto Picked = ChooseGameFile(*Ui, LastDir);
     if (!Picked) return false;
     Chosen = *Picked;
     LastDir = fs::path(Chosen).parent_path().string();
@@ -130,6 +142,7 @@ bool TVornicGame::LoadFromBytes(std::string_view Bytes, const std::string& Name)
   FileName = Name;
   Modified = false;
   ResizeImage();
+  ClearPicture();
   return true;
 }
 

@@ -19,6 +19,10 @@ void TVornicGame::ResizeImage() {
   MetaFile.SetSize(Settings.Cols * Cell + 5, Settings.Rows * Cell + 5);
 }
 
+void TVornicGame::ClearPicture() {
+  MetaFile.Clear();
+}
+
 void TVornicGame::DrawBackground() {
   TMetaCanvas* Canvas = MetaFile.Canvas();
   if (!Canvas) return;

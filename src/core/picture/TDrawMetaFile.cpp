@@ -24,6 +24,8 @@ TDrawMetaFile::TDrawMetaFile(const std::string& CreatedBy, const std::string& De
 }
 
 TDrawMetaFile::~TDrawMetaFile() {
+  // Whoever listened may be gone already.
+  OnContentChanged = nullptr;
   EndDraw();
 }
 
@@ -51,6 +53,15 @@ void TDrawMetaFile::EndDraw() {
   if (!IsDrawing) return;
   CloseCanvas();
   IsDrawing = false;
+  if (OnContentChanged) OnContentChanged();
+}
+
+void TDrawMetaFile::Clear() {
+  Open.reset();
+  IsDrawing = false;
+  Content.clear();
+  ContentIncomplete = false;
+  if (OnContentChanged) OnContentChanged();
 }
 
 void TDrawMetaFile::Restart() {

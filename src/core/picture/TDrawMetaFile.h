@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -44,6 +45,11 @@ class TDrawMetaFile {
   void BeginDraw();
   void EndDraw();
   void Restart();
+  // Empties the content, size kept: a picture with nothing on it.
+  void Clear();
+  // Called after EndDraw or Clear gave the picture new content (not for the inner closings of
+  // Restart, whose recording is still going on).
+  std::function<void()> OnContentChanged;
   bool Drawing() const { return IsDrawing; }
   // The canvas open for drawing, or null when none is open.
   TMetaCanvas* Canvas() { return Open.get(); }

@@ -87,6 +87,8 @@ TEST_F(GameFileTest, FileOfAnotherGameGoesToOnWrongTypeAndChangesNothing) {
   EXPECT_EQ(Game.Grid, GridBefore);
   EXPECT_EQ(Game.Words.size(), 1u);
   EXPECT_TRUE(Game.FileName.empty());
+  // The launcher reads only the type name to choose the game's window.
+  EXPECT_EQ(ReadGameFileType((Home / "maze.gm").string()), "WordMaze");
 }
 
 // Damaged files: every one is refused with the format message and the document stays as it was.
@@ -118,6 +120,9 @@ TEST_F(GameFileTest, DamagedFilesAreRefusedAndLeaveTheDocumentAlone) {
     SCOPED_TRACE("damaged file " + std::to_string(Index++));
     WriteFile(Home / "bad.gm", File);
     EXPECT_THROW(static_cast<void>(Game.LoadFromFile((Home / "bad.gm").string())), DocumentError);
+    if (File.size() < 14 || File.substr(0, 4) != CatFile.substr(0, 4)) {  // no whole type name
+      EXPECT_THROW(static_cast<void>(ReadGameFileType((Home / "bad.gm").string())), DocumentError);
+    }
     EXPECT_EQ(Game.Settings.ToBytes(), SettingsBefore);
     EXPECT_EQ(Game.Grid, GridBefore);
     ASSERT_EQ(Game.Words.size(), 1u);

@@ -41,8 +41,11 @@ int Boxes(const TDrawMetaFile& Picture) {
   return static_cast<int>(OpsOf<draw::Rectangle>(Picture.Operations()).size());
 }
 
+// Told: how often the picture said that its content changed.
 TEST(TDrawMetaFileTest, ContentChangesOnlyWhenTheOutermostRecordingCloses) {
   TDrawMetaFile Picture;
+  int Told = 0;
+  Picture.OnContentChanged = [&Told] { ++Told; };
   Picture.BeginDraw();
   Picture.Canvas()->Rectangle(1, 0, 10, 10);
   EXPECT_TRUE(Picture.Empty()) << "still recording";
@@ -51,16 +54,23 @@ TEST(TDrawMetaFileTest, ContentChangesOnlyWhenTheOutermostRecordingCloses) {
   Picture.EndDraw();
   EXPECT_EQ(Boxes(Picture), 2);
   EXPECT_EQ(Picture.Canvas(), nullptr);
+  EXPECT_EQ(Told, 1);
   Picture.EndDraw();  // not drawing: nothing happens
   EXPECT_EQ(Boxes(Picture), 2);
-  // Restart commits what was drawn and starts an empty recording.
+  EXPECT_EQ(Told, 1);
+  // Restart commits what was drawn and starts an empty recording; only its end is told.
   Picture.BeginDraw();
   Picture.Canvas()->Rectangle(40, 0, 50, 10);
   Picture.Restart();
   EXPECT_EQ(Boxes(Picture), 1);
+  EXPECT_EQ(Told, 1);
   Picture.Canvas()->Rectangle(60, 0, 70, 10);
   Picture.EndDraw();
   EXPECT_EQ(OpsOf<draw::Rectangle>(Picture.Operations()).at(0).Left, 60);
+  EXPECT_EQ(Told, 2);
+  Picture.Clear();
+  EXPECT_TRUE(Picture.Empty());
+  EXPECT_EQ(Told, 3);
 }
 
 TEST(TDrawMetaFileTest, LettersLandInTheirCellsAsRunsOfLetterAndSpace) {
@@ -102,6 +112,27 @@ class GridDrawingTest : public test::DocumentTest {
     Game.AddWord(Word, Path);
   }
 };
+
+// A window's preview follows these: every drawing is told, and a new or opened puzzle has no
+// picture until its game draws one.
+TEST_F(GridDrawingTest, EveryDrawingIsToldAndNewAndOpenEmptyThePicture) {
+  int Told = 0;
+  Game.OnPictureChanged = [&Told] { ++Told; };
+  PlaceAcross("CAT", 1, 1);
+  Game.DrawGrid(true);
+  EXPECT_EQ(Told, 1);
+  EXPECT_TRUE(Game.ShowWord(0));
+  EXPECT_EQ(Told, 2);
+  Game.FileName = (Home / "cat.gm").string();
+  Game.SaveToFile();
+  ASSERT_TRUE(Game.Open(Game.FileName));
+  EXPECT_EQ(Told, 3);
+  EXPECT_TRUE(Game.MetaFile.Empty());
+  Game.DrawGrid(true);
+  ASSERT_TRUE(Game.New());
+  EXPECT_EQ(Told, 5);
+  EXPECT_TRUE(Game.MetaFile.Empty());
+}
 
 TEST_F(GridDrawingTest, ShowWordDrawsTheWordLastInBoldRedWithoutTouchingTheGrid) {
   PlaceAcross("DOG", 1, 2);
