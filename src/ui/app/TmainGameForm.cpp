@@ -125,16 +125,21 @@ void TmainGameForm::Open1Click() {
 }
 
 void TmainGameForm::OpenGameFile(const std::string& FileName) {
-  // A document of no game: its type never matches, so every file it reads is handed on.
-  TVornicGame Probe;
-  Probe.Init("Test", nullptr);
-  Probe.Ui = &MainUi;
-  Probe.OnWrongType = [this](const std::string& Name, const std::string& GameType) {
-    OpenByType(Name, GameType);
-  };
-  // Never opened here: the probe hands the file on through OnWrongType, or has told why it
-  // cannot be read.
-  static_cast<void>(Probe.Open(FileName));
+  std::string Chosen = FileName;
+  if (Chosen.empty()) {
+    const auto Picked = ChooseGameFile(MainUi, AppPaths::DialogFolder().string());
+    if (!Picked) return;
+    Chosen = *Picked;
+  }
+  // The file's own type name chooses the window that opens it.
+  std::string GameType;
+  try {
+    GameType = ReadGameFileType(Chosen);
+  } catch (const DocumentError& Failure) {
+    MainUi.Tell(ApplicationTitle, Failure.what(), Icon::Error);
+    return;
+  }
+  OpenByType(Chosen, GameType);
 }
 
 void TmainGameForm::OpenByType(const std::string& FileName, const std::string& GameType) {

@@ -11,12 +11,13 @@
 
 namespace vornic::ui {
 
-QAction* MakeGameAction(QObject* Owner, const char* Name, const char* Text, const char* Shortcut,
-                        const char* Hint) {
+QAction* MakeAction(QObject* Owner, const char* Name, const char* Text, const char* Shortcut,
+                    const char* Hint) {
   auto* Action = new QAction(QString::fromUtf8(Text), Owner);
   Action->setObjectName(QString::fromLatin1(Name));
   if (*Shortcut) Action->setShortcut(QKeySequence(QString::fromLatin1(Shortcut)));
-  if (*Hint) Action->setToolTip(QString::fromUtf8(Hint));
+  // The tool bar shows the hint; a menu item shows only its text.
+  Action->setToolTip(*Hint ? QString::fromUtf8(Hint) : Action->text().remove(QLatin1Char('&')));
   return Action;
 }
 

@@ -14,12 +14,12 @@ class LetterCase;
 
 namespace vornic::ui {
 
-// Small pieces the maze and labyrinth windows share.
+// Small pieces the game windows share.
 
-// A game command: Text verbatim, an optional shortcut ("Ctrl+W") and an optional tool-bar hint
-// (shown as the tool tip).
-QAction* MakeGameAction(QObject* Owner, const char* Name, const char* Text, const char* Shortcut,
-                        const char* Hint);
+// A command of a game window: Text verbatim, an optional shortcut ("Ctrl+W") and an optional
+// tool-bar hint, shown as the tool tip (without one the tip is the text without its "&").
+QAction* MakeAction(QObject* Owner, const char* Name, const char* Text, const char* Shortcut = "",
+                    const char* Hint = "");
 
 // Base in "Courier New" (fontconfig gives a metric-compatible face).
 QFont CourierNew(const QFont& Base);

@@ -12,11 +12,14 @@
 #include <QVBoxLayout>
 
 #include "base/DocumentError.h"
+#include "games/GameTable.h"
 #include "games/GameText.h"
 #include "picture/PictureFormat.h"
 #include "render/PictureExport.h"
 #include "ui/app/TAboutForm.h"
 #include "ui/app/WindowSettings.h"
+#include "ui/dialogs/TGridForm.h"
+#include "ui/games/GameWindowParts.h"
 #include "ui/games/PreviewRoutines.h"
 #include "ui/games/RecentMenu.h"
 #include "ui/games/TPreviewImage.h"
@@ -40,22 +43,13 @@ std::string MoreImageFilters() {
   return Filters;
 }
 
-QAction* MakeAction(QObject* Owner, const char* Name, const char* Text, const char* Shortcut,
-                    const char* Hint) {
-  auto* Action = new QAction(QString::fromUtf8(Text), Owner);
-  Action->setObjectName(QString::fromLatin1(Name));
-  if (*Shortcut) Action->setShortcut(QKeySequence(QString::fromLatin1(Shortcut)));
-  // The tool bar shows the hint; a menu item shows only its text.
-  Action->setToolTip(*Hint ? QString::fromUtf8(Hint) : Action->text().remove(QLatin1Char('&')));
-  return Action;
-}
-
 }  // namespace
 
 std::function<void(const std::string& FileName)> TGameForm::RecentOpener;
 
-TGameForm::TGameForm(const std::string& GameName, const Answerers& Answer, QWidget* Parent)
-    : QWidget(Parent), Answering(Answer), WindowUi(this, Answer.Ui) {
+TGameForm::TGameForm(const std::string& GameName, const Answerers& Answer,
+                     const FrameLayout& Layout, QWidget* Parent)
+    : QWidget(Parent), Uses(Layout), Answering(Answer), WindowUi(this, Answer.Ui) {
   setAttribute(Qt::WA_DeleteOnClose, false);
   setWindowTitle(QStringLiteral("Vornic Game"));
   setWindowIcon(QIcon());
@@ -94,6 +88,8 @@ TGameForm::TGameForm(const std::string& GameName, const Answerers& Answer, QWidg
   Image1->BrushColor = palette().color(QPalette::Button);
   Image1->ZoomToFit = ZoomToFit1->isChecked();
   Image1->OnResize = [this] { FormResize(); };
+  // Every change of the picture, whichever command made it, shows at once.
+  Game.OnPictureChanged = [this] { RedrawPreview(*Image1, Game); };
 }
 
 TGameForm::~TGameForm() {
@@ -152,6 +148,31 @@ void TGameForm::BuildActions() {
   connect(SaveWebPage1, &QAction::triggered, this,
           [this] { static_cast<void>(vornic::SaveWebPage(Game, Ui())); });
   connect(ZoomToFit1, &QAction::toggled, this, &TGameForm::ZoomToFit1Click);
+  BuildSharedGameActions();
+}
+
+void TGameForm::BuildSharedGameActions() {
+  CopyWords1 = MakeAction(this, "CopyWords1", "Copy &Words to Clipboard", "Ctrl+W", "");
+  WordListEditor1 =
+      MakeAction(this, "WordListEditor1", "&Word List Editor", "", "Word List editor...");
+  GridSettings1 = MakeAction(this, "GridSettings1", "&Grid settings", "", "Grid settings...");
+  WordListEditor1->setIcon(ToolIcon(ToolGlyph::WordList));
+  GridSettings1->setIcon(ToolIcon(ToolGlyph::GridSettings));
+  switch (Uses.WordList) {
+    case FrameLayout::WordListUse::Edited:
+      break;
+    case FrameLayout::WordListUse::Greyed:
+      // Shown like the other games' items, but greyed, so that they do not seem to fail.
+      CopyWords1->setEnabled(false);
+      WordListEditor1->setEnabled(false);
+      break;
+    case FrameLayout::WordListUse::Hidden:
+      WordListEditor1->setVisible(false);
+      break;
+  }
+  connect(CopyWords1, &QAction::triggered, this, [this] { CopyWords(); });
+  connect(WordListEditor1, &QAction::triggered, this, [this] { ListEdit(); });
+  connect(GridSettings1, &QAction::triggered, this, &TGameForm::GridSet);
 }
 
 void TGameForm::BuildMenus() {
@@ -171,6 +192,11 @@ void TGameForm::BuildMenus() {
   ExportMenu->addActions({Savetofile1, CopyImage1, CopyasText1});
   ExportMenu->addSeparator();
   ExportMenu->addActions({SaveWorksheet1, SaveWebPage1});
+  ExportMenu->addAction(CopyWords1);
+
+  GameMenu = new QMenu(QStringLiteral("&Game"));
+  GameMenu->setObjectName(QStringLiteral("Game1"));
+  GameMenu->addActions({WordListEditor1, GridSettings1});
 
   HelpMenu = new QMenu(QStringLiteral("&Help"));
   HelpMenu->setObjectName(QStringLiteral("Help1"));
@@ -180,15 +206,52 @@ void TGameForm::BuildMenus() {
 }
 
 void TGameForm::BuildToolBar() {
+  // A game without a word list has no button for it.
+  QList<QAction*> Settings{WordListEditor1, GridSettings1};
+  if (Uses.WordList == FrameLayout::WordListUse::Greyed) Settings.removeOne(WordListEditor1);
   ToolBar1->addActions({New1, Open1, Save1, Saveas1});
   ToolBar1->addSeparator();
-  ToolBar1->addActions({Savetofile1, CopyImage1, CopyasText1});
+  if (Uses.SettingsFirst) {
+    ToolBar1->addActions(Settings);
+    ToolBar1->addSeparator();
+    ToolBar1->addActions({CopyImage1, Savetofile1, CopyasText1});
+  } else {
+    ToolBar1->addActions({Savetofile1, CopyImage1, CopyasText1});
+    ToolBar1->addSeparator();
+    ToolBar1->addActions(Settings);
+  }
   ToolBar1->addSeparator();
   ToolBar1->addAction(About1);
 }
 
 void TGameForm::AddInputStrip(QWidget* Strip) {
   PreviewColumn->insertWidget(PreviewColumn->indexOf(Preview), Strip);
+}
+
+void TGameForm::AddGameTools(const QList<QAction*>& Tools) {
+  ToolBar1->insertActions(About1, Tools);
+  ToolBar1->insertSeparator(About1);
+}
+
+void TGameForm::AddGameTool(QWidget* Tool) {
+  ToolBar1->insertWidget(About1, Tool);
+  ToolBar1->insertSeparator(About1);
+}
+
+void TGameForm::GridSet() {
+  TGridForm Dialog(this, Answer().Prompts);
+  if (!Uses.GridSize) Dialog.SizeGroup->hide();
+  if (!Uses.GridCells) Dialog.CellsGroup->hide();
+  if (!Uses.GridLanguage) Dialog.LanguageGroup->hide();
+  Dialog.SetProps(Game.Settings);
+  if (Dialog.exec() != QDialog::Accepted) return;
+  // Without its size group the dialog leaves the size and the puzzle alone, whatever they are.
+  SettingsApplied(Game.ApplySettings(Dialog.GetProps(Game.Settings)));
+}
+
+const GameDescriptor& TGameForm::Descriptor() const {
+  // Every window is made for a game of the game table.
+  return *DescriptorOf(Game);
 }
 
 void TGameForm::Open1Click() {
@@ -262,10 +325,6 @@ void TGameForm::ZoomToFit1Click(bool On) {
 }
 
 void TGameForm::AddFrameGameItems() {
-  if (!GameMenu) {
-    GameMenu = new QMenu(QStringLiteral("&Game"));
-    GameMenu->setObjectName(QStringLiteral("Game1"));
-  }
   if (GameMenu->actions().contains(ZoomToFit1)) return;
   GameMenu->addSeparator();
   GameMenu->addAction(ZoomToFit1);

@@ -18,16 +18,23 @@ class QMenu;
 class QToolBar;
 class QVBoxLayout;
 
+namespace vornic {
+class GameDescriptor;
+}
+
 namespace vornic::ui {
 
 class TPreviewImage;
 class WorksheetCommands;
 
 // The frame every game window shares: the document Game, the tool bar over the " Preview: "
-// group with Image1, and the "&File", "&Export" and "&Help" menus with their handlers. A game
-// adds its "&Game" menu, its own actions and the panel on the right, and implements NewFile and
-// OpenVornicG. The menus are not shown by the window itself: the main window merges them into
-// its menu bar while the window is active.
+// group with Image1, the "&File", "&Export", "&Game" and "&Help" menus with the commands every
+// game has (files, picture exports, worksheets, "Copy &Words to Clipboard", the word list
+// editor, the grid settings, "Zoom to fit"). The preview follows the document: it is painted
+// again whenever the document's picture changes. A game adds its own controls and commands
+// (after the frame's in the "&Game" menu, before "About" on the tool bar) and implements
+// NewFile, OpenVornicG and what the shared commands do for it. The menus are not shown by the
+// window itself: the main window merges them into its menu bar while the window is active.
 //
 // Calling order for a game: construct (the frame builds its controls and calls Game.Init with
 // the game's type name and this window), build the game's controls, seed the generator, NewFile.
@@ -35,7 +42,24 @@ class TGameForm : public QWidget {
   Q_OBJECT
 
  public:
-  TGameForm(const std::string& GameName, const Answerers& Answer, QWidget* Parent = nullptr);
+  // How a game's window uses the frame's shared parts.
+  struct FrameLayout {
+    // The word list editor and "Copy &Words to Clipboard": Edited, in the menus with a tool
+    // button for the editor; Greyed, in the menus but disabled, for a game without a word list;
+    // Hidden, the editor not offered at all (Copy Words stays, doing what the game says).
+    enum class WordListUse { Edited, Greyed, Hidden };
+    WordListUse WordList = WordListUse::Edited;
+    // The tool bar order of the text games: the game's settings right after the file buttons,
+    // then the picture copied before it is saved.
+    bool SettingsFirst = false;
+    // The parts of the grid settings dialog the game shows.
+    bool GridSize = true;
+    bool GridCells = true;
+    bool GridLanguage = true;
+  };
+
+  TGameForm(const std::string& GameName, const Answerers& Answer, const FrameLayout& Layout,
+            QWidget* Parent = nullptr);
   ~TGameForm() override;
 
   TVornicGame Game;
@@ -44,10 +68,10 @@ class TGameForm : public QWidget {
   QGroupBox* Preview;
   TPreviewImage* Image1;
 
-  QMenu* FileMenu;            // "&File"
-  QMenu* ExportMenu;          // "&Export"
-  QMenu* GameMenu = nullptr;  // "&Game", when the game has one
-  QMenu* HelpMenu;            // "&Help"
+  QMenu* FileMenu;    // "&File"
+  QMenu* ExportMenu;  // "&Export"
+  QMenu* GameMenu;    // "&Game": the word list editor and grid settings, then the game's own
+  QMenu* HelpMenu;    // "&Help"
 
   QAction* New1;
   QAction* Open1;
@@ -59,7 +83,10 @@ class TGameForm : public QWidget {
   QAction* CopyasText1;
   QAction* Contents1;
   QAction* About1;
-  QMenu* Recent1;  // "&Recent" in "&File": the last puzzles opened or saved, of any game
+  QAction* CopyWords1;       // "Copy &Words to Clipboard"
+  QAction* WordListEditor1;  // "&Word List Editor"
+  QAction* GridSettings1;    // "&Grid settings"
+  QMenu* Recent1;            // "&Recent" in "&File": the last puzzles opened or saved, of any game
   // "Zoom to fit" at the end of the "&Game" menu: the preview enlarges the picture to fill it.
   // Remembered for every window.
   QAction* ZoomToFit1;
@@ -94,6 +121,13 @@ class TGameForm : public QWidget {
   // as a text table or the jumble's hint list.
   virtual void CopyTextTable();
   void About1Click();
+  // "Copy &Words to Clipboard": the game's words; nothing for a game without that command.
+  virtual void CopyWords() {}
+  // "&Word List Editor": the game's list edited in the word list editor.
+  virtual void ListEdit() {}
+  // "&Grid settings": the dialog with the parts the game shows; what was accepted goes into the
+  // document and then to SettingsApplied.
+  void GridSet();
   // Whether the window may close: the document's save-changes question.
   bool FormCloseQuery();
   void FormClose();
@@ -102,6 +136,8 @@ class TGameForm : public QWidget {
   // "Zoom to fit" switched: remembered, and the preview painted again.
   void ZoomToFit1Click(bool On);
 
+  // The game of the window's document: how it is built, drawn and exported.
+  const GameDescriptor& Descriptor() const;
   UserInterface& Ui() { return WindowUi; }
   const Answerers& Answer() const { return Answering; }
 
@@ -113,6 +149,12 @@ class TGameForm : public QWidget {
 
   // Puts a game's input strip (a row of controls) between the tool bar and the preview.
   void AddInputStrip(QWidget* Strip);
+  // Puts a game's own tool buttons, as a group of their own, before "About".
+  void AddGameTools(const QList<QAction*>& Tools);
+  void AddGameTool(QWidget* Tool);
+  // After the grid settings were taken into the document: the game shows them. SizeChanged: the
+  // grid was cleared for its new size.
+  virtual void SettingsApplied(bool SizeChanged) = 0;
 
   // Ctrl+C in Edit while it has no selected text copies the picture ("&Copy image to
   // Clipboard"), instead of being swallowed by the edit; with selected text it copies the text.
@@ -124,6 +166,7 @@ class TGameForm : public QWidget {
 
  private:
   void BuildActions();
+  void BuildSharedGameActions();
   void BuildMenus();
   void BuildToolBar();
   // Items every game's "&Game" menu ends with; added when the window is first shown, after
@@ -131,6 +174,7 @@ class TGameForm : public QWidget {
   void AddFrameGameItems();
   void OpenRecent(const QString& FileName);
 
+  FrameLayout Uses;
   Answerers Answering;
   QtUserInterface WindowUi;
   QList<QPointer<QLineEdit>> CopyPassingEdits;

@@ -1,7 +1,6 @@
 #include "ui/games/TTextGameForm.h"
 
 #include <QAction>
-#include <QBoxLayout>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,40 +8,27 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QToolBar>
 #include <QToolButton>
 
 #include "base/EmptyChar.h"
 #include "games/GameText.h"
-#include "games/TypedText.h"
-#include "ui/dialogs/TGridForm.h"
 #include "ui/games/GameWindowParts.h"
-#include "ui/games/PreviewRoutines.h"
-#include "ui/games/TPreviewImage.h"
 #include "ui/games/ToolIcons.h"
 
 namespace vornic::ui {
-namespace {
-
-// The box layout that holds Widget, searched from Layout down.
-QBoxLayout* ColumnHolding(QLayout* Layout, QWidget* Widget) {
-  if (!Layout) return nullptr;
-  if (Layout->indexOf(Widget) >= 0) return qobject_cast<QBoxLayout*>(Layout);
-  for (int i = 0; i < Layout->count(); ++i)
-    if (QBoxLayout* Found = ColumnHolding(Layout->itemAt(i)->layout(), Widget)) return Found;
-  return nullptr;
-}
-
-}  // namespace
-
 TTextGameForm::TTextGameForm(std::string_view TypeName, const Answerers& Answer, QWidget* Parent)
-    : TGameForm(std::string(TypeName), Answer, Parent) {
+    : TGameForm(std::string(TypeName), Answer,
+                {.WordList = FrameLayout::WordListUse::Hidden,
+                 .SettingsFirst = true,
+                 .GridSize = false,
+                 .GridLanguage = false},
+                Parent) {
   setMinimumSize(400, 350);
   resize(408, 350);
   Preview->setTitle(QStringLiteral(" Preview "));
   BuildStrip();
   BuildGameMenu();
-  BuildToolBar();
+  BuildCopyTool();
 }
 
 void TTextGameForm::BuildStrip() {
@@ -55,10 +41,7 @@ void TTextGameForm::BuildStrip() {
 
   PathEdit = new QLineEdit(Panel);
   PathEdit->setObjectName(QStringLiteral("PathEdit"));
-  QFont Courier = PathEdit->font();
-  Courier.setFamily(QStringLiteral("Courier New"));
-  Courier.setStyleHint(QFont::TypeWriter);
-  PathEdit->setFont(Courier);
+  PathEdit->setFont(CourierNew(PathEdit->font()));
   PathEdit->installEventFilter(this);
   connect(PathEdit, &QLineEdit::textEdited, this, &TTextGameForm::PathEditChange);
   Strip->addWidget(PathEdit, 0, 0);
@@ -80,9 +63,7 @@ void TTextGameForm::BuildStrip() {
   Button1->setFocusPolicy(Qt::NoFocus);
   connect(Button1, &QPushButton::clicked, this, [this] { Build(); });
 
-  // The strip lies between the tool bar and the preview.
-  if (QBoxLayout* Column = ColumnHolding(layout(), Preview))
-    Column->insertWidget(Column->indexOf(Preview), Panel);
+  AddInputStrip(Panel);
 }
 
 void TTextGameForm::AddStripColumn(QWidget* Top, QWidget* Below) {
@@ -92,58 +73,33 @@ void TTextGameForm::AddStripColumn(QWidget* Top, QWidget* Below) {
 }
 
 void TTextGameForm::BuildGameMenu() {
-  CopyWords1 = MakeGameAction(this, "CopyWords1", "Copy &Words to Clipboard", "Ctrl+W", "");
-  WordListEditor1 =
-      MakeGameAction(this, "WordListEditor1", "&Word List Editor", "", "Word List editor...");
-  WordListEditor1->setIcon(ToolIcon(ToolGlyph::WordList));
-  WordListEditor1->setVisible(false);
-  GridSettings1 = MakeGameAction(this, "GridSettings1", "&Grid settings", "", "Grid settings...");
-  GridSettings1->setIcon(ToolIcon(ToolGlyph::GridSettings));
-  Fillblanks1 = MakeGameAction(this, "Fillblanks1", "&Build", "F2", "");
-  ShowSolution = MakeGameAction(this, "ShowSolution", "&Show Solution", "", "");
+  Fillblanks1 = MakeAction(this, "Fillblanks1", "&Build", "F2");
+  ShowSolution = MakeAction(this, "ShowSolution", "&Show Solution");
   ShowSolution->setCheckable(true);
+  GameMenu->addActions({Fillblanks1, ShowSolution});
 
-  ExportMenu->addAction(CopyWords1);
-  GameMenu = new QMenu(QStringLiteral("&Game"));
-  GameMenu->setObjectName(QStringLiteral("Game1"));
-  GameMenu->addActions({GridSettings1, Fillblanks1, ShowSolution});
-
-  connect(GridSettings1, &QAction::triggered, this, &TTextGameForm::GridSet);
   connect(Fillblanks1, &QAction::triggered, this, [this] { Build(); });
   connect(ShowSolution, &QAction::triggered, this, [this] { SolutionClick(ShowSolution); });
 }
 
-void TTextGameForm::BuildToolBar() {
+void TTextGameForm::BuildCopyTool() {
   ToolButton14 = new QToolButton(this);
   ToolButton14->setObjectName(QStringLiteral("ToolButton14"));
   ToolButton14->setIcon(ToolIcon(ToolGlyph::CopyWords));
   ToolButton14->setAutoRaise(true);
   ToolButton14->setFocusPolicy(Qt::NoFocus);
   connect(ToolButton14, &QToolButton::clicked, this, &TTextGameForm::ToolButton14Click);
-
-  // These games order the picture commands copy first, and add their own between the groups.
-  ToolBar1->clear();
-  ToolBar1->addActions({New1, Open1, Save1, Saveas1});
-  ToolBar1->addSeparator();
-  ToolBar1->addActions({WordListEditor1, GridSettings1});
-  ToolBar1->addSeparator();
-  ToolBar1->addActions({CopyImage1, Savetofile1, CopyasText1});
-  ToolBar1->addSeparator();
-  ToolBar1->addWidget(ToolButton14);
-  ToolBar1->addSeparator();
-  ToolBar1->addAction(About1);
+  AddGameTool(ToolButton14);
 }
 
 void TTextGameForm::NewFile() {
   // Cancel on the save-changes question leaves text, puzzle and preview as they are.
   if (!Game.New()) return;
   PathEdit->clear();
-  ClearPreview(*Image1);
 }
 
 bool TTextGameForm::OpenVornicG(const std::string& FileName) {
   if (!Game.Open(FileName)) return false;
-  ClearPreview(*Image1);
   if (!Game.Words.empty()) {
     PathEdit->setText(QString::fromStdString(Game.Codes().Decode(Game.Words[0])));
     ShowOpened();
@@ -176,15 +132,8 @@ void TTextGameForm::SolutionClick(QObject* Source) {
   DrawTheGame();
 }
 
-void TTextGameForm::GridSet() {
-  TGridForm Dialog(this, Answer().Prompts);
-  Dialog.LanguageGroup->hide();
-  Dialog.SizeGroup->hide();
-  Dialog.SetProps(Game.Settings);
-  if (Dialog.exec() != QDialog::Accepted) return;
-  // Without its size group the dialog leaves the size and the puzzle alone, whatever they are.
-  Game.ApplySettings(Dialog.GetProps(Game.Settings));
-  ClearPreview(*Image1);
+void TTextGameForm::SettingsApplied(bool) {
+  // An empty puzzle draws nothing: its picture stays empty.
   DrawTheGame();
 }
 
@@ -194,18 +143,12 @@ void TTextGameForm::ToolButton14Click() {
   Ui().SetClipboard(Content);
 }
 
-void TTextGameForm::FormResize() {
-  ResizePreview(*this, false, *Image1, Game);
-  if (!isVisible()) return;
-  ClearPreview(*Image1);
-  DrawTheGame();
+void TTextGameForm::Build() {
+  if (Descriptor().BuildInto(Game, *TypedInput())) DrawTheGame();
 }
 
-std::optional<std::string> TTextGameForm::TypedBytes() {
-  const TypedText Typed = ReadTypedText(Game.Case(), PathEdit->text().toStdString());
-  if (Typed.Ok()) return Typed.Bytes;
-  Ui().Tell(ApplicationTitle, Typed.Refusal, Icon::Warning);
-  return std::nullopt;
+void TTextGameForm::DrawTheGame() {
+  static_cast<void>(Descriptor().Draw(Game, *ShownView()));  // draws every view it is given
 }
 
 bool TTextGameForm::eventFilter(QObject* Watched, QEvent* Event) {

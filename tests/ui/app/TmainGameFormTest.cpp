@@ -28,11 +28,12 @@ namespace {
 // file over can be followed to the end.
 class StandInMazeForm : public TGameForm {
  public:
-  explicit StandInMazeForm(const ui::Answerers& Answer) : TGameForm("WordMaze", Answer) {
+  explicit StandInMazeForm(const ui::Answerers& Answer) : TGameForm("WordMaze", Answer, {}) {
     NewFile();
   }
   void NewFile() override { static_cast<void>(Game.New()); }
   bool OpenVornicG(const std::string& FileName) override { return Game.Open(FileName); }
+  void SettingsApplied(bool) override {}
 };
 
 QStringList Texts(const QList<QAction*>& Actions) {

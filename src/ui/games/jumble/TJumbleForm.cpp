@@ -8,9 +8,7 @@
 #include <QPushButton>
 
 #include "base/RandomGenerator.h"
-#include "games/jumble/JumbleBuilder.h"
-#include "games/jumble/JumbleDrawing.h"
-#include "ui/games/PreviewRoutines.h"
+#include "ui/games/GameWindowParts.h"
 
 namespace vornic::ui {
 
@@ -26,8 +24,7 @@ TJumbleForm::TJumbleForm(const Answerers& Answer, QWidget* Parent)
   Switches->insertWidget(0, Mix);
   connect(Mix, &QCheckBox::clicked, this, [this] { MixClick(Mix); });
 
-  Wordmix1 = new QAction(QStringLiteral("&Word mix"), this);
-  Wordmix1->setObjectName(QStringLiteral("Wordmix1"));
+  Wordmix1 = MakeAction(this, "Wordmix1", "&Word mix");
   Wordmix1->setCheckable(true);
   Wordmix1->setChecked(true);
   GameMenu->insertAction(ShowSolution, Wordmix1);
@@ -38,20 +35,17 @@ TJumbleForm::TJumbleForm(const Answerers& Answer, QWidget* Parent)
   PathEdit->setFocus();
 }
 
-void TJumbleForm::Build() {
-  const std::optional<std::string> Text = TypedBytes();
-  if (!Text) return;
-  JumbleBuilder Builder(Game);
-  Builder.Mix = Mix->isChecked();
-  if (Builder.Build(*Text)) DrawTheGame();
+std::unique_ptr<GameInput> TJumbleForm::TypedInput() const {
+  auto Input = std::make_unique<JumbleInput>();
+  Input->Text = PathEdit->text().toStdString();
+  Input->Mix = Mix->isChecked();
+  return Input;
 }
 
-bool TJumbleForm::DrawTheGame() {
-  JumbleDrawing Drawing(Game);
-  Drawing.Solution = Solution->isChecked();
-  if (!Drawing.DrawTheGame()) return false;
-  RedrawPreview(*Image1, Game);
-  return true;
+std::unique_ptr<GameView> TJumbleForm::ShownView() const {
+  auto View = std::make_unique<JumbleView>();
+  View->Solution = Solution->isChecked();
+  return View;
 }
 
 void TJumbleForm::MixClick(QObject* Source) {

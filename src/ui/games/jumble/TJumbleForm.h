@@ -19,11 +19,13 @@ class TJumbleForm : public TTextGameForm {
   QCheckBox* Mix;     // "&Mix words"
   QAction* Wordmix1;  // "&Word mix"
 
-  void Build() override;
-  bool DrawTheGame() override;
   // Source: the check box (it was clicked) or the menu item (it flips). Builds the text again
   // with the new switch; a blank text builds nothing.
   void MixClick(QObject* Source);
+
+ protected:
+  std::unique_ptr<GameInput> TypedInput() const override;
+  std::unique_ptr<GameView> ShownView() const override;
 };
 
 }  // namespace vornic::ui

@@ -6,10 +6,7 @@
 
 #include "base/RandomGenerator.h"
 #include "games/labyrinth/LabyrinthInput.h"
-#include "ui/dialogs/TGridForm.h"
 #include "ui/games/GameWindowParts.h"
-#include "ui/games/PreviewRoutines.h"
-#include "ui/games/TPreviewImage.h"
 
 namespace vornic::ui {
 namespace {
@@ -21,7 +18,10 @@ std::string SizeText(const TVornicGame& Game) {
 }  // namespace
 
 TLabirintForm::TLabirintForm(const Answerers& Answer, QWidget* Parent)
-    : TGameForm(std::string(TypeName), Answer, Parent) {
+    : TGameForm(
+          std::string(TypeName), Answer,
+          {.WordList = FrameLayout::WordListUse::Greyed, .GridCells = false, .GridLanguage = false},
+          Parent) {
   setObjectName(QStringLiteral("LabirintForm"));
   setMinimumSize(440, 380);
   resize(440, 380);
@@ -39,12 +39,10 @@ void TLabirintForm::NewFile() {
   if (!Game.New()) return;
   Start.reset();
   DoPaint();
-  RedrawPreview(*Image1, Game);
 }
 
 bool TLabirintForm::OpenVornicG(const std::string& FileName) {
   if (!Game.Open(FileName)) return false;
-  ClearPreview(*Image1);
   // The text edit stays as it is: the file gives the start cell, not the text.
   Start = StartCellFromDocument(Game);
   DoPaint();
@@ -89,32 +87,16 @@ void TLabirintForm::Enter() {
 
 void TLabirintForm::DoPaint() {
   vornic::DoPaint(Game, View(), Start);
-  DrawPreview(*Image1, Game);
 }
 
 void TLabirintForm::cbPathClick() {
   DoPaint();
 }
 
-void TLabirintForm::GridSet() {
-  TGridForm Dialog(this, Answer().Prompts);
-  Dialog.SetProps(Game.Settings);
-  // The size stays editable: the next build uses it.
-  Dialog.LanguageGroup->hide();
-  Dialog.CellsGroup->hide();
-  if (Dialog.exec() != QDialog::Accepted) return;
-  // A new size empties the grid and the words, and with them the start mark.
-  if (Game.ApplySettings(Dialog.GetProps(Game.Settings))) Start.reset();
-  ClearPreview(*Image1);
+void TLabirintForm::SettingsApplied(bool SizeChanged) {
+  // The size stays editable in the dialog: the next build uses it.
+  if (SizeChanged) Start.reset();
   DoPaint();
-}
-
-void TLabirintForm::FormResize() {
-  ResizePreview(*this, false, *Image1, Game);
-  if (isVisible()) {
-    ClearPreview(*Image1);
-    DoPaint();
-  }
 }
 
 void TLabirintForm::Edit1Edited(const QString& Text) {

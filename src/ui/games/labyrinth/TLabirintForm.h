@@ -36,9 +36,8 @@ class TLabirintForm : public TGameForm {
   QCheckBox* cbText;     // "Show &Text"
   QCheckBox* cbStart;    // "Show &Start"
 
-  QAction* CopyWords1;       // "Copy &Words to Clipboard"
-  QAction* WordListEditor1;  // "&Word List Editor"
-  QAction* GridSettings1;    // "&Grid settings"
+  // The labyrinth has no word list and nothing to fill, shuffle or refresh: these items are shown
+  // for a menu like the other games' but greyed, so that they do not seem to fail.
   QAction* FillBlanks1;
   QAction* ClearAll1;
   QAction* Reorder1;
@@ -46,18 +45,20 @@ class TLabirintForm : public TGameForm {
 
   void NewFile() override;
   bool OpenVornicG(const std::string& FileName) override;
-  void FormResize() override;
 
   // "&Build": the labyrinth of the typed text on the document's grid size.
   void Enter();
   // The picture as the four switches ask.
   void DoPaint();
   void cbPathClick();
-  void GridSet();
 
   LabyrinthView View() const;
   // Where the start mark goes: the first cell of the main path.
   std::optional<GridCell> StartCell() const { return Start; }
+
+ protected:
+  // A new size empties the grid and the words, and with them the start mark.
+  void SettingsApplied(bool SizeChanged) override;
 
  private:
   void BuildInputStrip();

@@ -5,10 +5,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QToolBar>
 
 #include "ui/games/GameWindowParts.h"
-#include "ui/games/ToolIcons.h"
 #include "ui/games/labyrinth/TLabirintForm.h"
 
 namespace vornic::ui {
@@ -56,33 +54,13 @@ void TLabirintForm::BuildInputStrip() {
 }
 
 void TLabirintForm::BuildGameMenu() {
-  CopyWords1 = MakeGameAction(this, "CopyWords1", "Copy &Words to Clipboard", "Ctrl+W", "");
-  WordListEditor1 =
-      MakeGameAction(this, "WordListEditor1", "&Word List Editor", "", "Word List editor...");
-  GridSettings1 = MakeGameAction(this, "GridSettings1", "&Grid settings", "", "Grid settings...");
-  FillBlanks1 = MakeGameAction(this, "FillBlanks1", "&Fill blanks", "", "");
-  ClearAll1 = MakeGameAction(this, "ClearAll1", "&Clear all", "", "");
-  Reorder1 = MakeGameAction(this, "Reorder1", "&Reorder", "", "");
-  Refresh1 = MakeGameAction(this, "Refresh1", "&Refresh", "", "");
-  GridSettings1->setIcon(ToolIcon(ToolGlyph::GridSettings));
-  // The labyrinth has no word list and nothing to fill, shuffle or refresh: these items are
-  // shown for a menu like the other games' but greyed, so that they do not seem to fail.
-  for (QAction* Idle : {CopyWords1, WordListEditor1, FillBlanks1, ClearAll1, Reorder1, Refresh1})
-    Idle->setEnabled(false);
-
-  ExportMenu->addAction(CopyWords1);
-  GameMenu = new QMenu(QStringLiteral("&Game"));
-  GameMenu->setObjectName(QStringLiteral("Game1"));
-  GameMenu->addActions({WordListEditor1, GridSettings1});
+  FillBlanks1 = MakeAction(this, "FillBlanks1", "&Fill blanks");
+  ClearAll1 = MakeAction(this, "ClearAll1", "&Clear all");
+  Reorder1 = MakeAction(this, "Reorder1", "&Reorder");
+  Refresh1 = MakeAction(this, "Refresh1", "&Refresh");
+  for (QAction* Idle : {FillBlanks1, ClearAll1, Reorder1, Refresh1}) Idle->setEnabled(false);
   GameMenu->addSeparator();
   GameMenu->addActions({FillBlanks1, ClearAll1, Reorder1, Refresh1});
-
-  // Only "Grid settings..." on the tool bar: the word list button is hidden in this game.
-  QAction* AboutButton = ToolBar1->actions().back();
-  ToolBar1->insertAction(AboutButton, GridSettings1);
-  ToolBar1->insertSeparator(AboutButton);
-
-  connect(GridSettings1, &QAction::triggered, this, &TLabirintForm::GridSet);
 }
 
 }  // namespace vornic::ui

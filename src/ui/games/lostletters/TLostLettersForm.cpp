@@ -8,9 +8,7 @@
 
 #include "base/RandomGenerator.h"
 #include "games/lostletters/LostLettersBuilder.h"
-#include "games/lostletters/LostLettersDrawing.h"
 #include "ui/dialogs/SpinEdit.h"
-#include "ui/games/PreviewRoutines.h"
 
 namespace vornic::ui {
 
@@ -33,25 +31,23 @@ TLostLettersForm::TLostLettersForm(const Answerers& Answer, QWidget* Parent)
   PathEdit->setFocus();
 }
 
-void TLostLettersForm::Build() {
-  const std::optional<std::string> Text = TypedBytes();
-  if (!Text) return;
-  LostLettersBuilder Builder(Game);
-  if (Builder.Build(*Text, SpinEdit1->value())) DrawTheGame();
+std::unique_ptr<GameInput> TLostLettersForm::TypedInput() const {
+  auto Input = std::make_unique<LostLettersInput>();
+  Input->Text = PathEdit->text().toStdString();
+  Input->Lines = SpinEdit1->value();
+  return Input;
 }
 
-bool TLostLettersForm::DrawTheGame() {
-  LostLettersDrawing Drawing(Game);
-  Drawing.Solution = Solution->isChecked();
-  if (!Drawing.DrawTheGame()) return false;
-  RedrawPreview(*Image1, Game);
-  return true;
+std::unique_ptr<GameView> TLostLettersForm::ShownView() const {
+  auto View = std::make_unique<LostLettersView>();
+  View->Solution = Solution->isChecked();
+  return View;
 }
 
 void TLostLettersForm::ShowOpened() {
   const QSignalBlocker Quiet(SpinEdit1);
   SpinEdit1->setValue(Game.Settings.Rows);
-  LostLettersDrawing::ResizeImage(Game);
+  Descriptor().ResizeImage(Game);
 }
 
 }  // namespace vornic::ui

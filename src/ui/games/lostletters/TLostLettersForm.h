@@ -23,10 +23,9 @@ class TLostLettersForm : public TTextGameForm {
   SpinEdit* SpinEdit1;  // the line count, 2 to 40
   QLabel* Label1;       // "Lines"
 
-  void Build() override;
-  bool DrawTheGame() override;
-
  protected:
+  std::unique_ptr<GameInput> TypedInput() const override;
+  std::unique_ptr<GameView> ShownView() const override;
   // The line count from the stored rows, without building, and the picture of two blocks.
   void ShowOpened() override;
 };

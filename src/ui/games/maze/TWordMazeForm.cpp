@@ -11,11 +11,8 @@
 #include "base/GridLimits.h"
 #include "base/RandomGenerator.h"
 #include "games/maze/MazeSizes.h"
-#include "ui/dialogs/TGridForm.h"
 #include "ui/dialogs/TListEditForm.h"
 #include "ui/games/GameWindowParts.h"
-#include "ui/games/PreviewRoutines.h"
-#include "ui/games/TPreviewImage.h"
 
 namespace vornic::ui {
 namespace {
@@ -28,13 +25,13 @@ long long CountLetters(const QString& Text) {
 }  // namespace
 
 TWordMazeForm::TWordMazeForm(const Answerers& Answer, QWidget* Parent)
-    : TGameForm(std::string(TypeName), Answer, Parent) {
+    : TGameForm(std::string(TypeName), Answer,
+                {.GridSize = false, .GridCells = false, .GridLanguage = false}, Parent) {
   setObjectName(QStringLiteral("WordMazeForm"));
   setMinimumSize(440, 380);
   resize(440, 380);
   BuildPanel();
   BuildGameMenu();
-  Image1->OnDblClick = [this] { SetCharset(); };
   GroupEnable(false);
   RandomGenerator::SeedFromClock();
   NewFile();
@@ -58,8 +55,6 @@ void TWordMazeForm::NewFile() {
   if (!Game.CloseQuery()) return;
   Game.SetSize(StartCols, StartRows);
   if (!Game.New()) return;
-  SetCharset();
-  ClearPreview(*Image1);
   SizeListBox->clear();
   SetWordLines({});
   edtFrase->clear();
@@ -75,7 +70,6 @@ bool TWordMazeForm::OpenVornicG(const std::string& FileName) {
     Lines << QString::fromStdString(Game.Codes().Decode(Word));
   SetWordLines(Lines);
   edtFrase->setText(QString::fromStdString(Game.Codes().Decode(Input.Phrase)));
-  SetCharset();
   Calculate();
   const auto Saved =
       QString::fromStdString(FormatSize({int{Game.Settings.Cols}, int{Game.Settings.Rows}}));
@@ -83,7 +77,6 @@ bool TWordMazeForm::OpenVornicG(const std::string& FileName) {
   if (!Found.isEmpty()) SizeListBox->setCurrentItem(Found.front());
   GroupEnable(true);
   Game.DrawGrid(true);
-  RedrawPreview(*Image1, Game);
   return true;
 }
 
@@ -95,7 +88,8 @@ void TWordMazeForm::Calculate() {
     SizeListBox->addItem(QString::fromStdString(FormatSize(Size)));
   Button1->setEnabled(false);
   if (Built()) {
-    ClearPreview(*Image1);
+    // The shown maze no longer matches the letters.
+    Game.ClearPicture();
     GroupEnable(false);
   }
 }
@@ -147,9 +141,8 @@ void TWordMazeForm::Build() {
   if (Done) {
     // The default view of a built maze: its phrase highlighted.
     static_cast<void>(DescriptorOf(Game)->Draw(Game, MazeView()));
-    RedrawPreview(*Image1, Game);
   } else {
-    ClearPreview(*Image1);
+    Game.ClearPicture();
     const std::string Refusal = MazeBuildFailure(*Input, *Size, Game.Settings.Charset);
     Ui().Tell(ApplicationTitle,
               !Refusal.empty() ? Refusal
@@ -163,27 +156,26 @@ void TWordMazeForm::Build() {
 
 void TWordMazeForm::FullRefresh() {
   Game.DrawGrid(true);
-  DrawPreview(*Image1, Game);
 }
 
 void TWordMazeForm::DeleteAll() {
   SetWordLines({});
   Game.ClearGrid();
-  ClearPreview(*Image1);
+  Game.ClearPicture();
   GroupEnable(false);
   SizeListBox->clear();
   edtFrase->clear();
 }
 
 void TWordMazeForm::edtFraseDblClick() {
-  if (Built() && Game.ShowWord(0)) DrawPreview(*Image1, Game);
+  if (Built()) static_cast<void>(Game.ShowWord(0));
 }
 
 void TWordMazeForm::UserWrdListDblClick(int Line) {
-  if (Built() && Game.ShowWord(Line + 1)) DrawPreview(*Image1, Game);
+  if (Built()) static_cast<void>(Game.ShowWord(Line + 1));
 }
 
-void TWordMazeForm::GameList() {
+void TWordMazeForm::CopyWords() {
   const std::optional<MazeInput> Input = ReadInput();
   if (!Input) return;
   ClipboardContent Content;
@@ -202,29 +194,13 @@ void TWordMazeForm::ListEdit() {
   Game.ClearGrid();
   SetWordLines(Editor.UserWords());
   Calculate();
-  ClearPreview(*Image1);
+  Game.ClearPicture();
 }
 
-void TWordMazeForm::GridSet() {
-  TGridForm Dialog(this, Answer().Prompts);
-  Dialog.SetProps(Game.Settings);
-  // The size comes from the size list; a maze has no coloured cells and no fill letters.
-  Dialog.SizeGroup->hide();
-  Dialog.CellsGroup->hide();
-  Dialog.LanguageGroup->hide();
-  if (Dialog.exec() != QDialog::Accepted) return;
-  Game.ApplySettings(Dialog.GetProps(Game.Settings));
-  SetCharset();
+void TWordMazeForm::SettingsApplied(bool) {
+  // The size comes from the size list; a maze has no coloured cells and no fill letters, so the
+  // dialog showed none of them.
   Game.DrawGrid(true);
-  RedrawPreview(*Image1, Game);
-}
-
-void TWordMazeForm::SetCharset() {
-  // Qt fonts carry no character set: the edits show any script as typed.
-}
-
-void TWordMazeForm::FormResize() {
-  ResizePreview(*this, Built(), *Image1, Game);
 }
 
 QStringList TWordMazeForm::WordLines() const {

@@ -42,16 +42,12 @@ class TWordMazeForm : public TGameForm {
   QLabel* Label1;             // "Game size:"
   QListWidget* SizeListBox;
 
-  QAction* CopyWords1;       // "Copy &Words to Clipboard"
-  QAction* WordListEditor1;  // "&Word List Editor"
-  QAction* GridSettings1;    // "&Grid settings"
-  QAction* BuildGame1;       // "&Build Game"
-  QAction* ClearAll1;        // "&Clear all"
-  QAction* Update1;          // "&Refresh"
+  QAction* BuildGame1;  // "&Build Game"
+  QAction* ClearAll1;   // "&Clear all"
+  QAction* Update1;     // "&Refresh"
 
   void NewFile() override;
   bool OpenVornicG(const std::string& FileName) override;
-  void FormResize() override;
 
   bool Built() const;
   // Enables or disables the output group: saving, export, "&Build game" and "&Refresh".
@@ -65,16 +61,15 @@ class TWordMazeForm : public TGameForm {
   void edtFraseDblClick();
   // Line is the 0-based line of the caret in the word list.
   void UserWrdListDblClick(int Line);
-  void GameList();
-  void ListEdit();
-  void GridSet();
-  // The edits hold Unicode; the document's code page applies when they are read for a build.
-  void SetCharset();
+  // "Copy &Words to Clipboard" (GameList in the design): the phrase and the sorted words.
+  void CopyWords() override;
+  void ListEdit() override;
 
   // The lines of the word list as typed.
   QStringList WordLines() const;
 
  protected:
+  void SettingsApplied(bool SizeChanged) override;
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:

@@ -10,11 +10,9 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "ui/games/GameWindowParts.h"
-#include "ui/games/ToolIcons.h"
 #include "ui/games/maze/TWordMazeForm.h"
 
 namespace vornic::ui {
@@ -92,31 +90,12 @@ void TWordMazeForm::BuildPanel() {
 }
 
 void TWordMazeForm::BuildGameMenu() {
-  CopyWords1 = MakeGameAction(this, "CopyWords1", "Copy &Words to Clipboard", "Ctrl+W", "");
-  WordListEditor1 =
-      MakeGameAction(this, "WordListEditor1", "&Word List Editor", "", "Word List editor...");
-  GridSettings1 = MakeGameAction(this, "GridSettings1", "&Grid settings", "", "Grid settings...");
-  BuildGame1 = MakeGameAction(this, "BuildGame1", "&Build Game", "", "");
-  ClearAll1 = MakeGameAction(this, "ClearAll1", "&Clear all", "", "");
-  Update1 = MakeGameAction(this, "Update1", "&Refresh", "", "");
-  WordListEditor1->setIcon(ToolIcon(ToolGlyph::WordList));
-  GridSettings1->setIcon(ToolIcon(ToolGlyph::GridSettings));
-
-  ExportMenu->addAction(CopyWords1);
-  GameMenu = new QMenu(QStringLiteral("&Game"));
-  GameMenu->setObjectName(QStringLiteral("Game1"));
-  GameMenu->addActions({WordListEditor1, GridSettings1});
+  BuildGame1 = MakeAction(this, "BuildGame1", "&Build Game");
+  ClearAll1 = MakeAction(this, "ClearAll1", "&Clear all");
+  Update1 = MakeAction(this, "Update1", "&Refresh");
   GameMenu->addSeparator();
   GameMenu->addActions({BuildGame1, ClearAll1, Update1});
 
-  // The game's tool buttons go before "About".
-  QAction* AboutButton = ToolBar1->actions().back();
-  ToolBar1->insertActions(AboutButton, {WordListEditor1, GridSettings1});
-  ToolBar1->insertSeparator(AboutButton);
-
-  connect(CopyWords1, &QAction::triggered, this, &TWordMazeForm::GameList);
-  connect(WordListEditor1, &QAction::triggered, this, &TWordMazeForm::ListEdit);
-  connect(GridSettings1, &QAction::triggered, this, &TWordMazeForm::GridSet);
   // The menu's "&Build Game" does what the panel's button does.
   connect(BuildGame1, &QAction::triggered, this, &TWordMazeForm::Build);
   connect(ClearAll1, &QAction::triggered, this, &TWordMazeForm::DeleteAll);

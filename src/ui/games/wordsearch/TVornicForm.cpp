@@ -9,16 +9,14 @@
 #include "base/RandomGenerator.h"
 #include "games/wordsearch/WordListText.h"
 #include "games/wordsearch/WordRepeats.h"
-#include "ui/dialogs/TGridForm.h"
 #include "ui/dialogs/TListEditForm.h"
 #include "ui/games/GameWindowParts.h"
-#include "ui/games/PreviewRoutines.h"
 #include "ui/games/TPreviewImage.h"
 
 namespace vornic::ui {
 
 TVornicForm::TVornicForm(const Answerers& Answer, QWidget* Parent)
-    : TGameForm(std::string(TypeName), Answer, Parent), Placer(Game) {
+    : TGameForm(std::string(TypeName), Answer, {.GridCells = false}, Parent), Placer(Game) {
   setObjectName(QStringLiteral("VornicForm"));
   setMinimumSize(440, 380);
   resize(440, 380);
@@ -40,7 +38,6 @@ void TVornicForm::NewFile() {
   if (!Game.New()) return;
   SetCharset();
   Game.DrawGrid(true);
-  RedrawPreview(*Image1, Game);
   CheckAllDirections();
   Placer.PlacedWords.clear();
   ShowList();
@@ -48,7 +45,6 @@ void TVornicForm::NewFile() {
 
 bool TVornicForm::OpenVornicG(const std::string& FileName) {
   if (!Game.Open(FileName)) return false;
-  ClearPreview(*Image1);
   FullRefresh();
   Game.ListWords(Placer.PlacedWords);
   ShowList();
@@ -79,7 +75,7 @@ bool TVornicForm::Edit1KeyDown(int Key) {
 }
 
 void TVornicForm::ShowChosenWord(int Index) {
-  if (Game.ShowWord(Index)) DrawPreview(*Image1, Game);
+  static_cast<void>(Game.ShowWord(Index));  // a negative index shows nothing
 }
 
 void TVornicForm::FullRefresh() {
@@ -90,7 +86,6 @@ void TVornicForm::FullRefresh() {
   ListBox1->clearSelection();
   Listing = false;
   Game.DrawGrid(true);
-  DrawPreview(*Image1, Game);
 }
 
 void TVornicForm::FormResize() {
@@ -131,19 +126,11 @@ void TVornicForm::ListEdit() {
   FullRefresh();
 }
 
-void TVornicForm::GridSet() {
-  TGridForm Dialog(this, Answer().Prompts);
-  Dialog.CellsGroup->hide();
-  Dialog.SetProps(Game.Settings);
-  if (Dialog.exec() != QDialog::Accepted) return;
-  if (Game.ApplySettings(Dialog.GetProps(Game.Settings))) {
-    // A new size: the grid was cleared, so the list is placed again.
-    ClearPreview(*Image1);
+void TVornicForm::SettingsApplied(bool SizeChanged) {
+  if (SizeChanged)
     Shuffle();
-  } else {
+  else
     FullRefresh();
-    RedrawPreview(*Image1, Game);
-  }
   SetCharset();
 }
 

@@ -43,9 +43,6 @@ class TVornicForm : public TGameForm {
   std::array<QCheckBox*, 8> CheckBoxes;  // CheckBox1 to CheckBox8, by Tag - 1
   QCheckBox* Intersect;
 
-  QAction* CopyWords1;       // "Copy &Words to Clipboard"
-  QAction* WordListEditor1;  // "&Word List Editor"
-  QAction* GridSettings1;    // "&Grid settings"
   QAction* FillBlanks1;
   QAction* ClearAll1;
   QAction* Shuffle1;
@@ -68,13 +65,12 @@ class TVornicForm : public TGameForm {
   void DeleteAll();
   // "&Shuffle" (Reord in the design): the list placed afresh.
   void Shuffle();
-  void ListEdit();
-  void GridSet();
+  void ListEdit() override;
   // The list shows the words in the document's script.
   void SetCharset();
   // "Copy &Words to Clipboard" (GameList in the design): the listed words, each followed by
   // CR LF.
-  void CopyWords();
+  void CopyWords() override;
   // A direction check box was clicked: its state becomes the direction's flag.
   void CheckBox1Click(QCheckBox* Box);
 
@@ -84,6 +80,8 @@ class TVornicForm : public TGameForm {
   void FormResize() override;
 
  protected:
+  // A new size: the list placed again on the cleared grid.
+  void SettingsApplied(bool SizeChanged) override;
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:

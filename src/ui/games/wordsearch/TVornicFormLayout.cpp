@@ -12,11 +12,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "ui/games/GameWindowParts.h"
-#include "ui/games/ToolIcons.h"
 #include "ui/games/wordsearch/TVornicForm.h"
 
 namespace vornic::ui {
@@ -127,34 +125,13 @@ void TVornicForm::BuildGamePanel() {
 }
 
 void TVornicForm::BuildGameMenu() {
-  auto Make = [this](const char* Name, const char* Text, const char* Shortcut, const char* Hint) {
-    return MakeGameAction(this, Name, Text, Shortcut, Hint);
-  };
-  CopyWords1 = Make("CopyWords1", "Copy &Words to Clipboard", "Ctrl+W", "");
-  WordListEditor1 = Make("WordListEditor1", "&Word List Editor", "", "Word List editor...");
-  GridSettings1 = Make("GridSettings1", "&Grid settings", "", "Grid settings...");
-  FillBlanks1 = Make("FillBlanks1", "&Fill blanks", "", "");
-  ClearAll1 = Make("ClearAll1", "&Clear all", "", "");
-  Shuffle1 = Make("Shuffle1", "&Shuffle", "", "");
-  Refresh1 = Make("Refresh1", "&Refresh", "", "");
-  WordListEditor1->setIcon(ToolIcon(ToolGlyph::WordList));
-  GridSettings1->setIcon(ToolIcon(ToolGlyph::GridSettings));
-
-  ExportMenu->addAction(CopyWords1);
-  GameMenu = new QMenu(QStringLiteral("&Game"));
-  GameMenu->setObjectName(QStringLiteral("Game1"));
-  GameMenu->addActions({WordListEditor1, GridSettings1});
+  FillBlanks1 = MakeAction(this, "FillBlanks1", "&Fill blanks");
+  ClearAll1 = MakeAction(this, "ClearAll1", "&Clear all");
+  Shuffle1 = MakeAction(this, "Shuffle1", "&Shuffle");
+  Refresh1 = MakeAction(this, "Refresh1", "&Refresh");
   GameMenu->addSeparator();
   GameMenu->addActions({FillBlanks1, ClearAll1, Shuffle1, Refresh1});
 
-  // The game's tool buttons go before "About".
-  QAction* AboutButton = ToolBar1->actions().back();
-  ToolBar1->insertActions(AboutButton, {WordListEditor1, GridSettings1});
-  ToolBar1->insertSeparator(AboutButton);
-
-  connect(CopyWords1, &QAction::triggered, this, &TVornicForm::CopyWords);
-  connect(WordListEditor1, &QAction::triggered, this, &TVornicForm::ListEdit);
-  connect(GridSettings1, &QAction::triggered, this, &TVornicForm::GridSet);
   connect(FillBlanks1, &QAction::triggered, this, &TVornicForm::FillBlanks);
   connect(ClearAll1, &QAction::triggered, this, &TVornicForm::DeleteAll);
   connect(Shuffle1, &QAction::triggered, this, &TVornicForm::Shuffle);
