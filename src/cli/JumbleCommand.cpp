@@ -1,7 +1,6 @@
 #include "cli/CliSupport.h"
 #include "cli/CommandText.h"
 #include "cli/GameCommands.h"
-#include "games/jumble/JumbleBuilder.h"
 #include "games/jumble/JumbleDescriptor.h"
 
 namespace vornic::cli {
@@ -16,17 +15,18 @@ struct JumbleOptions {
 };
 
 void RunJumble(const JumbleOptions& Options, CliContext& Context) {
-  const std::string Text = ReadCommandText(CaseOfNewPuzzle(Options.FontCharset), Options.Text, {});
+  // A refused text is bad usage, told before anything is built.
+  static_cast<void>(ReadCommandText(CaseOfNewPuzzle(Options.FontCharset), Options.Text, {}));
   SeedGenerator(Options.Seed);
   TVornicGame Game;
-  FindDescriptor(JumbleDescriptor::Name.TypeName)->InitDocument(Game, &Context.Ui);
+  const GameDescriptor& Descriptor = *FindDescriptor(JumbleDescriptor::Name.TypeName);
+  Descriptor.InitDocument(Game, &Context.Ui);
   Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
-  StartNew(Game);
-
-  JumbleBuilder Builder(Game);
-  Builder.Mix = !Options.NoMix;
+  JumbleInput Input;
+  Input.Text = Options.Text;
+  Input.Mix = !Options.NoMix;
   // A refusal has been told through the document's user interface.
-  if (!Builder.Build(Text)) throw CliFailure(NotBuilt, "");
+  if (!Descriptor.Build(Game, Input)) throw CliFailure(NotBuilt, "");
   SaveGame(Game, Options.Output);
   Context.Out << "Wrote " << ShownPath(Options.Output) << ": " << Game.Settings.Cols << " x "
               << Game.Settings.Rows << ", " << Game.Words.size() - 1 << " words.\n";

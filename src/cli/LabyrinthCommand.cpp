@@ -25,20 +25,21 @@ void RunLabyrinth(const LabyrinthOptions& Options, CliContext& Context) {
   SeedGenerator(Options.Seed);
 
   TVornicGame Game;
-  FindDescriptor(LabyrinthDescriptor::Name.TypeName)->InitDocument(Game, &Context.Ui);
+  const GameDescriptor& Descriptor = *FindDescriptor(LabyrinthDescriptor::Name.TypeName);
+  Descriptor.InitDocument(Game, &Context.Ui);
   Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
-  Game.SetSize(Cols, Rows);
-  StartNew(Game);
-  LabyrinthBuilder Builder;
-  const LabyrinthBuilder::Result Outcome = Builder.BuildLabyrinth(Text, Game);
-  const std::string Size = std::to_string(Cols) + " x " + std::to_string(Rows);
-  if (Outcome == LabyrinthBuilder::Result::NoMainPath)
+  LabyrinthGameInput Input;
+  Input.Text = Options.Text;
+  Input.Cols = Cols;
+  Input.Rows = Rows;
+  // The text was read above: what fails now is the main path.
+  if (!Descriptor.Build(Game, Input))
     throw CliFailure(NotBuilt, LabyrinthNoPathMessage(Text.size(), Cols, Rows));
+  const std::string Size = std::to_string(Cols) + " x " + std::to_string(Rows);
   SaveGame(Game, Options.Output);
   Context.Out << "Wrote " << ShownPath(Options.Output) << ": " << Size << ", the text and "
               << Game.Words.size() - 1 << " traps.\n";
-  if (Outcome == LabyrinthBuilder::Result::NotFull) {
-    const auto Blank = std::count(Game.Grid.begin(), Game.Grid.end(), EmptyChar);
+  if (const auto Blank = std::count(Game.Grid.begin(), Game.Grid.end(), EmptyChar); Blank > 0) {
     Context.Err << "The grid is not full: " << Blank << " of " << Cols * Rows
                 << " cells are left blank, as the window would show them.\n";
   }

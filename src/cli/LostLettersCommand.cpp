@@ -20,16 +20,17 @@ void RunLostLetters(const LostLettersOptions& Options, CliContext& Context) {
     throw CliFailure(BadUsage, "--lines " + std::to_string(Options.Lines) +
                                    ": the number of lines must be 2 to 40.");
   // Spaces at the ends are part of the puzzle; a text of spaces only is refused all the same.
-  const std::string Text = ReadCommandText(CaseOfNewPuzzle(Options.FontCharset), Options.Text, {});
+  static_cast<void>(ReadCommandText(CaseOfNewPuzzle(Options.FontCharset), Options.Text, {}));
   SeedGenerator(Options.Seed);
   TVornicGame Game;
-  FindDescriptor(LostLettersDescriptor::Name.TypeName)->InitDocument(Game, &Context.Ui);
+  const GameDescriptor& Descriptor = *FindDescriptor(LostLettersDescriptor::Name.TypeName);
+  Descriptor.InitDocument(Game, &Context.Ui);
   Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
-  StartNew(Game);
-
-  LostLettersBuilder Builder(Game);
+  LostLettersInput Input;
+  Input.Text = Options.Text;
+  Input.Lines = Options.Lines;
   // A refusal has been told through the document's user interface.
-  if (!Builder.Build(Text, Options.Lines)) throw CliFailure(NotBuilt, "");
+  if (!Descriptor.Build(Game, Input)) throw CliFailure(NotBuilt, "");
   SaveGame(Game, Options.Output);
   Context.Out << "Wrote " << ShownPath(Options.Output) << ": " << Game.Settings.Cols << " x "
               << Game.Settings.Rows << ".\n";

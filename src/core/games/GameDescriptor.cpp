@@ -20,7 +20,7 @@ void GameDescriptor::InitDocument(TVornicGame& Game, UserInterface* Ui) const {
   // Ui hears what starting a document has to tell (a settings file that cannot be read); a
   // document without a window has no caption to set.
   Game.Init(std::string(TypeName()), Ui);
-  Game.Form = nullptr;
+  Game.CaptionWindow = nullptr;
 }
 
 std::pair<int, int> GameDescriptor::PictureSize(const TVornicGame& Game) const {
@@ -48,6 +48,14 @@ std::string GameDescriptor::CopyText(const TVornicGame& Game) const {
 
 std::optional<std::string> GameDescriptor::CopyWords(const TVornicGame&) const {
   return std::nullopt;
+}
+
+bool GameDescriptor::Build(TVornicGame& Game, const GameInput& Input) const {
+  return StartPuzzle(Game, Input) && BuildInto(Game, Input);
+}
+
+bool GameDescriptor::StartPuzzle(TVornicGame& Game, const GameInput&) const {
+  return Game.New();
 }
 
 bool GameDescriptor::HighlightFits(const TVornicGame& Game, int Highlight) {

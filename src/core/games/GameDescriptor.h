@@ -73,9 +73,14 @@ class GameDescriptor {
   virtual std::optional<std::string> CopyWords(const TVornicGame& Game) const;
 
   // Builds a puzzle of Input (the game's own input type; another's builds as an empty one) into
-  // Game, a document of this game (InitDocument) whose Charset the caller has chosen. Returns
-  // false when it could not be built; refusals of the input have been told through Game.Ui.
-  [[nodiscard]] virtual bool Build(TVornicGame& Game, const GameInput& Input) const = 0;
+  // Game, a document of this game (InitDocument) whose Charset the caller has chosen: a new
+  // puzzle (StartPuzzle), then BuildInto. Returns false when it could not be built; refusals of
+  // the input have been told through Game.Ui.
+  [[nodiscard]] bool Build(TVornicGame& Game, const GameInput& Input) const;
+  // Builds a puzzle of Input into Game as it stands, as the game's window builds again: the file
+  // name and the settings stay (the size too, unless the game sizes the grid for its input).
+  // False as for Build.
+  [[nodiscard]] virtual bool BuildInto(TVornicGame& Game, const GameInput& Input) const = 0;
   // An input of typed words (UTF-8), for callers that hold words of any game: a game of word
   // lists takes them as its list (its grid sized as for a new puzzle), a game of one text as its
   // text, the words joined by spaces.
@@ -96,6 +101,9 @@ class GameDescriptor {
   virtual void RecordSheet(TVornicGame& Game, bool AnswerKey, KeyStyle Style) const = 0;
 
  protected:
+  // Makes Game the new untitled puzzle that Build fills: Game.New(), for a game whose input
+  // gives the grid size after setting that size.
+  [[nodiscard]] virtual bool StartPuzzle(TVornicGame& Game, const GameInput& Input) const;
   // Whether Highlight is negative (none) or an entry of the document.
   static bool HighlightFits(const TVornicGame& Game, int Highlight);
   // The words joined by single spaces.

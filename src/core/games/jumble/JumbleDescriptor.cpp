@@ -20,9 +20,8 @@ std::string JumbleDescriptor::CopyText(const TVornicGame& Game) const {
   return JumbleAsText(Game);
 }
 
-bool JumbleDescriptor::Build(TVornicGame& Game, const GameInput& Given) const {
+bool JumbleDescriptor::BuildInto(TVornicGame& Game, const GameInput& Given) const {
   const JumbleInput& Input = OwnOptions<JumbleInput>(Given);
-  if (!Game.New()) return false;
   const std::optional<std::string> Text = ReadTyped(Game, Input.Text);
   if (!Text) return false;
   JumbleBuilder Builder(Game);

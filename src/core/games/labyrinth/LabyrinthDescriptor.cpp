@@ -11,10 +11,13 @@ bool LabyrinthDescriptor::Draw(TVornicGame& Game, const GameView& View) const {
   return true;
 }
 
-bool LabyrinthDescriptor::Build(TVornicGame& Game, const GameInput& Given) const {
+bool LabyrinthDescriptor::StartPuzzle(TVornicGame& Game, const GameInput& Given) const {
   const LabyrinthGameInput& Input = OwnOptions<LabyrinthGameInput>(Given);
-  if (!Game.SetSize(Input.Cols.value_or(StartCols), Input.Rows.value_or(StartRows)) || !Game.New())
-    return false;
+  return Game.SetSize(Input.Cols.value_or(StartCols), Input.Rows.value_or(StartRows)) && Game.New();
+}
+
+bool LabyrinthDescriptor::BuildInto(TVornicGame& Game, const GameInput& Given) const {
+  const LabyrinthGameInput& Input = OwnOptions<LabyrinthGameInput>(Given);
   const std::optional<std::string> Text = ReadTyped(Game, Input.Text);
   if (!Text) return false;
   LabyrinthBuilder Builder;

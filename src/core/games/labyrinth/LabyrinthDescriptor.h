@@ -33,13 +33,17 @@ class LabyrinthDescriptor final : public GameDescriptor {
   [[nodiscard]] bool Draw(TVornicGame& Game, const GameView& View) const override;
   // False for an empty or refused text and when no main path could be laid; a grid left with
   // blank cells is built.
-  [[nodiscard]] bool Build(TVornicGame& Game, const GameInput& Input) const override;
+  [[nodiscard]] bool BuildInto(TVornicGame& Game, const GameInput& Input) const override;
   std::unique_ptr<GameInput> InputOfWords(const std::vector<std::string>& Words) const override;
   // The page to solve: see GameDescriptor::PageData.
   nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const override;
   // The worksheet: see GameDescriptor::Sheet and RecordSheet.
   SheetParts Sheet(const TVornicGame& Game) const override;
   void RecordSheet(TVornicGame& Game, bool AnswerKey, KeyStyle Style) const override;
+
+ protected:
+  // The grid of Input's size, 15 x 10 when not given.
+  [[nodiscard]] bool StartPuzzle(TVornicGame& Game, const GameInput& Input) const override;
 };
 
 }  // namespace vornic

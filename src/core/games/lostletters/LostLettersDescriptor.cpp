@@ -18,9 +18,8 @@ bool LostLettersDescriptor::Draw(TVornicGame& Game, const GameView& View) const 
   return true;
 }
 
-bool LostLettersDescriptor::Build(TVornicGame& Game, const GameInput& Given) const {
+bool LostLettersDescriptor::BuildInto(TVornicGame& Game, const GameInput& Given) const {
   const LostLettersInput& Input = OwnOptions<LostLettersInput>(Given);
-  if (!Game.New()) return false;
   const std::optional<std::string> Text = ReadTyped(Game, Input.Text);
   if (!Text) return false;
   LostLettersBuilder Builder(Game);

@@ -29,7 +29,7 @@ class LostLettersDescriptor final : public GameDescriptor {
   std::pair<int, int> PictureSize(const TVornicGame& Game) const override;
   [[nodiscard]] bool Draw(TVornicGame& Game, const GameView& View) const override;
   // False for an empty text and after telling why the text was refused.
-  [[nodiscard]] bool Build(TVornicGame& Game, const GameInput& Input) const override;
+  [[nodiscard]] bool BuildInto(TVornicGame& Game, const GameInput& Input) const override;
   std::unique_ptr<GameInput> InputOfWords(const std::vector<std::string>& Words) const override;
   // The page to solve: see GameDescriptor::PageData.
   nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const override;

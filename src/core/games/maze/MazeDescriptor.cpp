@@ -21,7 +21,7 @@ std::optional<std::string> MazeDescriptor::CopyWords(const TVornicGame& Game) co
   return MazeWordsText(MazeInputFromDocument(Game), Game.Settings.Charset);
 }
 
-bool MazeDescriptor::Build(TVornicGame& Game, const GameInput& Given) const {
+bool MazeDescriptor::BuildInto(TVornicGame& Game, const GameInput& Given) const {
   const MazeGameInput& Input = OwnOptions<MazeGameInput>(Given);
   MazeInput Maze;
   std::optional<std::string> Phrase = ReadTyped(Game, Input.Phrase);
@@ -38,7 +38,7 @@ bool MazeDescriptor::Build(TVornicGame& Game, const GameInput& Given) const {
     Size = MazeSize{*Input.Cols, *Input.Rows};
     if (std::find(Sizes.begin(), Sizes.end(), *Size) == Sizes.end()) return false;
   }
-  if (!Size || !Game.New()) return false;
+  if (!Size) return false;
   MazeBuilder Builder;
   if (BuildMazeGame(Game, Builder, Maze, *Size)) return true;
   const std::string Refusal = MazeBuildFailure(Maze, *Size, Game.Settings.Charset);

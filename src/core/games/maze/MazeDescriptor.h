@@ -34,7 +34,7 @@ class MazeDescriptor final : public GameDescriptor {
   std::optional<std::string> CopyWords(const TVornicGame& Game) const override;
   // False, after telling a refused character, when no size is offered for the letters, the
   // asked size is not offered, or the builder found no way to lay every word.
-  [[nodiscard]] bool Build(TVornicGame& Game, const GameInput& Input) const override;
+  [[nodiscard]] bool BuildInto(TVornicGame& Game, const GameInput& Input) const override;
   std::unique_ptr<GameInput> InputOfWords(const std::vector<std::string>& Words) const override;
   // The page to solve: see GameDescriptor::PageData.
   nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const override;

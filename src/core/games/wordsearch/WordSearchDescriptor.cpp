@@ -29,10 +29,13 @@ std::optional<std::string> WordSearchDescriptor::CopyWords(const TVornicGame& Ga
   return WordListText(Words);
 }
 
-bool WordSearchDescriptor::Build(TVornicGame& Game, const GameInput& Given) const {
+bool WordSearchDescriptor::StartPuzzle(TVornicGame& Game, const GameInput& Given) const {
   const WordSearchInput& Input = OwnOptions<WordSearchInput>(Given);
-  if (!Game.SetSize(Input.Cols.value_or(StartCols), Input.Rows.value_or(StartRows)) || !Game.New())
-    return false;
+  return Game.SetSize(Input.Cols.value_or(StartCols), Input.Rows.value_or(StartRows)) && Game.New();
+}
+
+bool WordSearchDescriptor::BuildInto(TVornicGame& Game, const GameInput& Given) const {
+  const WordSearchInput& Input = OwnOptions<WordSearchInput>(Given);
   WordSearchPlacer Placer(Game);
   Placer.PlaceEditedList(Input.Words);
   if (Input.Fill) Placer.FillBlanks();

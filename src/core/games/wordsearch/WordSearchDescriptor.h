@@ -38,13 +38,17 @@ class WordSearchDescriptor final : public GameDescriptor {
   // Places Input.Words in order in all eight directions with intersections, as an edited list
   // is placed (a word that does not fit is told and left out), then fills the blanks when
   // Input.Fill. False when a word was left out.
-  [[nodiscard]] bool Build(TVornicGame& Game, const GameInput& Input) const override;
+  [[nodiscard]] bool BuildInto(TVornicGame& Game, const GameInput& Input) const override;
   std::unique_ptr<GameInput> InputOfWords(const std::vector<std::string>& Words) const override;
   // The page to solve: see GameDescriptor::PageData.
   nlohmann::json PageData(const TVornicGame& Game, const AnswerSeal& Seal) const override;
   // The worksheet: see GameDescriptor::Sheet and RecordSheet.
   SheetParts Sheet(const TVornicGame& Game) const override;
   void RecordSheet(TVornicGame& Game, bool AnswerKey, KeyStyle Style) const override;
+
+ protected:
+  // The grid of Input's size, 15 x 10 when not given.
+  [[nodiscard]] bool StartPuzzle(TVornicGame& Game, const GameInput& Input) const override;
 };
 
 }  // namespace vornic
