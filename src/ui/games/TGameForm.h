@@ -128,8 +128,12 @@ class TGameForm : public QWidget {
   // "&Grid settings": the dialog with the parts the game shows; what was accepted goes into the
   // document and then to SettingsApplied.
   void GridSet();
-  // Whether the window may close: the document's save-changes question.
+  // Whether the window may close: first whether typed text may be lost, then the document's
+  // save-changes question.
   bool FormCloseQuery();
+  // Whether text typed in the window's inputs is not in the puzzle (neither entered nor built),
+  // so that closing the window would lose it.
+  virtual bool TypedTextPending() const { return false; }
   void FormClose();
   // The preview follows the window's size.
   virtual void FormResize();

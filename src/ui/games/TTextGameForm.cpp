@@ -29,6 +29,9 @@ TTextGameForm::TTextGameForm(std::string_view TypeName, const Answerers& Answer,
   BuildStrip();
   BuildGameMenu();
   BuildCopyTool();
+  // Whenever the window is given the focus (opened, activated), typing goes into the text.
+  setFocusProxy(PathEdit);
+  PathEdit->setFocus();
 }
 
 void TTextGameForm::BuildStrip() {
@@ -149,6 +152,18 @@ void TTextGameForm::Build() {
 
 void TTextGameForm::DrawTheGame() {
   static_cast<void>(Descriptor().Draw(Game, *ShownView()));  // draws every view it is given
+}
+
+bool TTextGameForm::TypedTextPending() const {
+  // The lost letters' puzzle holds the text padded with spaces.
+  const auto Trimmed = [](QString Text) {
+    while (Text.endsWith(QLatin1Char(' '))) Text.chop(1);
+    return Text;
+  };
+  const QString Typed = Trimmed(PathEdit->text());
+  if (Typed.trimmed().isEmpty()) return false;
+  return Game.Words.empty() ||
+         Typed != Trimmed(QString::fromStdString(Game.Codes().Decode(Game.Words[0])));
 }
 
 bool TTextGameForm::eventFilter(QObject* Watched, QEvent* Event) {

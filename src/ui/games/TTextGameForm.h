@@ -51,6 +51,7 @@ class TTextGameForm : public TGameForm {
   void SolutionClick(QObject* Source);
   // Copies the selected part of the text field.
   void ToolButton14Click();
+  bool TypedTextPending() const override;
 
  protected:
   // TypeName: the game's, from its descriptor.

@@ -32,7 +32,6 @@ TJumbleForm::TJumbleForm(const Answerers& Answer, QWidget* Parent)
 
   RandomGenerator::SeedFromClock();
   NewFile();
-  PathEdit->setFocus();
 }
 
 std::unique_ptr<GameInput> TJumbleForm::TypedInput() const {

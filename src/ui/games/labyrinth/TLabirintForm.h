@@ -59,6 +59,7 @@ class TLabirintForm : public TGameForm {
  protected:
   // A new size empties the grid and the words, and with them the start mark.
   void SettingsApplied(bool SizeChanged) override;
+  bool TypedTextPending() const override;
 
  private:
   void BuildInputStrip();

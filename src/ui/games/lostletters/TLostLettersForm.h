@@ -26,7 +26,8 @@ class TLostLettersForm : public TTextGameForm {
  protected:
   std::unique_ptr<GameInput> TypedInput() const override;
   std::unique_ptr<GameView> ShownView() const override;
-  // The line count from the stored rows, without building, and the picture of two blocks.
+  // The line count from the stored rows, without building, the picture of two blocks, and the
+  // text's padding spaces selected so that they show.
   void ShowOpened() override;
 };
 

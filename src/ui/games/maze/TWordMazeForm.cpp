@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -35,6 +36,8 @@ TWordMazeForm::TWordMazeForm(const Answerers& Answer, QWidget* Parent)
   GroupEnable(false);
   RandomGenerator::SeedFromClock();
   NewFile();
+  // Whenever the window is given the focus (opened, activated), typing goes here.
+  setFocusProxy(edtFrase);
   edtFrase->setFocus();
 }
 
@@ -86,12 +89,11 @@ void TWordMazeForm::Calculate() {
   SizeListBox->clear();
   for (const MazeSize& Size : OfferedSizes(Total))
     SizeListBox->addItem(QString::fromStdString(FormatSize(Size)));
+  const QString Hint = QString::fromStdString(NoSizeHint(Total));
+  SizeHint->setText(Hint);
+  SizeHint->setVisible(!Hint.isEmpty());
+  // A built maze stays in the preview and the document until a new build replaces it.
   Button1->setEnabled(false);
-  if (Built()) {
-    // The shown maze no longer matches the letters.
-    Game.ClearPicture();
-    GroupEnable(false);
-  }
 }
 
 void TWordMazeForm::SizeListBoxClick() {
@@ -141,8 +143,9 @@ void TWordMazeForm::Build() {
   if (Done) {
     // The default view of a built maze: its phrase highlighted.
     static_cast<void>(DescriptorOf(Game)->Draw(Game, MazeView()));
+    GroupEnable(true);
   } else {
-    Game.ClearPicture();
+    // The document kept the maze it held, and the preview and the commands stay with it.
     const std::string Refusal = MazeBuildFailure(*Input, *Size, Game.Settings.Charset);
     Ui().Tell(ApplicationTitle,
               !Refusal.empty() ? Refusal
@@ -151,7 +154,6 @@ void TWordMazeForm::Build() {
                                      "another size, or change the title phrase or the words.",
               Icon::Warning);
   }
-  GroupEnable(true);
 }
 
 void TWordMazeForm::FullRefresh() {
@@ -172,7 +174,16 @@ void TWordMazeForm::edtFraseDblClick() {
 }
 
 void TWordMazeForm::UserWrdListDblClick(int Line) {
-  if (Built()) static_cast<void>(Game.ShowWord(Line + 1));
+  const QStringList Lines = WordLines();
+  if (!Built() || Line < 0 || Line >= Lines.size()) return;
+  // The list may have changed since the build: the clicked word's own entry, if it has one.
+  const QString Word = UpperOneForOne(Game.Case(), Lines[Line]);
+  const MazeInput Puzzle = MazeInputFromDocument(Game);
+  for (std::size_t i = 0; i < Puzzle.Words.size(); ++i)
+    if (QString::fromStdString(Game.Codes().Decode(Puzzle.Words[i])) == Word) {
+      static_cast<void>(Game.ShowWord(static_cast<int>(i) + 1));
+      return;
+    }
 }
 
 void TWordMazeForm::CopyWords() {
@@ -190,17 +201,28 @@ void TWordMazeForm::ListEdit() {
   Editor.SetMaxLength(MaxGridSide);
   if (Editor.exec() != QDialog::Accepted) return;
   Editor.FollowChosenLanguage(Game);
-  SetWordLines({});
-  Game.ClearGrid();
+  // New words, like typed ones, leave the built maze until a build replaces it.
   SetWordLines(Editor.UserWords());
   Calculate();
-  Game.ClearPicture();
 }
 
 void TWordMazeForm::SettingsApplied(bool) {
   // The size comes from the size list; a maze has no coloured cells and no fill letters, so the
   // dialog showed none of them.
   Game.DrawGrid(true);
+}
+
+bool TWordMazeForm::TypedTextPending() const {
+  QStringList Typed;
+  for (const QString& Line : WordLines())
+    if (!Line.isEmpty()) Typed << UpperOneForOne(Game.Case(), Line);
+  if (edtFrase->text().isEmpty() && Typed.isEmpty()) return false;
+  const MazeInput Puzzle = MazeInputFromDocument(Game);
+  QStringList InPuzzle;
+  for (const std::string& Word : Puzzle.Words)
+    InPuzzle << QString::fromStdString(Game.Codes().Decode(Word));
+  return edtFrase->text() != QString::fromStdString(Game.Codes().Decode(Puzzle.Phrase)) ||
+         Typed != InPuzzle;
 }
 
 QStringList TWordMazeForm::WordLines() const {

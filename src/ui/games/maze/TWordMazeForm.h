@@ -41,6 +41,7 @@ class TWordMazeForm : public TGameForm {
   QPushButton* SpeedButton6;  // "&Refresh"; enabled = the window's built flag
   QLabel* Label1;             // "Game size:"
   QListWidget* SizeListBox;
+  QLabel* SizeHint;  // under the list when no size fits: the letter count and the nearest sizes
 
   QAction* BuildGame1;  // "&Build Game"
   QAction* ClearAll1;   // "&Clear all"
@@ -52,14 +53,14 @@ class TWordMazeForm : public TGameForm {
   bool Built() const;
   // Enables or disables the output group: saving, export, "&Build game" and "&Refresh".
   void GroupEnable(bool Flag);
-  // The size list for the letters typed; after a build, the shown puzzle no longer matches.
+  // The size list for the letters typed, or under it why none fits; the built maze stays.
   void Calculate();
   void SizeListBoxClick();
   void Build();
   void FullRefresh();
   void DeleteAll();
   void edtFraseDblClick();
-  // Line is the 0-based line of the caret in the word list.
+  // Highlights the word on Line (0-based, the caret's) when the built maze holds it.
   void UserWrdListDblClick(int Line);
   // "Copy &Words to Clipboard" (GameList in the design): the phrase and the sorted words.
   void CopyWords() override;
@@ -67,6 +68,8 @@ class TWordMazeForm : public TGameForm {
 
   // The lines of the word list as typed.
   QStringList WordLines() const;
+
+  bool TypedTextPending() const override;
 
  protected:
   void SettingsApplied(bool SizeChanged) override;

@@ -79,6 +79,8 @@ class TVornicForm : public TGameForm {
   // A new size shows the grid afresh, without a highlight.
   void FormResize() override;
 
+  bool TypedTextPending() const override;
+
  protected:
   // A new size: the list placed again on the cleared grid.
   void SettingsApplied(bool SizeChanged) override;
