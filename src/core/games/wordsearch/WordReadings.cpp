@@ -51,6 +51,7 @@ WordReadings::WordReadings(const std::vector<std::string>& Words, int GridCols, 
 void WordReadings::Reset(const std::vector<std::string>& Words, int GridCols, int GridRows) {
   Cols = GridCols;
   Rows = GridRows;
+  ByCols = FastDivider(static_cast<std::uint32_t>(std::max(Cols, 1)));
   MaxLength = 0;
   MinLength = 0;
   Text.clear();
@@ -320,10 +321,11 @@ bool WordReadings::RepeatThrough(const std::string& Grid, int Cell) const {
         return true;
   }
   if (MaxLength < 2) return false;
-  const int X = Cell % Cols, Y = Cell / Cols;
+  const auto Y = static_cast<int>(ByCols.Quotient(static_cast<std::uint32_t>(Cell)));
+  const int X = Cell - Y * Cols;
   for (const auto& [Dx, Dy] : {std::pair{1, 0}, {0, 1}, {1, 1}, {-1, 1}}) {
     // A reading of two letters or more has a letter next to Cell along its line.
-    if (!LetterAt(G, X - Dx, Y - Dy) && !LetterAt(G, X + Dx, Y + Dy)) continue;
+    if (!LetterBeside(G, X, Y, Dx, Dy)) continue;
     if (ReadRun(G, X, Y, Dx, Dy, 0, [&](const Pattern& P, int Start, int Last) {
           return Last >= Cell && !Allowed(P.Word, Start, Last);
         }))
@@ -356,10 +358,10 @@ bool WordReadings::RepeatAround(const std::string& Grid, const Segment& Own,
   // Across it through each new letter: a reading of two letters or more has a letter next to
   // the new one.
   for (int Cell : Written) {
-    const int CellX = Cell % Cols, CellY = Cell / Cols;
+    const auto CellY = static_cast<int>(ByCols.Quotient(static_cast<std::uint32_t>(Cell)));
+    const int CellX = Cell - CellY * Cols;
     for (const auto& [AcrossX, AcrossY] : {std::pair{1, 0}, {0, 1}, {1, 1}, {-1, 1}}) {
-      if ((AcrossX == Dx && AcrossY == Dy) || (!LetterAt(G, CellX - AcrossX, CellY - AcrossY) &&
-                                               !LetterAt(G, CellX + AcrossX, CellY + AcrossY)))
+      if ((AcrossX == Dx && AcrossY == Dy) || !LetterBeside(G, CellX, CellY, AcrossX, AcrossY))
         continue;
       if (ReadRun(G, CellX, CellY, AcrossX, AcrossY, 0, [&](const Pattern& P, int From, int To) {
             return To >= Cell && !Allowed(P.Word, From, To);
