@@ -23,9 +23,10 @@ std::uint32_t HashOf(std::string_view Bytes) {
 }  // namespace
 
 void WordReadings::KeyTable::Clear() {
+  // The buckets stay as many as the last index needed: words entered one by one then find
+  // them ready instead of spreading the table again and again.
   Items.clear();
-  Heads.assign(16, -1);
-  Shift = 28;
+  std::fill(Heads.begin(), Heads.end(), -1);
 }
 
 void WordReadings::KeyTable::Add(std::uint32_t Key, int Pattern) {
@@ -59,7 +60,7 @@ void WordReadings::Reset(const std::vector<std::string>& Words, int GridCols, in
   WordPattern.clear();
   Places.clear();
   FirstPlace.clear();
-  std::size_t SlotCount = 16;
+  std::size_t SlotCount = std::max<std::size_t>(16, Slots.size());  // as KeyTable::Clear
   while (SlotCount < 2 * Words.size()) SlotCount *= 2;
   Slots.assign(SlotCount, -1);
   for (KeyTable* Table : {&Three, &Two, &One}) Table->Clear();
