@@ -34,7 +34,11 @@ std::unique_ptr<QMimeData> BuildClipboardData(const ClipboardContent& Content) {
     Data->setData(MimeSvg, ToBytes(SvgBytes(Picture)));
     Data->setData(MimePng, ToBytes(PngBytes(Picture)));
   }
-  if (Content.Text) Data->setText(QString::fromStdString(*Content.Text));
+  // The core's texts end their lines with CR LF, as its files do; text pasted on this platform
+  // ends them with LF.
+  if (Content.Text)
+    Data->setText(QString::fromStdString(*Content.Text)
+                      .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
   return Data;
 }
 

@@ -21,10 +21,10 @@ inline constexpr const char* MimeSvg = "image/svg+xml";
 inline constexpr const char* MimePng = "image/png";
 
 // The data a window puts on the clipboard for a core request: the picture in every format above
-// when Content.Picture is set, and Content.Text (UTF-8) as text/plain. The caller hands the
-// result to QClipboard::setMimeData, which takes ownership. Needs a GUI application. Throws
-// DocumentError for a picture too large to draw (PictureLimits.h); one too large for WMF goes
-// without that format.
+// when Content.Picture is set, and Content.Text (UTF-8) as text/plain with LF line ends. The caller
+// hands the result to QClipboard::setMimeData, which takes ownership. Needs a GUI application.
+// Throws DocumentError for a picture too large to draw (PictureLimits.h); one too large for WMF
+// goes without that format.
 std::unique_ptr<QMimeData> BuildClipboardData(const ClipboardContent& Content);
 
 }  // namespace vornic::render

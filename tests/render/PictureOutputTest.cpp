@@ -167,8 +167,11 @@ TEST_F(ClipboardDataTest, PictureIsOfferedInEveryFormatInOrder) {
   EXPECT_FALSE(Data->hasText());
   // Text alone (Copy as Text; its table is checked in the core) is offered as plain text only.
   ClipboardContent Text;
-  Text.Text = "C\tA\r\n";
-  EXPECT_EQ(render::BuildClipboardData(Text)->formats(), QStringList{"text/plain"});
+  Text.Text = "C\tA\r\nB\tD\r\n";
+  const auto Plain = render::BuildClipboardData(Text);
+  EXPECT_EQ(Plain->formats(), QStringList{"text/plain"});
+  // Pasted text ends its lines as the platform does.
+  EXPECT_EQ(Plain->text(), QString("C\tA\nB\tD\n"));
 }
 
 }  // namespace

@@ -70,6 +70,14 @@ void TDrawMetaFile::SetSize(int NewWidth, int NewHeight) {
   PictureHeight = std::max(NewHeight, 0);
 }
 
+void TDrawMetaFile::Restore(const Kept& Picture) {
+  Open.reset();
+  IsDrawing = false;
+  SetSize(Picture.Width, Picture.Height);
+  Content = Picture.Content;
+  ContentIncomplete = Picture.Incomplete;
+}
+
 void TDrawMetaFile::DrawLetters(std::string_view Text) {
   DrawLettersAt(0, Text);
 }

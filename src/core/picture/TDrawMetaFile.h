@@ -74,6 +74,17 @@ class TDrawMetaFile {
   // list, say), so that the content is cut short and is not to be shown or written.
   bool Incomplete() const { return ContentIncomplete; }
 
+  // The size and content, kept aside so that a step that fails can put the picture back.
+  struct Kept {
+    int Width = DefaultSize;
+    int Height = DefaultSize;
+    std::vector<DrawOperation> Content;
+    bool Incomplete = false;
+  };
+  Kept Keep() const { return {PictureWidth, PictureHeight, Content, ContentIncomplete}; }
+  // Puts back what Keep gave; a canvas still open is dropped.
+  void Restore(const Kept& Picture);
+
   // The content as an Enhanced Metafile and as a placeable Windows Metafile.
   std::vector<std::uint8_t> EmfBytes() const;
   std::vector<std::uint8_t> WmfBytes() const;

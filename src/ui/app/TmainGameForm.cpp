@@ -148,6 +148,13 @@ void TmainGameForm::OpenByType(const std::string& FileName, const std::string& G
                 Icon::Information);
     return;
   }
+  // A damaged file is told before a window of its game appears: a window shown and taken away
+  // again would flash up and leave the others un-maximised, with another one active.
+  TVornicGame Check;
+  Check.Init(std::string(Info->TypeName), nullptr);
+  Check.Ui = &MainUi;
+  if (!Check.Open(FileName)) return;
+  QMdiSubWindow* WasActive = MdiArea->activeSubWindow();
   TGameForm* Form = GameStart(Info->Tag);
   if (!Form) return;
   if (Form->OpenVornicG(FileName)) {
@@ -159,6 +166,7 @@ void TmainGameForm::OpenByType(const std::string& FileName, const std::string& G
     MdiArea->removeSubWindow(Frame);
     Frame->deleteLater();
   }
+  if (WasActive) MdiArea->setActiveSubWindow(WasActive);
 }
 
 void TmainGameForm::OpenInOwnWindow(const std::string& FileName, const std::string& GameType) {
@@ -182,7 +190,17 @@ void TmainGameForm::Cascadew1Click() {
 
 void TmainGameForm::Closeall1Click() {
   const QList<QMdiSubWindow*> Frames = MdiArea->subWindowList(QMdiArea::CreationOrder);
-  for (auto Frame = Frames.rbegin(); Frame != Frames.rend(); ++Frame) (*Frame)->close();
+  for (auto Frame = Frames.rbegin(); Frame != Frames.rend(); ++Frame) {
+    if (auto* Form = qobject_cast<TGameForm*>((*Frame)->widget())) ShowIfAsking(Form);
+    (*Frame)->close();
+  }
+}
+
+void TmainGameForm::ShowIfAsking(TGameForm* Form) {
+  // The questions before closing speak of one window: it is the one in front.
+  if (!Form->Game.Modified && !Form->TypedTextPending()) return;
+  if (auto* Frame = qobject_cast<QMdiSubWindow*>(Form->parentWidget()))
+    MdiArea->setActiveSubWindow(Frame);
 }
 
 void TmainGameForm::ExitMain() {
@@ -211,6 +229,7 @@ TGameForm* TmainGameForm::ActiveGame() const {
 
 void TmainGameForm::closeEvent(QCloseEvent* Event) {
   for (TGameForm* Form : GameWindows()) {
+    ShowIfAsking(Form);
     if (!Form->FormCloseQuery()) {
       Event->ignore();
       return;

@@ -115,6 +115,8 @@ class TmainGameForm : public QMainWindow {
   void ListWindows();
   void MergeMenus(TGameForm* Form);
   TGameForm* AddGameWindow(TGameForm* Form);
+  // Before a window's questions on closing: a window that will ask comes to the front.
+  void ShowIfAsking(TGameForm* Form);
 
   Options Start;
   QtUserInterface MainUi;

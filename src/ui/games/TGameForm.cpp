@@ -244,6 +244,13 @@ void TGameForm::About1Click() {
 }
 
 bool TGameForm::FormCloseQuery() {
+  // Saving the puzzle would not keep the typing: it is asked about on its own.
+  if (TypedTextPending() &&
+      WindowUi.Ask(Game.GameName,
+                   "The text typed in this window is not in the puzzle and will be lost. Close "
+                   "anyway?",
+                   Buttons::OkCancel, Icon::Warning) != Answer::Ok)
+    return false;
   return Game.CloseQuery();
 }
 

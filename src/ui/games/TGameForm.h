@@ -94,8 +94,12 @@ class TGameForm : public QWidget {
   // as a text table or the jumble's hint list.
   virtual void CopyTextTable();
   void About1Click();
-  // Whether the window may close: the document's save-changes question.
+  // Whether the window may close: first whether typed text may be lost, then the document's
+  // save-changes question.
   bool FormCloseQuery();
+  // Whether text typed in the window's inputs is not in the puzzle (neither entered nor built),
+  // so that closing the window would lose it.
+  virtual bool TypedTextPending() const { return false; }
   void FormClose();
   // The preview follows the window's size.
   virtual void FormResize();

@@ -43,6 +43,9 @@ TTextGameForm::TTextGameForm(std::string_view TypeName, const Answerers& Answer,
   BuildStrip();
   BuildGameMenu();
   BuildToolBar();
+  // Whenever the window is given the focus (opened, activated), typing goes into the text.
+  setFocusProxy(PathEdit);
+  PathEdit->setFocus();
 }
 
 void TTextGameForm::BuildStrip() {
@@ -199,6 +202,18 @@ void TTextGameForm::FormResize() {
   if (!isVisible()) return;
   ClearPreview(*Image1);
   DrawTheGame();
+}
+
+bool TTextGameForm::TypedTextPending() const {
+  // The lost letters' puzzle holds the text padded with spaces.
+  const auto Trimmed = [](QString Text) {
+    while (Text.endsWith(QLatin1Char(' '))) Text.chop(1);
+    return Text;
+  };
+  const QString Typed = Trimmed(PathEdit->text());
+  if (Typed.trimmed().isEmpty()) return false;
+  return Game.Words.empty() ||
+         Typed != Trimmed(QString::fromStdString(Game.Codes().Decode(Game.Words[0])));
 }
 
 std::optional<std::string> TTextGameForm::TypedBytes() {

@@ -54,6 +54,7 @@ class TTextGameForm : public TGameForm {
   // Copies the selected part of the text field.
   void ToolButton14Click();
   void FormResize() override;
+  bool TypedTextPending() const override;
 
  protected:
   // TypeName: the game's, from its descriptor.

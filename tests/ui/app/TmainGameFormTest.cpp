@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -6,7 +7,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QtTest>
+#include <map>
 #include <memory>
 
 #include "games/GameTable.h"
@@ -163,6 +166,8 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
     Ui->Answers = {Answer::Cancel};
     Main->Exit1->trigger();
     QCOMPARE(Ui->Questions.size(), std::size_t{1});
+    // The window the question was about is the one in front.
+    QCOMPARE(Main->ActiveGame(), First);
     QVERIFY(Main->isVisible());
     QCOMPARE(Main->GameWindows().size(), 2);
     QVERIFY(First->Game.Modified && Second->Game.Modified);
@@ -183,11 +188,11 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
     QGuiApplication::clipboard()->clear();
     Second->Edit1->setFocus();
     QTest::keyClick(Second->Edit1, Qt::Key_W, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString("DOG\r\n"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("DOG\n"));
     Main->MdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(First->parentWidget()));
     First->Edit1->setFocus();
     QTest::keyClick(First->Edit1, Qt::Key_W, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString("CAT\r\n"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("CAT\n"));
     // Ctrl+C in the empty word box copies the picture, as the menu says; with text selected,
     // the text.
     QTest::keyClick(First->Edit1, Qt::Key_C, Qt::ControlModifier);
@@ -203,6 +208,43 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(Ui->Questions.size(), std::size_t{1});
     QCOMPARE(Main->GameWindows(), QList<TGameForm*>{Second});
+  }
+
+  // Typing goes into the game's first input as soon as a window opens, by New Game or Open,
+  // and again when it is activated; the program asks before such typing is lost.
+  void theFirstInputHasTheFocusWhenAWindowOpensOrIsActivated() {
+    ui::ReplaceGameWindow("WordMaze", KeptMazeWindow);  // the maze's own window here
+    Show(Options());
+    Main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Main.get()));
+    const std::map<std::string, QString> FirstInput{{"VornicGame", "Edit1"},
+                                                    {"WordMaze", "edtFrase"},
+                                                    {"WordLabirint", "Edit1"},
+                                                    {"JumbledUp", "PathEdit"},
+                                                    {"LostLetters", "PathEdit"}};
+    const auto HasTheFocus = [&FirstInput](TGameForm* Form) {
+      QWidget* Focus = QApplication::focusWidget();
+      return Focus && Form->isAncestorOf(Focus) &&
+             Focus->objectName() == FirstInput.at(Form->Game.GameName);
+    };
+    for (const GameInfo& Game : GameTable()) {
+      TGameForm* Form = Main->GameStart(Game.Tag);
+      QVERIFY2(HasTheFocus(Form), Game.MenuItem.data());
+    }
+    TGameForm* First = Main->GameWindows().front();
+    Main->MdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(First->parentWidget()));
+    QVERIFY(HasTheFocus(First));
+    test::WriteGameFile(Home->Path() / "owl.gm", "VornicGame", 5, 5, {"OWL"});
+    Main->OpenGameFile(File("owl.gm"));
+    TGameForm* Opened = Main->GameWindows().back();
+    QVERIFY(HasTheFocus(Opened));
+
+    QTest::keyClicks(QApplication::focusWidget(), "emu");
+    Ui->Answers = {Answer::Cancel};
+    QVERIFY(!Main->close());
+    QCOMPARE(Ui->Questions.size(), std::size_t{1});
+    QVERIFY(Ui->Questions[0].Text.find("typed") != std::string::npos);
+    QCOMPARE(Main->ActiveGame(), Opened);
   }
 
   void startingWritesTheFileAssociationOnceAndAFailureIsOnlyTold() {
@@ -228,17 +270,30 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
     QVERIFY(Main->GameStart(1));
   }
 
-  void aFileThatFailsInItsWindowLeavesNoWindowBehind() {
+  // No window flashes up and the open ones stay as they were, the same one active.
+  void aDamagedFileOfAnotherGameLeavesTheWindowsAsTheyWere() {
     Show(Options());
-    // The type name reads, the rest is cut short: the probe hands it on, the window fails.
+    TGameForm* First = Main->GameStart(1);
+    Main->GameStart(1);
+    Main->MdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(First->parentWidget()));
+    // The type name reads, the rest is cut short.
     test::WriteGameFile(Home->Path() / "cut.gm", "VornicGame", 6, 3, {"CAT"});
     const std::string Bytes = test::ReadFile(Home->Path() / "cut.gm");
     test::WriteFile(Home->Path() / "cut.gm", Bytes.substr(0, 4 + 10 + 5));
+    const auto States = [this] {
+      QList<Qt::WindowStates> Each;
+      for (QMdiSubWindow* Frame : Main->MdiArea->subWindowList()) Each << Frame->windowState();
+      return Each;
+    };
+    const QList<Qt::WindowStates> Before = States();
+    QVERIFY(Before.front().testFlag(Qt::WindowMaximized));
+    QSignalSpy Activations(Main->MdiArea, &QMdiArea::subWindowActivated);
     Main->OpenGameFile(File("cut.gm"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(Main->GameWindows().size(), 0);
-    QCOMPARE(Main->MdiArea->subWindowList().size(), 0);
     QCOMPARE(Ui->Messages.size(), std::size_t{1});
+    QCOMPARE(Activations.count(), 0);
+    QCOMPARE(Main->ActiveGame(), First);
+    QCOMPARE(States(), Before);
   }
 
   void recentListsTheLastEightPuzzlesAndOpensThemInTheirWindows() {

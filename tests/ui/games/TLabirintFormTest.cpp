@@ -98,7 +98,7 @@ class TLabirintFormTest : public QObject, test::FormHarness<TLabirintForm> {
     Ui->SaveReplies.push_back(File.string());
     test::FindAction(*Form, "Save1")->trigger();
 
-    // Opened from the launcher: the file's own window, the start from entry 0, the text kept.
+    // Opened from the launcher: the file's own window, the start and the text from entry 0.
     ui::TmainGameForm::Options Start;
     Start.Answer = Answer();
     Start.Associate = false;
@@ -108,7 +108,7 @@ class TLabirintFormTest : public QObject, test::FormHarness<TLabirintForm> {
     Main.OpenGameFile(File.string());
     auto* Opened = qobject_cast<TLabirintForm*>(Main.GameWindows().back());
     QVERIFY(Opened);
-    QCOMPARE(Opened->Edit1->text(), QString());
+    QCOMPARE(Opened->Edit1->text(), QString("WORD LABYRINTH"));
     QCOMPARE(Opened->Game.Grid, Form->Game.Grid);
     const GridCell First = LabyrinthEntry::Parse(Opened->Game.Words[0]).Cells[0];
     QCOMPARE(*Opened->StartCell(), First);

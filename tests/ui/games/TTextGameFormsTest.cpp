@@ -69,7 +69,7 @@ class TTextGameFormsTest : public QObject, test::WindowHarness {
     QVERIFY(!Second->Game.Modified);
 
     Form->CopyasText1->trigger();  // the hints, line 0 dropped
-    const QStringList Hints = QGuiApplication::clipboard()->text().split("\r\n");
+    const QStringList Hints = QGuiApplication::clipboard()->text().split("\n");
     QCOMPARE(Hints.size(), 4);
     QCOMPARE(Hints[2], QString::fromStdString(Form->Game.Words[3].substr(0, 3)));
     Form->PathEdit->setSelection(4, 3);
@@ -121,7 +121,7 @@ class TTextGameFormsTest : public QObject, test::WindowHarness {
     QTest::keyClick(Form->PathEdit, Qt::Key_Return);
     QCOMPARE(Form->Game.Words[0], std::string("HELLO WORLD "));
     Form->CopyasText1->trigger();  // a 6 x 2 grid: two lines of six with five tabs each
-    const QStringList Lines = QGuiApplication::clipboard()->text().split("\r\n");
+    const QStringList Lines = QGuiApplication::clipboard()->text().split("\n");
     QCOMPARE(Lines.size(), 3);
     QCOMPARE(Lines[0].count('\t') + Lines[1].count('\t'), 10);
     QTest::keyClick(Form->SpinEdit1, Qt::Key_Up);
@@ -136,6 +136,8 @@ class TTextGameFormsTest : public QObject, test::WindowHarness {
     QCOMPARE(Second->SpinEdit1->value(), 3);
     QCOMPARE(Second->Game.Grid, Form->Game.Grid);
     QCOMPARE(Second->PathEdit->text(), QString("HELLO WORLD "));
+    QCOMPARE(Second->PathEdit->selectedText(), QString(" "));  // the padding shows
+    QCOMPARE(Second->PathEdit->selectionStart(), 11);
     QCOMPARE(Second->Game.MetaFile.Height(), 3 * 32 + 10);
     QVERIFY(!Second->Game.Modified);
 

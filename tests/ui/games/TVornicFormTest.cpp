@@ -121,7 +121,7 @@ class TVornicFormTest : public QObject, test::FormHarness<TVornicForm> {
     QCOMPARE(Letters(Form->Game), 150);
     QVERIFY(Form->Game.Modified);  // closing must ask before the fill is lost
     Trigger("CopyWords1");
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString("CAT\r\n"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("CAT\n"));
     Click(*Form, "SpeedButton7");
     QCOMPARE(Letters(Form->Game), 0);
     QCOMPARE(Items(*Form), QStringList{});

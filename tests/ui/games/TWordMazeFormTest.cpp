@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -56,13 +57,19 @@ class TWordMazeFormTest : public QObject, test::FormHarness<TWordMazeForm> {
     ClickSize("6 x 5");
     QCOMPARE(Form->WordLines(), QStringList({"PEAR", "APPLE", "BANANA", "CHERRY", "KIWI"}));
     QVERIFY(Form->Button1->isEnabled());
-    // One letter more: 31 has no size; none left selected, nothing to build.
+    QVERIFY(!Form->SizeHint->isVisible());
+    // One letter more: 31 has no size; none left selected, nothing to build, and the hint says
+    // what would fit.
     test::TypeText(Form->edtFrase, "S");
     QVERIFY(Items(Form->SizeListBox).isEmpty());
     QVERIFY(!Form->Button1->isEnabled());
+    QVERIFY(Form->SizeHint->isVisible());
+    QCOMPARE(Form->SizeHint->text(),
+             QString("31 letters: no grid from 3 x 3 to 50 x 50 holds exactly 31; remove 1 letter "
+                     "for 5 x 6 or add 1 for 4 x 8"));
   }
 
-  void buildHighlightsThePhraseAndTypingAfterwardsDisablesOutput() {
+  void buildHighlightsThePhraseAndTypingAfterwardsKeepsTheMaze() {
     Type("ab", {"cat", "dog", "emu", "gnu", "owl"});  // 17 letters: no size
     QVERIFY(Items(Form->SizeListBox).isEmpty());
     test::TypeText(Form->UserWrdList, "x");  // 18: 3 x 6, 6 x 3
@@ -84,10 +91,24 @@ class TWordMazeFormTest : public QObject, test::FormHarness<TWordMazeForm> {
                        Form->UserWrdList->cursorRect(Form->UserWrdList->textCursor()).center());
     QVERIFY(RedPixels(Form->Image1->Bitmap()) > 0);
 
-    test::TypeText(Form->edtFrase, "C");
-    QVERIFY(!OutputEnabled());
+    // A word added and deleted again recalculates the sizes; the built maze stays shown, in the
+    // document and saveable until a new build replaces it.
+    const std::string Grid = Form->Game.Grid;
+    const QImage Shown = Form->Image1->Bitmap().copy();
+    QTest::keyClick(Form->UserWrdList, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(Form->UserWrdList, Qt::Key_Return);
+    test::TypeText(Form->UserWrdList, "yak");
+    QCOMPARE(Items(Form->SizeListBox), QStringList({"3 x 7", "7 x 3"}));
+    for (int i = 0; i < 4; ++i) QTest::keyClick(Form->UserWrdList, Qt::Key_Backspace);
+    QCOMPARE(Items(Form->SizeListBox), QStringList({"3 x 6", "6 x 3"}));
     QVERIFY(!Form->Button1->isEnabled());
-    QCOMPARE(RedPixels(Form->Image1->Bitmap()), 0);
+    QVERIFY(OutputEnabled());
+    QCOMPARE(Form->Image1->Bitmap(), Shown);
+    QCOMPARE(Form->Game.Grid, Grid);
+    QCOMPARE(Form->Game.Words.size(), std::size_t{6});
+    Ui->SaveReplies.push_back((*Home / "kept.gm").string());
+    test::FindAction(*Form, "Save1")->trigger();
+    QVERIFY(!Form->Game.Modified);
   }
 
   void refusedTextAndAFailedBuildAreTold() {

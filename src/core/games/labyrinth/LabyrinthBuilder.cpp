@@ -49,12 +49,12 @@ LabyrinthBuilder::Result LabyrinthBuilder::BuildLabyrinth(const std::string& Tex
     if (!Best || Now.FreeCells < Best->FreeCells) Best = Now;
     if (Now.FreeCells == 0) break;
   }
-  Game.ClearGrid();
   if (!Best) {
+    // The document keeps the labyrinth it held: a text that does not fit loses nothing.
     Clear(W, H);
-    Game.SetGrid(LabGridText());
     return Result::NoMainPath;
   }
+  Game.ClearGrid();
   Now = std::move(*Best);
   std::vector<std::string> Entries;
   Entries.reserve(Now.Entries.size());

@@ -33,15 +33,15 @@ class LabyrinthBuilder {
   enum class Result {
     Full,           // every cell holds a letter
     NotFull,        // the last try stands with free cells (drawn blank)
-    NoMainPath,     // no try laid the main path: empty grid, no entries
+    NoMainPath,     // no try laid the main path: the document is untouched
     NothingToBuild  // empty text, a control character, or a size outside 1..MaxSide: the
                     // document is untouched
   };
 
   // The window's build: upper-cases Text, takes W x H from the document's Cols and Rows and
   // tries up to MaxTries times for a full grid. Of the tries that laid the main path the one
-  // with the fewest free cells stands (the first such); when none did, the grid is empty and
-  // there are no entries. Writes the document's Words and Grid.
+  // with the fewest free cells stands (the first such) and is written into the document's Words
+  // and Grid; when none did, the document keeps what it held.
   [[nodiscard]] Result BuildLabyrinth(const std::string& Text, TVornicGame& Game);
 
   // Lays Text (as given) along a main path from border to border on the document's Cols x Rows:

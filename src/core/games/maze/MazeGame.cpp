@@ -4,6 +4,7 @@
 
 #include "base/CodePage.h"
 #include "base/TextLines.h"
+#include "document/DocumentSnapshot.h"
 #include "document/TVornicGame.h"
 #include "games/SortedWords.h"
 #include "games/TypedText.h"
@@ -45,10 +46,10 @@ std::string MazeBuildFailure(const MazeInput& Input, MazeSize Size, int CharsetC
 
 bool BuildMazeGame(TVornicGame& Game, MazeBuilder& Builder, const MazeInput& Input, MazeSize Size) {
   if (Size.W < 1 || Size.H < 1 || Size.W > MazeBuilder::MaxSide || Size.H > MazeBuilder::MaxSide ||
-      CheckMazeInput(Input, Game.Settings.Charset)) {
-    Game.ClearGrid();
+      CheckMazeInput(Input, Game.Settings.Charset))
     return false;
-  }
+  // The builder works in the document; a failure puts the previous maze back.
+  const DocumentSnapshot Before(Game);
   Game.Settings.Cols = static_cast<std::uint16_t>(Size.W);
   Game.Settings.Rows = static_cast<std::uint16_t>(Size.H);
   Game.ResizeImage();
@@ -56,7 +57,7 @@ bool BuildMazeGame(TVornicGame& Game, MazeBuilder& Builder, const MazeInput& Inp
     Game.SetGrid(Builder.MazeGridText());
     return true;
   }
-  Game.ClearGrid();
+  Before.RestoreTo(Game);
   return false;
 }
 

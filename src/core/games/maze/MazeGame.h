@@ -30,8 +30,9 @@ std::string MazeBuildFailure(const MazeInput& Input, MazeSize Size, int CharsetC
 
 // The window's Build with a size chosen: stores the size in the document's settings, resizes
 // the picture and runs the builder. On success the document's Grid is the built grid; on
-// failure (refused input, see MazeBuildFailure) the document's grid is cleared and its word
-// list emptied. The picture is left to the caller (DrawGrid, then ShowWord(0) for the phrase).
+// failure (refused input, see MazeBuildFailure) the document is as it was: puzzle, settings,
+// picture and modified state. The picture of a new maze is left to the caller (DrawGrid, then
+// ShowWord(0) for the phrase).
 [[nodiscard]] bool BuildMazeGame(TVornicGame& Game, MazeBuilder& Builder, const MazeInput& Input,
                                  MazeSize Size);
 

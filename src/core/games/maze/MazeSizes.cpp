@@ -1,5 +1,6 @@
 #include "games/maze/MazeSizes.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 
@@ -15,6 +16,34 @@ std::vector<MazeSize> OfferedSizes(long long Total) {
       Sizes.push_back({static_cast<int>(D), static_cast<int>(Total / D)});
   }
   return Sizes;
+}
+
+std::string NoSizeHint(long long Total) {
+  if (Total <= 0 || !OfferedSizes(Total).empty()) return {};
+  constexpr long long Smallest = static_cast<long long>(MinGridSide) * MinGridSide;
+  constexpr long long Largest = static_cast<long long>(MaxGridSide) * MaxGridSide;
+  const auto SizeOf = [](long long Letters) {
+    return FormatSize(*NearestToSquare(OfferedSizes(Letters)));
+  };
+  std::string Help;
+  for (long long Fewer = std::min(Total, Largest + 1) - 1; Fewer >= Smallest; --Fewer)
+    if (!OfferedSizes(Fewer).empty()) {
+      const long long Remove = Total - Fewer;
+      Help = "remove " + std::to_string(Remove) + (Remove == 1 ? " letter" : " letters") + " for " +
+             SizeOf(Fewer);
+      break;
+    }
+  for (long long More = std::max(Total, Smallest - 1) + 1; More <= Largest; ++More)
+    if (!OfferedSizes(More).empty()) {
+      const std::string Add = "add " + std::to_string(More - Total);
+      Help += Help.empty() ? Add + (More - Total == 1 ? " letter" : " letters") : " or " + Add;
+      Help += " for " + SizeOf(More);
+      break;
+    }
+  const std::string Side = std::to_string(MinGridSide), Far = std::to_string(MaxGridSide);
+  return std::to_string(Total) + (Total == 1 ? " letter" : " letters") + ": no grid from " + Side +
+         " x " + Side + " to " + Far + " x " + Far + " holds exactly " + std::to_string(Total) +
+         "; " + Help;
 }
 
 long long LetterTotal(const std::string& Phrase, const std::vector<std::string>& Lines) {

@@ -18,6 +18,12 @@ struct MazeSize {
 // no such divisor.
 std::vector<MazeSize> OfferedSizes(long long Total);
 
+// Why no size is offered for Total letters and what would help: the count, then the nearest
+// totals below and above that have sizes, each with its size nearest to a square ("53 letters:
+// no grid from 3 x 3 to 50 x 50 holds exactly 53; remove 3 letters for 5 x 10 or add 1 for
+// 6 x 9"). Empty when a size is offered or there are no letters.
+std::string NoSizeHint(long long Total);
+
 // The letter total of a phrase and the lines of a word list: every byte counts, spaces too, an
 // empty line counts 0.
 long long LetterTotal(const std::string& Phrase, const std::vector<std::string>& Lines);

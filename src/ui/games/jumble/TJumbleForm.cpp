@@ -35,7 +35,6 @@ TJumbleForm::TJumbleForm(const Answerers& Answer, QWidget* Parent)
 
   RandomGenerator::SeedFromClock();
   NewFile();
-  PathEdit->setFocus();
 }
 
 void TJumbleForm::Build() {

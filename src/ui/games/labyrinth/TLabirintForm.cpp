@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "base/RandomGenerator.h"
+#include "games/labyrinth/LabyrinthEntry.h"
 #include "games/labyrinth/LabyrinthInput.h"
 #include "ui/dialogs/TGridForm.h"
 #include "ui/games/GameWindowParts.h"
@@ -29,6 +30,8 @@ TLabirintForm::TLabirintForm(const Answerers& Answer, QWidget* Parent)
   BuildGameMenu();
   RandomGenerator::SeedFromClock();
   NewFile();
+  // Whenever the window is given the focus (opened, activated), typing goes here.
+  setFocusProxy(Edit1);
   Edit1->setFocus();
 }
 
@@ -45,7 +48,10 @@ void TLabirintForm::NewFile() {
 bool TLabirintForm::OpenVornicG(const std::string& FileName) {
   if (!Game.Open(FileName)) return false;
   ClearPreview(*Image1);
-  // The text edit stays as it is: the file gives the start cell, not the text.
+  // Entry 0 holds the whole text: back in its box, a build needs nothing typed again.
+  Edit1->setText(Game.Words.empty() ? QString()
+                                    : QString::fromStdString(Game.Codes().Decode(
+                                          LabyrinthEntry::Parse(Game.Words[0]).Item)));
   Start = StartCellFromDocument(Game);
   DoPaint();
   return true;
@@ -76,15 +82,25 @@ void TLabirintForm::Enter() {
     BusyCursor Busy;
     Outcome = Builder.BuildLabyrinth(Text.Bytes, Game);
   }
-  Start = Game.Words.empty() ? std::nullopt : std::optional<GridCell>(Builder.StartCell());
-  DoPaint();
-  if (Outcome == LabyrinthBuilder::Result::NoMainPath)
+  if (Outcome == LabyrinthBuilder::Result::NoMainPath) {
+    // The document kept its labyrinth; so do the start mark and the picture.
     Ui().Tell(ApplicationTitle,
               "The text does not fit a " + SizeText(Game) +
                   " grid: no path from border to border was found for it. " +
                   LabyrinthCapacityText(Game.Settings.Cols, Game.Settings.Rows) +
                   ": make the text shorter or the grid larger in Grid settings.",
               Icon::Warning);
+    return;
+  }
+  Start = Game.Words.empty() ? std::nullopt : std::optional<GridCell>(Builder.StartCell());
+  DoPaint();
+}
+
+bool TLabirintForm::TypedTextPending() const {
+  if (Edit1->text().trimmed().isEmpty()) return false;
+  return Game.Words.empty() ||
+         Edit1->text() !=
+             QString::fromStdString(Game.Codes().Decode(LabyrinthEntry::Parse(Game.Words[0]).Item));
 }
 
 void TLabirintForm::DoPaint() {

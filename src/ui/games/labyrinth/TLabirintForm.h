@@ -59,6 +59,8 @@ class TLabirintForm : public TGameForm {
   // Where the start mark goes: the first cell of the main path.
   std::optional<GridCell> StartCell() const { return Start; }
 
+  bool TypedTextPending() const override;
+
  private:
   void BuildInputStrip();
   void BuildGameMenu();

@@ -30,7 +30,6 @@ TLostLettersForm::TLostLettersForm(const Answerers& Answer, QWidget* Parent)
 
   RandomGenerator::SeedFromClock();
   NewFile();
-  PathEdit->setFocus();
 }
 
 void TLostLettersForm::Build() {
@@ -52,6 +51,12 @@ void TLostLettersForm::ShowOpened() {
   const QSignalBlocker Quiet(SpinEdit1);
   SpinEdit1->setValue(Game.Settings.Rows);
   LostLettersDrawing::ResizeImage(Game);
+  // Spaces at the end are invisible in the field; selected, the padding shows.
+  const QString Text = PathEdit->text();
+  qsizetype End = Text.size();
+  while (End > 0 && Text[End - 1] == QLatin1Char(' ')) --End;
+  if (End < Text.size())
+    PathEdit->setSelection(static_cast<int>(End), static_cast<int>(Text.size() - End));
 }
 
 }  // namespace vornic::ui

@@ -27,7 +27,8 @@ class TLostLettersForm : public TTextGameForm {
   bool DrawTheGame() override;
 
  protected:
-  // The line count from the stored rows, without building, and the picture of two blocks.
+  // The line count from the stored rows, without building, the picture of two blocks, and the
+  // text's padding spaces selected so that they show.
   void ShowOpened() override;
 };
 

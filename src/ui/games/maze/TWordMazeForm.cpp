@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -38,6 +39,8 @@ TWordMazeForm::TWordMazeForm(const Answerers& Answer, QWidget* Parent)
   GroupEnable(false);
   RandomGenerator::SeedFromClock();
   NewFile();
+  // Whenever the window is given the focus (opened, activated), typing goes here.
+  setFocusProxy(edtFrase);
   edtFrase->setFocus();
 }
 
@@ -93,11 +96,11 @@ void TWordMazeForm::Calculate() {
   SizeListBox->clear();
   for (const MazeSize& Size : OfferedSizes(Total))
     SizeListBox->addItem(QString::fromStdString(FormatSize(Size)));
+  const QString Hint = QString::fromStdString(NoSizeHint(Total));
+  SizeHint->setText(Hint);
+  SizeHint->setVisible(!Hint.isEmpty());
+  // A built maze stays in the preview and the document until a new build replaces it.
   Button1->setEnabled(false);
-  if (Built()) {
-    ClearPreview(*Image1);
-    GroupEnable(false);
-  }
 }
 
 void TWordMazeForm::SizeListBoxClick() {
@@ -148,8 +151,9 @@ void TWordMazeForm::Build() {
     // The default view of a built maze: its phrase highlighted.
     static_cast<void>(DescriptorOf(Game)->Draw(Game, MazeView()));
     RedrawPreview(*Image1, Game);
+    GroupEnable(true);
   } else {
-    ClearPreview(*Image1);
+    // The document kept the maze it held, and the preview and the commands stay with it.
     const std::string Refusal = MazeBuildFailure(*Input, *Size, Game.Settings.Charset);
     Ui().Tell(ApplicationTitle,
               !Refusal.empty() ? Refusal
@@ -158,7 +162,6 @@ void TWordMazeForm::Build() {
                                      "another size, or change the title phrase or the words.",
               Icon::Warning);
   }
-  GroupEnable(true);
 }
 
 void TWordMazeForm::FullRefresh() {
@@ -198,11 +201,9 @@ void TWordMazeForm::ListEdit() {
   Editor.SetMaxLength(MaxGridSide);
   if (Editor.exec() != QDialog::Accepted) return;
   Editor.FollowChosenLanguage(Game);
-  SetWordLines({});
-  Game.ClearGrid();
+  // New words, like typed ones, leave the built maze until a build replaces it.
   SetWordLines(Editor.UserWords());
   Calculate();
-  ClearPreview(*Image1);
 }
 
 void TWordMazeForm::GridSet() {
@@ -225,6 +226,19 @@ void TWordMazeForm::SetCharset() {
 
 void TWordMazeForm::FormResize() {
   ResizePreview(*this, Built(), *Image1, Game);
+}
+
+bool TWordMazeForm::TypedTextPending() const {
+  QStringList Typed;
+  for (const QString& Line : WordLines())
+    if (!Line.isEmpty()) Typed << UpperOneForOne(Game.Case(), Line);
+  if (edtFrase->text().isEmpty() && Typed.isEmpty()) return false;
+  const MazeInput Puzzle = MazeInputFromDocument(Game);
+  QStringList InPuzzle;
+  for (const std::string& Word : Puzzle.Words)
+    InPuzzle << QString::fromStdString(Game.Codes().Decode(Word));
+  return edtFrase->text() != QString::fromStdString(Game.Codes().Decode(Puzzle.Phrase)) ||
+         Typed != InPuzzle;
 }
 
 QStringList TWordMazeForm::WordLines() const {

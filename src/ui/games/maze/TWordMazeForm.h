@@ -41,6 +41,7 @@ class TWordMazeForm : public TGameForm {
   QPushButton* SpeedButton6;  // "&Refresh"; enabled = the window's built flag
   QLabel* Label1;             // "Game size:"
   QListWidget* SizeListBox;
+  QLabel* SizeHint;  // under the list when no size fits: the letter count and the nearest sizes
 
   QAction* CopyWords1;       // "Copy &Words to Clipboard"
   QAction* WordListEditor1;  // "&Word List Editor"
@@ -56,7 +57,7 @@ class TWordMazeForm : public TGameForm {
   bool Built() const;
   // Enables or disables the output group: saving, export, "&Build game" and "&Refresh".
   void GroupEnable(bool Flag);
-  // The size list for the letters typed; after a build, the shown puzzle no longer matches.
+  // The size list for the letters typed, or under it why none fits; the built maze stays.
   void Calculate();
   void SizeListBoxClick();
   void Build();
@@ -73,6 +74,8 @@ class TWordMazeForm : public TGameForm {
 
   // The lines of the word list as typed.
   QStringList WordLines() const;
+
+  bool TypedTextPending() const override;
 
  protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override;

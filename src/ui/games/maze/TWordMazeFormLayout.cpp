@@ -74,6 +74,12 @@ void TWordMazeForm::BuildPanel() {
   Label1->setBuddy(SizeListBox);
   Column->addWidget(SizeListBox, 2);
 
+  SizeHint = new QLabel(GroupBox1);
+  SizeHint->setObjectName(QStringLiteral("SizeHint"));
+  SizeHint->setWordWrap(true);
+  SizeHint->hide();
+  Column->addWidget(SizeHint);
+
   GroupBox1->setFixedWidth(std::max(GroupWidth, GroupBox1->minimumSizeHint().width()));
   Body->addWidget(GroupBox1);
 

@@ -29,6 +29,8 @@ TVornicForm::TVornicForm(const Answerers& Answer, QWidget* Parent)
   PassCopyToImage(Edit1);
   RandomGenerator::SeedFromClock();
   NewFile();
+  // Whenever the window is given the focus (opened, activated), typing goes here.
+  setFocusProxy(Edit1);
   Edit1->setFocus();
 }
 
@@ -76,6 +78,11 @@ bool TVornicForm::Edit1KeyDown(int Key) {
     default:
       return false;
   }
+}
+
+bool TVornicForm::TypedTextPending() const {
+  // A word typed but not entered.
+  return !Edit1->text().trimmed().isEmpty();
 }
 
 void TVornicForm::ShowChosenWord(int Index) {

@@ -83,6 +83,8 @@ class TVornicForm : public TGameForm {
   // A new size shows the grid afresh, without a highlight.
   void FormResize() override;
 
+  bool TypedTextPending() const override;
+
  protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 

@@ -196,9 +196,16 @@ TEST_F(LabyrinthBuilderTest, TheTryThatLaidTheMainPathWithTheFewestFreeCellsStan
 
 TEST_F(LabyrinthBuilderTest, NoPathIsToldOnlyWhenNoTryLaidTheMainPath) {
   RandomGenerator::Seed(2);
-  EXPECT_EQ(Build(Text150 + "X", 15, 10), Result::NoMainPath);
+  ASSERT_NE(Build("KEEP ME", 15, 10), Result::NoMainPath);
+  Game.Modified = false;
+  const std::string Grid = Game.Grid;
+  const std::vector<std::string> Words = Game.Words.Items();
+  EXPECT_EQ(Builder.BuildLabyrinth(Text150 + "X", Game), Result::NoMainPath);
   EXPECT_EQ(Builder.FreeCellsPerTry(), std::vector<int>(LabyrinthBuilder::MaxTries, -1));
-  EXPECT_TRUE(Game.Words.empty());
+  // The labyrinth the text would have replaced stays, unmodified.
+  EXPECT_EQ(Game.Grid, Grid);
+  EXPECT_EQ(Game.Words.Items(), Words);
+  EXPECT_FALSE(Game.Modified);
   EXPECT_EQ(LabyrinthNoPathMessage(151, 15, 10),
             "The text of 151 letters found no path from border to border in the 15 x 10 grid. A "
             "15 x 10 grid holds texts of up to 60 letters: use a shorter text or a larger grid.");

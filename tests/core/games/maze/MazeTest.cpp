@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -42,6 +43,26 @@ TEST(MazeSizes, WorkedTotals) {
   }
   EXPECT_EQ(NearestToSquare(OfferedSizes(30)), (MazeSize{5, 6}));
   EXPECT_FALSE(NearestToSquare({}).has_value());
+}
+
+TEST(MazeSizes, WithoutAnOfferedSizeTheHintGivesTheCountAndTheNearestCountsThatFit) {
+  const std::vector<std::pair<long long, std::string>> Cases{
+      {53,
+       "53 letters: no grid from 3 x 3 to 50 x 50 holds exactly 53; remove 1 letter for "
+       "4 x 13 or add 1 for 6 x 9"},
+      {106,
+       "106 letters: no grid from 3 x 3 to 50 x 50 holds exactly 106; remove 1 letter for "
+       "7 x 15 or add 2 for 9 x 12"},
+      {1, "1 letter: no grid from 3 x 3 to 50 x 50 holds exactly 1; add 8 letters for 3 x 3"},
+      {10,
+       "10 letters: no grid from 3 x 3 to 50 x 50 holds exactly 10; remove 1 letter for "
+       "3 x 3 or add 2 for 3 x 4"},
+      {2501,
+       "2501 letters: no grid from 3 x 3 to 50 x 50 holds exactly 2501; remove 1 letter "
+       "for 50 x 50"},
+      {30, ""},
+      {0, ""}};
+  for (const auto& [Total, Expected] : Cases) EXPECT_EQ(NoSizeHint(Total), Expected) << Total;
 }
 
 // A grid from rows of '.' (free) and any other character (a letter).
@@ -242,6 +263,28 @@ TEST_F(MazeBuilderTest, TheHighlightAfterABuildShowsExactlyThePhraseLettersInRed
             static_cast<std::uint8_t>(Entry0[7 + 2 * k]) - PathOffset}] =
         static_cast<char32_t>(Entry0[k]);
   EXPECT_EQ(Red, Phrase);
+}
+
+// A failed build, refused before the builder or by it, leaves the maze it would replace whole.
+TEST_F(MazeBuilderTest, AFailedBuildKeepsTheBuiltMazeItsPictureAndItsSavedState) {
+  RandomGenerator::Seed(4);
+  ASSERT_TRUE(BuildMazeGame(Game, Builder, Sample, {6, 5}));
+  Game.DrawGrid(true);
+  Game.Modified = false;
+  const std::string Grid = Game.Grid;
+  const std::vector<std::string> Words = Game.Words.Items();
+  const std::size_t Drawn = Game.MetaFile.Operations().size();
+  const MazeInput Twice{"AB", {"CAT", "CAT"}};
+  const MazeInput TooMany{"TITLE", {"PEAR", "APPLE"}};
+  for (const auto& [Input, Size] : {std::pair{Twice, MazeSize{3, 3}}, {TooMany, MazeSize{3, 3}}}) {
+    EXPECT_FALSE(BuildMazeGame(Game, Builder, Input, Size));
+    EXPECT_EQ(Game.Grid, Grid);
+    EXPECT_EQ(Game.Words.Items(), Words);
+    EXPECT_EQ(Game.Settings.Cols, 6);
+    EXPECT_EQ(Game.MetaFile.Width(), 6 * 16 + 5);
+    EXPECT_EQ(Game.MetaFile.Operations().size(), Drawn);
+    EXPECT_FALSE(Game.Modified);
+  }
 }
 
 TEST(MazeGame, WordsTextIsThePhraseAnEmptyLineAndTheSortedWords) {
