@@ -5,6 +5,9 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QtTest>
 
 #include "base/EmptyChar.h"
@@ -94,12 +97,27 @@ class TWordMazeFormTest : public QObject, test::FormHarness<TWordMazeForm> {
     // A word added and deleted again recalculates the sizes; the built maze stays shown, in the
     // document and saveable until a new build replaces it.
     const std::string Grid = Form->Game.Grid;
-    const QImage Shown = Form->Image1->Bitmap().copy();
-    QTest::keyClick(Form->UserWrdList, Qt::Key_End, Qt::ControlModifier);
-    QTest::keyClick(Form->UserWrdList, Qt::Key_Return);
+    QTest::keyClick(Form->UserWrdList, Qt::Key_Home, Qt::ControlModifier);
     test::TypeText(Form->UserWrdList, "yak");
+    QTest::keyClick(Form->UserWrdList, Qt::Key_Return);
     QCOMPARE(Items(Form->SizeListBox), QStringList({"3 x 7", "7 x 3"}));
-    for (int i = 0; i < 4; ++i) QTest::keyClick(Form->UserWrdList, Qt::Key_Backspace);
+    // A double click highlights a word by what it is, not by its line: the new word has none.
+    const auto DoubleClickLine = [this](int Line) {
+      // The first click of the two puts the caret on the line.
+      Form->UserWrdList->setTextCursor(
+          QTextCursor(Form->UserWrdList->document()->findBlockByNumber(Line)));
+      QTest::mouseDClick(Form->UserWrdList->viewport(), Qt::LeftButton, {},
+                         Form->UserWrdList->cursorRect().center());
+    };
+    QTest::mouseClick(Form->SpeedButton6, Qt::LeftButton);
+    DoubleClickLine(0);
+    QCOMPARE(RedPixels(Form->Image1->Bitmap()), 0);
+    DoubleClickLine(1);
+    QVERIFY(RedPixels(Form->Image1->Bitmap()) > 0);
+    QTest::mouseClick(Form->SpeedButton6, Qt::LeftButton);
+    const QImage Shown = Form->Image1->Bitmap().copy();
+    QTest::keyClick(Form->UserWrdList, Qt::Key_Home, Qt::ControlModifier);
+    for (int i = 0; i < 4; ++i) QTest::keyClick(Form->UserWrdList, Qt::Key_Delete);
     QCOMPARE(Items(Form->SizeListBox), QStringList({"3 x 6", "6 x 3"}));
     QVERIFY(!Form->Button1->isEnabled());
     QVERIFY(OutputEnabled());

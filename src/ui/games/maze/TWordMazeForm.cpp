@@ -183,7 +183,16 @@ void TWordMazeForm::edtFraseDblClick() {
 }
 
 void TWordMazeForm::UserWrdListDblClick(int Line) {
-  if (Built() && Game.ShowWord(Line + 1)) DrawPreview(*Image1, Game);
+  const QStringList Lines = WordLines();
+  if (!Built() || Line < 0 || Line >= Lines.size()) return;
+  // The list may have changed since the build: the clicked word's own entry, if it has one.
+  const QString Word = UpperOneForOne(Game.Case(), Lines[Line]);
+  const MazeInput Puzzle = MazeInputFromDocument(Game);
+  for (std::size_t i = 0; i < Puzzle.Words.size(); ++i)
+    if (QString::fromStdString(Game.Codes().Decode(Puzzle.Words[i])) == Word) {
+      if (Game.ShowWord(static_cast<int>(i) + 1)) DrawPreview(*Image1, Game);
+      return;
+    }
 }
 
 void TWordMazeForm::GameList() {

@@ -64,7 +64,7 @@ class TWordMazeForm : public TGameForm {
   void FullRefresh();
   void DeleteAll();
   void edtFraseDblClick();
-  // Line is the 0-based line of the caret in the word list.
+  // Highlights the word on Line (0-based, the caret's) when the built maze holds it.
   void UserWrdListDblClick(int Line);
   void GameList();
   void ListEdit();
