@@ -1,14 +1,17 @@
 #!/bin/bash
 # The word search comparison side by side in one run: per round, vornicpack-bench's
 # RealWordPuzzles (the list path and the one-word path), then the npm generators on the same
-# lists; then one table of all rounds. Needs a dev build of vornicpack-bench and `npm install`
-# in js/.
+# lists; then one table of all rounds. Needs `npm install` in js/. Our side is the bench preset's
+# vornicpack-bench, optimised as the shipped programs are (built here when it is missing).
 # Usage: compare-wordsearch.sh [rounds (2)] [seconds per measurement (3)] [vornicpack-bench]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 rounds=${1:-2}
 seconds=${2:-3}
-bench=${3:-$here/../build/dev/bin/vornicpack-bench}
+bench=${3:-$here/../build/bench/bin/vornicpack-bench}
+if [[ $# -lt 3 && ! -x $bench ]]; then
+  (cd "$here/.." && cmake --preset bench >/dev/null && cmake --build --preset bench >/dev/null)
+fi
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 files=()

@@ -153,6 +153,15 @@ std::string CodePage::Decode(std::string_view Bytes) const {
 
 CodePage::EncodeResult CodePage::Encode(std::string_view Utf8) const {
   EncodeResult Result;
+  // Plain ASCII that this page holds as it is, as most words are, needs neither normalising nor
+  // a lookup: a whole list is encoded at once.
+  if (std::all_of(Utf8.begin(), Utf8.end(), [this](char Byte) {
+        const auto Code = static_cast<std::uint8_t>(Byte);
+        return Code < 0x80 && ByteToUnicode[Code] == Code;
+      })) {
+    Result.Bytes.assign(Utf8);
+    return Result;
+  }
   for (char32_t Character : Utf8ToUtf32(NormalizeText(Utf8))) {
     auto Byte = FromUnicode(Character);
     if (!Byte) {

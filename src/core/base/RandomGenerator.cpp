@@ -8,8 +8,11 @@ namespace {
 
 __extension__ typedef unsigned __int128 UInt128;
 
+// Made when the program starts rather than on first use, so that every draw reaches it
+// directly; nothing draws before main.
+std::mt19937_64 Instance{std::random_device{}()};
+
 std::mt19937_64& Engine() {
-  static std::mt19937_64 Instance{std::random_device{}()};
   return Instance;
 }
 

@@ -24,10 +24,14 @@ std::string EncodePath(const std::vector<GridCell>& Cells) {
 
 std::vector<GridCell> DecodePath(std::string_view Path, std::size_t MaxCells) {
   std::vector<GridCell> Cells;
-  for (std::size_t i = 0; i + 1 < Path.size() && Cells.size() < MaxCells; i += 2)
+  DecodePath(Path, MaxCells, Cells);
+  return Cells;
+}
+
+void DecodePath(std::string_view Path, std::size_t MaxCells, std::vector<GridCell>& Cells) {
+  for (std::size_t i = 0; i + 1 < Path.size() && 2 * MaxCells > i; i += 2)
     Cells.push_back({static_cast<std::uint8_t>(Path[i]) - PathOffset,
                      static_cast<std::uint8_t>(Path[i + 1]) - PathOffset});
-  return Cells;
 }
 
 }  // namespace vornic

@@ -26,5 +26,7 @@ std::string EncodePath(const std::vector<GridCell>& Cells);
 // The one reader of path bytes: the first MaxCells cells; a trailing odd byte is ignored. No
 // range check: the caller decides what a cell outside its grid means.
 std::vector<GridCell> DecodePath(std::string_view Path, std::size_t MaxCells);
+// The same, appended to Cells.
+void DecodePath(std::string_view Path, std::size_t MaxCells, std::vector<GridCell>& Cells);
 
 }  // namespace vornic

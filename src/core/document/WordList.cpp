@@ -1,6 +1,13 @@
 #include "document/WordList.h"
 
+#include <atomic>
+
 namespace vornic {
+
+std::uint64_t WordList::NextStamp() {
+  static std::atomic<std::uint64_t> Last{0};
+  return ++Last;
+}
 
 void WordList::Add(std::string Entry) {
   Entries.push_back(std::move(Entry));

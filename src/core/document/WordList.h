@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,14 +30,20 @@ class WordList {
   const_iterator begin() const { return Entries.begin(); }
   const_iterator end() const { return Entries.end(); }
   const std::vector<std::string>& Items() const { return Entries; }
+  // New with every change, and unlike the stamp of any other list: a reader that kept it knows,
+  // without comparing entries, whether the list is still as it saw it.
+  std::uint64_t Stamp() const { return ChangeStamp; }
 
  private:
+  static std::uint64_t NextStamp();
   void Changed() {
+    ChangeStamp = NextStamp();
     if (OnChange) OnChange();
   }
 
   std::vector<std::string> Entries;
   std::function<void()> OnChange;
+  std::uint64_t ChangeStamp = NextStamp();
 };
 
 }  // namespace vornic

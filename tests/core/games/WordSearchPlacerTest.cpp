@@ -100,6 +100,22 @@ TEST_F(WordSearchTest, WordThatFitsNowhereIsToldAndChangesNothing) {
   EXPECT_EQ(Ui.Messages[0].Text, "No directions specified");
 }
 
+// Whether the placer follows its own list or the window changed it, a word listed already,
+// either way round, is refused by name; a word that found no place is not listed.
+TEST_F(WordSearchTest, AWordListedAlreadyEitherWayIsRefusedButOneThatFoundNoPlaceIsTriedAgain) {
+  OnlyDirections({1, 2});
+  ASSERT_TRUE(Placer->EnterWord("cat", true));
+  for (int Try = 0; Try < 2; ++Try) EXPECT_FALSE(Placer->EnterWord("abcdefghijk", true));
+  EXPECT_FALSE(Placer->EnterWord("CAT", true));
+  Placer->PlacedWords.push_back("DOG");  // as the window lists the words of an opened file
+  EXPECT_FALSE(Placer->EnterWord("god", true));
+  ASSERT_EQ(Ui.Messages.size(), 4u);
+  EXPECT_TRUE(Ui.Messages[1].Text.starts_with("Could not insert word ABCDEFGHIJK"));
+  EXPECT_NE(Ui.Messages[2].Text.find("\"CAT\" is listed twice"), std::string::npos);
+  EXPECT_NE(Ui.Messages[3].Text.find("\"GOD\" is the listed word \"DOG\" backwards"),
+            std::string::npos);
+}
+
 TEST_F(WordSearchTest, ARepeatedWordNeverLiesWhollyOnItsFirstCopy) {
   for (int Seed = 0; Seed < 30; ++Seed) {
     RandomGenerator::Seed(static_cast<std::uint64_t>(Seed));

@@ -23,9 +23,10 @@ std::uint32_t HashOf(std::string_view Bytes) {
 }  // namespace
 
 void WordReadings::KeyTable::Clear() {
+  // The buckets stay as many as the last index needed: words entered one by one then find
+  // them ready instead of spreading the table again and again.
   Items.clear();
-  Heads.assign(16, -1);
-  Shift = 28;
+  std::fill(Heads.begin(), Heads.end(), -1);
 }
 
 void WordReadings::KeyTable::Add(std::uint32_t Key, int Pattern) {
@@ -51,6 +52,7 @@ WordReadings::WordReadings(const std::vector<std::string>& Words, int GridCols, 
 void WordReadings::Reset(const std::vector<std::string>& Words, int GridCols, int GridRows) {
   Cols = GridCols;
   Rows = GridRows;
+  ByCols = FastDivider(static_cast<std::uint32_t>(std::max(Cols, 1)));
   MaxLength = 0;
   MinLength = 0;
   Text.clear();
@@ -58,7 +60,7 @@ void WordReadings::Reset(const std::vector<std::string>& Words, int GridCols, in
   WordPattern.clear();
   Places.clear();
   FirstPlace.clear();
-  std::size_t SlotCount = 16;
+  std::size_t SlotCount = std::max<std::size_t>(16, Slots.size());  // as KeyTable::Clear
   while (SlotCount < 2 * Words.size()) SlotCount *= 2;
   Slots.assign(SlotCount, -1);
   for (KeyTable* Table : {&Three, &Two, &One}) Table->Clear();
@@ -320,10 +322,11 @@ bool WordReadings::RepeatThrough(const std::string& Grid, int Cell) const {
         return true;
   }
   if (MaxLength < 2) return false;
-  const int X = Cell % Cols, Y = Cell / Cols;
+  const auto Y = static_cast<int>(ByCols.Quotient(static_cast<std::uint32_t>(Cell)));
+  const int X = Cell - Y * Cols;
   for (const auto& [Dx, Dy] : {std::pair{1, 0}, {0, 1}, {1, 1}, {-1, 1}}) {
     // A reading of two letters or more has a letter next to Cell along its line.
-    if (!LetterAt(G, X - Dx, Y - Dy) && !LetterAt(G, X + Dx, Y + Dy)) continue;
+    if (!LetterBeside(G, X, Y, Dx, Dy)) continue;
     if (ReadRun(G, X, Y, Dx, Dy, 0, [&](const Pattern& P, int Start, int Last) {
           return Last >= Cell && !Allowed(P.Word, Start, Last);
         }))
@@ -356,10 +359,10 @@ bool WordReadings::RepeatAround(const std::string& Grid, const Segment& Own,
   // Across it through each new letter: a reading of two letters or more has a letter next to
   // the new one.
   for (int Cell : Written) {
-    const int CellX = Cell % Cols, CellY = Cell / Cols;
+    const auto CellY = static_cast<int>(ByCols.Quotient(static_cast<std::uint32_t>(Cell)));
+    const int CellX = Cell - CellY * Cols;
     for (const auto& [AcrossX, AcrossY] : {std::pair{1, 0}, {0, 1}, {1, 1}, {-1, 1}}) {
-      if ((AcrossX == Dx && AcrossY == Dy) || (!LetterAt(G, CellX - AcrossX, CellY - AcrossY) &&
-                                               !LetterAt(G, CellX + AcrossX, CellY + AcrossY)))
+      if ((AcrossX == Dx && AcrossY == Dy) || !LetterBeside(G, CellX, CellY, AcrossX, AcrossY))
         continue;
       if (ReadRun(G, CellX, CellY, AcrossX, AcrossY, 0, [&](const Pattern& P, int From, int To) {
             return To >= Cell && !Allowed(P.Word, From, To);

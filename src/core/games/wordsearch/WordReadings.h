@@ -7,6 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "base/EmptyChar.h"
+#include "base/FastDivider.h"
+
 namespace vornic {
 
 class WordList;
@@ -76,6 +79,10 @@ class WordReadings {
   std::vector<Reading> Repeats(const std::string& Grid) const;
   // Whether the reading still lies in Grid.
   bool Reads(const std::string& Grid, const Reading& Where) const;
+  // Whether the reading still lies in Grid at a place that is not allowed.
+  bool Repeats(const std::string& Grid, const Reading& Where) const {
+    return Reads(Grid, Where) && !Allowed(Where.Word, Where.First, Where.Last);
+  }
   // For every listed word: in how many places it can be read in Grid.
   std::vector<int> Counts(const std::string& Grid) const;
 
@@ -129,6 +136,16 @@ class WordReadings {
   int AddPattern(int W, int Offset, int Length);
   bool Allowed(int W, int First, int Last) const;
   bool LetterAt(const char* Grid, int X, int Y) const;
+  // Whether the cell (X, Y) has a letter next to it on either side along the step (Dx, Dy).
+  // Asked for every new letter in every direction: inline, and away from the border it only
+  // looks at the two letters.
+  bool LetterBeside(const char* Grid, int X, int Y, int Dx, int Dy) const {
+    if (X > 0 && Y > 0 && X + 1 < Cols && Y + 1 < Rows) {
+      const int Cell = Y * Cols + X, Step = Dy * Cols + Dx;
+      return Grid[Cell - Step] != EmptyChar || Grid[Cell + Step] != EmptyChar;
+    }
+    return LetterAt(Grid, X - Dx, Y - Dy) || LetterAt(Grid, X + Dx, Y + Dy);
+  }
   // Calls Found(Pattern, FirstCell, LastCell) for each pattern of two letters or more that
   // reads along Step from one of Starts cells from First on, Room cells being left in the grid
   // from First that way; stops and returns true when Found does. CodeOf(Cell) gives the code
@@ -147,6 +164,7 @@ class WordReadings {
 
   int Cols = 0;
   int Rows = 0;
+  FastDivider ByCols;
   int MaxLength = 0;
   int MinLength = 0;  // of the words of two letters or more
   std::string Text;

@@ -7,6 +7,7 @@
 #include <set>
 #include <utility>
 
+#include "base/FastDivider.h"
 #include "base/RandomGenerator.h"
 #include "document/TVornicGame.h"
 #include "games/wordsearch/WordReadings.h"
@@ -49,11 +50,11 @@ std::vector<char> DistinctLetters(const std::string& Letters) {
   return Choices;
 }
 
-// How many listed words can be read more than once.
-int RepeatingWords(const WordReadings& Readings, const std::string& Grid) {
-  std::set<int> Repeating;
-  for (const WordReadings::Reading& Repeat : Readings.Repeats(Grid)) Repeating.insert(Repeat.Word);
-  return static_cast<int>(Repeating.size());
+// How many listed words the readings are of.
+int DistinctWords(const std::vector<WordReadings::Reading>& Readings) {
+  std::set<int> Words;
+  for (const WordReadings::Reading& Reading : Readings) Words.insert(Reading.Word);
+  return static_cast<int>(Words.size());
 }
 
 // Draws each empty cell's letter from Letters, every position of it equally likely, as Fill
@@ -68,22 +69,27 @@ void FillEmptyCells(std::string& Grid, const std::string& Letters) {
     Range *= Count;
     ++PerDraw;
   }
-  int Left = 0, Drawn = 0;
+  const FastDivider ByCount(static_cast<std::uint32_t>(Count));
+  int Left = 0;
+  std::uint32_t Drawn = 0;
   for (char& Cell : Grid) {
     if (Cell != EmptyChar) continue;
     if (Left == 0) {
-      Drawn = RandomGenerator::Uniform(Range);
+      Drawn = static_cast<std::uint32_t>(RandomGenerator::Uniform(Range));
       Left = PerDraw;
     }
-    Cell = Letters[static_cast<std::size_t>(Drawn % Count)];
-    Drawn /= Count;
+    const std::uint32_t Rest = ByCount.Quotient(Drawn);
+    Cell = Letters[Drawn - Rest * static_cast<std::uint32_t>(Count)];
+    Drawn = Rest;
     --Left;
   }
 }
 
 }  // namespace
 
-int FillHidingWords(TVornicGame& Game, const WordReadings& Readings) {
+int FillHidingWords(TVornicGame& Game, const WordReadings& Readings,
+                    std::vector<WordReadings::Reading>& Left) {
+  Left.clear();
   const int Cols = Game.Settings.Cols;
   if (Game.Grid.size() != std::size_t{Game.Settings.Cols} * Game.Settings.Rows) {
     Game.FillBlanks();  // a grid of another size than the settings is not one to read words in
@@ -93,9 +99,8 @@ int FillHidingWords(TVornicGame& Game, const WordReadings& Readings) {
   FillEmptyCells(Game.Grid, Game.Letters);
 
   std::vector<char> Choices = DistinctLetters(Game.Letters);
-  // A repair draws a letter through which nothing repeats, so only a reading that could not be
-  // repaired can be left: without one, no second scan is needed.
-  bool Unrepaired = false;
+  // A repair draws a letter through which nothing repeats, so no repair makes a new reading:
+  // what is left are the readings that could not be repaired and still read.
   std::vector<int> Filled;
   for (const WordReadings::Reading& Repeat : Readings.Repeats(Game.Grid)) {
     // An earlier repair may have taken this one away already.
@@ -116,21 +121,34 @@ int FillHidingWords(TVornicGame& Game, const WordReadings& Readings) {
                 Filled[static_cast<std::size_t>(RandomGenerator::Uniform(i))]);
       Repaired = DrawAgain(Game.Grid, Filled[static_cast<std::size_t>(i - 1)], Choices, Readings);
     }
-    Unrepaired = Unrepaired || !Repaired;
+    if (!Repaired) Left.push_back(Repeat);
   }
-  return Unrepaired ? RepeatingWords(Readings, Game.Grid) : 0;
+  std::erase_if(Left, [&](const WordReadings::Reading& Repeat) {
+    return !Readings.Repeats(Game.Grid, Repeat);
+  });
+  return DistinctWords(Left);
 }
 
 int FillCellsHidingWords(TVornicGame& Game, const WordReadings& Readings,
-                         const std::vector<int>& Cells) {
+                         const std::vector<int>& Cells, std::vector<WordReadings::Reading>& Left) {
   std::vector<char> Choices = DistinctLetters(Game.Letters);
-  if (Choices.empty()) return RepeatingWords(Readings, Game.Grid);
-  for (int Cell : Cells) {
+  // As in FillHidingWords, a letter drawn again makes no new reading; only where no letter
+  // would do can one be made, and then the whole grid is read again.
+  bool Unhidden = Choices.empty();
+  for (std::size_t i = 0; i < Cells.size() && !Choices.empty(); ++i) {
+    const int Cell = Cells[i];
     Game.Grid[static_cast<std::size_t>(Cell)] = Choices[static_cast<std::size_t>(
         RandomGenerator::Uniform(static_cast<int>(Choices.size())))];
-    if (Readings.RepeatThrough(Game.Grid, Cell)) DrawAgain(Game.Grid, Cell, Choices, Readings);
+    if (Readings.RepeatThrough(Game.Grid, Cell) && !DrawAgain(Game.Grid, Cell, Choices, Readings))
+      Unhidden = true;
   }
-  return RepeatingWords(Readings, Game.Grid);
+  if (Unhidden)
+    Left = Readings.Repeats(Game.Grid);
+  else
+    std::erase_if(Left, [&](const WordReadings::Reading& Repeat) {
+      return !Readings.Repeats(Game.Grid, Repeat);
+    });
+  return DistinctWords(Left);
 }
 
 std::string RepeatNotice(int Repeating) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <span>
 
 #include "base/RandomGenerator.h"
 #include "games/EntryPath.h"
@@ -55,15 +56,20 @@ bool WordSearchPlacer::EnterEncoded(const CodePage::EncodeResult& Encoded, bool 
 
 int WordSearchPlacer::MakeSpans(int Length) {
   const int Cols = Game.Settings.Cols, Rows = Game.Settings.Rows;
-  // The spans of the last length serve words of that length while nothing else changed.
-  if (Length == SpansLength && Cols == SpansCols && Rows == SpansRows &&
-      Directions == SpansDirections)
-    return SpansTotal;
-  SpansLength = Length;
-  SpansCols = Cols;
-  SpansRows = Rows;
-  SpansDirections = Directions;
-  Spans.clear();
+  // The spans of each length serve words of that length while nothing else changed.
+  if (Cols != SpansCols || Rows != SpansRows || Directions != SpansDirections) {
+    SpansCols = Cols;
+    SpansRows = Rows;
+    SpansDirections = Directions;
+    SpansByLength.clear();
+  }
+  Spans = nullptr;
+  if (Length < 1 || Length > std::max(Cols, Rows)) return 0;  // inside the grid nowhere
+  const auto Index = static_cast<std::size_t>(Length);
+  if (SpansByLength.size() <= Index) SpansByLength.resize(Index + 1);
+  SpansOfLength& Made = SpansByLength[Index];
+  Spans = &Made.Spans;
+  if (Made.Total >= 0) return Made.Total;
   int Total = 0;
   for (int Dx = -1; Dx <= 1; ++Dx)
     for (int Dy = -1; Dy <= 1; ++Dy) {
@@ -73,23 +79,24 @@ int WordSearchPlacer::MakeSpans(int Length) {
       // 2^32 / Width rounded up: Local * Inverse >> 32 is Local / Width for every start.
       const std::uint64_t Inverse = ((std::uint64_t{1} << 32) + static_cast<unsigned>(Width) - 1) /
                                     static_cast<unsigned>(Width);
-      Spans.push_back({{Dx, Dy},
-                       Dx < 0 ? Length - 1 : 0,
-                       Dy < 0 ? Length - 1 : 0,
-                       Width,
-                       Height,
-                       Total,
-                       Inverse});
+      Made.Spans.push_back({{Dx, Dy},
+                            Dx < 0 ? Length - 1 : 0,
+                            Dy < 0 ? Length - 1 : 0,
+                            Width,
+                            Height,
+                            Total,
+                            Inverse});
       Total += Width * Height;
     }
-  SpansTotal = Total;
+  Made.Total = Total;
   return Total;
 }
 
 WordSearchPlacer::Placement WordSearchPlacer::PlacementAt(int Index) const {
   std::size_t i = 0;
-  while (i + 1 < Spans.size() && Spans[i + 1].Begin <= Index) ++i;
-  const Span& S = Spans[i];
+  const std::vector<Span>& Made = *Spans;
+  while (i + 1 < Made.size() && Made[i + 1].Begin <= Index) ++i;
+  const Span& S = Made[i];
   const int Local = Index - S.Begin;
   const auto Row = static_cast<int>(static_cast<std::uint64_t>(Local) * S.Inverse >> 32);
   return {S.X0 + Local - Row * S.Width, S.Y0 + Row, S.Step};
@@ -118,7 +125,7 @@ void WordSearchPlacer::ListFits(const std::string& Word) {
   Fitting.clear();
   const int Cols = Game.Settings.Cols;
   Bits.Describe(Game.Grid, Cols, Game.Settings.Rows);
-  for (const Span& S : Spans) {
+  for (const Span& S : *Spans) {
     Starts.clear();
     Bits.List(Word, S.Step.Dx, S.Step.Dy, Intersect, Starts);
     for (int Cell : Starts)
@@ -184,7 +191,25 @@ bool WordSearchPlacer::MakesRepeat(const std::string& Word, const Placement& At)
 void WordSearchPlacer::MakeGuard(const std::vector<std::string>& Words) {
   Guard.Reset(Words, Game.Settings.Cols, Game.Settings.Rows);
   Guard.AllowEntries(Game.Words);
+  InList.assign(static_cast<std::size_t>(Guard.WordCount()), false);
+  for (const std::string& Listed : PlacedWords) MarkListed(Listed);
   Followed = false;
+}
+
+void WordSearchPlacer::MarkListed(const std::string& Listed) {
+  if (const int W = Guard.Find(Listed); W >= 0) InList[static_cast<std::size_t>(W)] = true;
+}
+
+std::string WordSearchPlacer::ListRefusal(const std::string& Upper) {
+  // While the guard holds the list (placing a whole list, or following the words entered), an
+  // earlier word is found by its hash rather than by a walk through the list, which would make
+  // a long list cost the square of its length.
+  if (!PlacingList && !Following()) return RepeatRefusal(Codes(), Upper, PlacedWords, true);
+  const std::string Reversed(Upper.rbegin(), Upper.rend());
+  for (const std::string* Form : {&Upper, &Reversed})
+    if (const int W = Guard.Find(*Form); W >= 0 && InList[static_cast<std::size_t>(W)])
+      return RepeatRefusal(Codes(), Upper, {std::string(Guard.Word(W))}, true);
+  return {};
 }
 
 void WordSearchPlacer::Follow() {
@@ -192,16 +217,14 @@ void WordSearchPlacer::Follow() {
   FollowedCols = Game.Settings.Cols;
   FollowedRows = Game.Settings.Rows;
   FollowedListSize = PlacedWords.size();
-  FollowedEntries = Game.Words.size();
   FollowedLastListed = PlacedWords.empty() ? std::string() : PlacedWords.back();
-  FollowedLastEntry = Game.Words.empty() ? std::string() : Game.Words.Items().back();
+  FollowedEntries = Game.Words.Stamp();
 }
 
 bool WordSearchPlacer::Following() const {
   return Followed && FollowedCols == Game.Settings.Cols && FollowedRows == Game.Settings.Rows &&
-         FollowedListSize == PlacedWords.size() && FollowedEntries == Game.Words.size() &&
-         (PlacedWords.empty() || FollowedLastListed == PlacedWords.back()) &&
-         (Game.Words.empty() || FollowedLastEntry == Game.Words.Items().back());
+         FollowedListSize == PlacedWords.size() && FollowedEntries == Game.Words.Stamp() &&
+         (PlacedWords.empty() || FollowedLastListed == PlacedWords.back());
 }
 
 std::string WordSearchPlacer::WhyNotPlaced(const std::string& Word) const {
@@ -248,8 +271,7 @@ bool WordSearchPlacer::EnterBytes(const std::string& Typed, bool AddToList,
   const std::string Upper = Prepared ? std::move(Word) : Game.Case().Upper(Word);
   // A word listed twice (or once each way) could be read where the other lies.
   if (AddToList) {
-    if (const std::string Refusal = RepeatRefusal(Codes(), Upper, PlacedWords, true);
-        !Refusal.empty()) {
+    if (const std::string Refusal = ListRefusal(Upper); !Refusal.empty()) {
       Tell(ApplicationTitle, Refusal, Icon::Warning);
       return false;
     }
@@ -259,6 +281,7 @@ bool WordSearchPlacer::EnterBytes(const std::string& Typed, bool AddToList,
     // Where the list or the entries changed otherwise since, it is made anew.
     if (Following()) {
       Guard.Add(Upper);
+      InList.resize(static_cast<std::size_t>(Guard.WordCount()), false);
     } else {
       std::vector<std::string> Words = PlacedWords;
       Words.push_back(Upper);
@@ -288,7 +311,10 @@ bool WordSearchPlacer::EnterBytes(const std::string& Typed, bool AddToList,
     X += At->Step.Dx;
     Y += At->Step.Dy;
   }
-  if (AddToList) PlacedWords.push_back(Upper);
+  if (AddToList) {
+    PlacedWords.push_back(Upper);
+    MarkListed(Upper);
+  }
   Game.Words.Add(std::move(Entry));
   Guard.Allow(Upper, At->Y * Cols + At->X, (Y - At->Step.Dy) * Cols + X - At->Step.Dx);
   if (!PlacingList) Follow();
@@ -318,9 +344,10 @@ int WordSearchPlacer::FillBlanks() {
     MakeGuard(Words);
     Follow();
   }
-  int Repeating = FillHidingWords(Game, Guard);
-  if (std::vector<int> Freed; Repeating > 0 && MoveSpelledWords(Freed)) {
-    Repeating = FillCellsHidingWords(Game, Guard, Freed);
+  std::vector<WordReadings::Reading> Left;
+  int Repeating = FillHidingWords(Game, Guard, Left);
+  if (std::vector<int> Freed; Repeating > 0 && MoveSpelledWords(Left, Freed)) {
+    Repeating = FillCellsHidingWords(Game, Guard, Freed, Left);
     Game.Modified = true;
     Follow();
   }
@@ -329,31 +356,43 @@ int WordSearchPlacer::FillBlanks() {
   return Repeating;
 }
 
-bool WordSearchPlacer::MoveSpelledWords(std::vector<int>& Freed) {
+bool WordSearchPlacer::MoveSpelledWords(const std::vector<WordReadings::Reading>& Repeats,
+                                        std::vector<int>& Freed) {
   const int Cols = Game.Settings.Cols;
-  std::vector<std::vector<GridCell>> Paths;
+  // Every entry's path, one after another: entry i's cells run from PathStarts[i] to PathStarts[i +
+  // 1].
+  std::vector<GridCell> Cells;
+  std::vector<std::size_t> PathStarts{0};
   std::vector<int> Uses(Game.Grid.size(), 0);  // how many entries cover each cell
   const auto CellOf = [Cols](GridCell At) {
     return static_cast<std::size_t>((At.Y - 1) * Cols + At.X - 1);
   };
   for (const std::string& Entry : Game.Words) {
     const SplitWordEntry Split = SplitEntry(Entry);
-    Paths.push_back(DecodePath(Split.After, Split.Item.size()));
-    for (const GridCell& At : Paths.back()) {
+    DecodePath(Split.After, Split.Item.size(), Cells);
+    for (std::size_t i = PathStarts.back(); i < Cells.size(); ++i) {
       // A damaged path leaves the grid as it is.
-      if (!Game.InGrid(At.X, At.Y)) return false;
-      ++Uses[CellOf(At)];
+      if (!Game.InGrid(Cells[i].X, Cells[i].Y)) return false;
+      ++Uses[CellOf(Cells[i])];
     }
+    PathStarts.push_back(Cells.size());
   }
-  const auto Inside = [&Paths](GridCell First, GridCell Last) {
-    return std::any_of(Paths.begin(), Paths.end(), [&](const std::vector<GridCell>& Path) {
-      return std::find(Path.begin(), Path.end(), First) != Path.end() &&
-             std::find(Path.begin(), Path.end(), Last) != Path.end();
-    });
+  const auto PathOf = [&](std::size_t Entry) {
+    return std::span<GridCell>(Cells.begin() + static_cast<std::ptrdiff_t>(PathStarts[Entry]),
+                               Cells.begin() + static_cast<std::ptrdiff_t>(PathStarts[Entry + 1]));
+  };
+  const auto Inside = [&](GridCell First, GridCell Last) {
+    for (std::size_t Entry = 0; Entry + 1 < PathStarts.size(); ++Entry) {
+      const std::span<GridCell> Path = PathOf(Entry);
+      if (std::find(Path.begin(), Path.end(), First) != Path.end() &&
+          std::find(Path.begin(), Path.end(), Last) != Path.end())
+        return true;
+    }
+    return false;
   };
   bool Moved = false;
   std::vector<bool> Done(Game.Words.size(), false);
-  for (const WordReadings::Reading& Repeat : Guard.Repeats(Game.Grid)) {
+  for (const WordReadings::Reading& Repeat : Repeats) {
     // The entry of the word read twice.
     std::size_t Index = 0;
     const std::string_view Word = Guard.Word(Repeat.Word);
@@ -368,11 +407,10 @@ bool WordSearchPlacer::MoveSpelledWords(std::vector<int>& Freed) {
                        Length > 1 ? (B.Y - A.Y) / (Length - 1) : 0};
     };
     const auto Spelled = [&](GridCell Start, Direction Step) {
-      std::vector<GridCell> Cells;
-      for (int k = 0; k < Length; ++k) {
-        Cells.push_back({Start.X + k * Step.Dx, Start.Y + k * Step.Dy});
-        if (Game.Grid[CellOf(Cells.back())] != Word[static_cast<std::size_t>(k)]) return false;
-      }
+      for (int k = 0; k < Length; ++k)
+        if (Game.Grid[CellOf({Start.X + k * Step.Dx, Start.Y + k * Step.Dy})] !=
+            Word[static_cast<std::size_t>(k)])
+          return false;
       return true;
     };
     if (!Spelled(From, Along(From, To))) std::swap(From, To);
@@ -382,7 +420,8 @@ bool WordSearchPlacer::MoveSpelledWords(std::vector<int>& Freed) {
     for (int k = 0; k < Length; ++k) Place.push_back({From.X + k * Step.Dx, From.Y + k * Step.Dy});
     // Only letters that the old place alone holds can be given to the fill; a place wholly
     // shared with other words would still read the word.
-    std::vector<GridCell>& Old = Paths[Index];
+    const std::span<GridCell> Old = PathOf(Index);
+    if (Old.size() != Place.size()) continue;  // a path shorter than its word
     for (const GridCell& At : Old) --Uses[CellOf(At)];
     for (const GridCell& At : Place) ++Uses[CellOf(At)];
     const bool Frees = std::any_of(Old.begin(), Old.end(),
@@ -401,7 +440,7 @@ bool WordSearchPlacer::MoveSpelledWords(std::vector<int>& Freed) {
                       {static_cast<int>(CellOf(Old.front())), static_cast<int>(CellOf(Old.back()))},
                       {static_cast<int>(CellOf(From)), static_cast<int>(CellOf(To))});
     Game.Words.Set(Index, std::string(Word) + EmptyChar + EncodePath(Place));
-    Old = Place;
+    std::copy(Place.begin(), Place.end(), Old.begin());
     Done[Index] = true;
     Moved = true;
   }

@@ -84,7 +84,8 @@ class WordSearchPlacer {
   // A place for Word that fits and repeats no listed word, drawn at random; none when there is
   // none at all.
   std::optional<Placement> FindPlace(const std::string& Word);
-  // Numbers every start of Spans; returns their count.
+  // Points Spans at the spans of a word of Length letters, numbering every start; returns their
+  // count.
   int MakeSpans(int Length);
   Placement PlacementAt(int Index) const;
   // Every start of Spans where Word fits, into Fitting.
@@ -97,11 +98,17 @@ class WordSearchPlacer {
   // be spelled across earlier ones, and then once more where it is placed. Moves each such
   // word's entry onto the place its neighbours spell, along an enabled direction and not inside
   // one other word, and empties the cells of its old place that no other word uses, for the fill
-  // to hide (into Freed); the guard follows. Returns whether an entry moved.
-  bool MoveSpelledWords(std::vector<int>& Freed);
+  // to hide (into Freed); the guard follows. Repeats: the readings the fill could not hide.
+  // Returns whether an entry moved.
+  bool MoveSpelledWords(const std::vector<WordReadings::Reading>& Repeats, std::vector<int>& Freed);
   // Indexes the words a placement must not repeat: the list and Word, with the entries' places
   // allowed.
   void MakeGuard(const std::vector<std::string>& Words);
+  // Refuses Word (upper-cased, without spaces) when the list holds it or its reverse already,
+  // as RepeatRefusal does.
+  std::string ListRefusal(const std::string& Word);
+  // Notes in InList that Word is in PlacedWords.
+  void MarkListed(const std::string& Word);
   // The second line of "Could not insert word ": why, and what helps.
   std::string WhyNotPlaced(const std::string& Word) const;
   void Tell(const std::string& Title, const std::string& Text, Icon Kind);
@@ -127,20 +134,28 @@ class WordSearchPlacer {
   bool PlacingList = false;
   // After the placer changed the list or the entries, the guard holds the listed words and the
   // entries' places, as the next word entered and a fill need them. It is taken as up to date
-  // while the list and the entries keep the sizes and the last items they had then (a change
-  // from outside, by Open, Undo or the window, changes those) and the grid its size.
+  // while the list keeps the size and the last word it had then, the entries their stamp (a
+  // change from outside, by Open, Undo or the window, changes those) and the grid its size.
   void Follow();
   bool Following() const;
   bool Followed = false;
   int FollowedCols = 0, FollowedRows = 0;
-  std::size_t FollowedListSize = 0, FollowedEntries = 0;
-  std::string FollowedLastListed, FollowedLastEntry;
+  std::size_t FollowedListSize = 0;
+  std::uint64_t FollowedEntries = 0;
+  std::string FollowedLastListed;
+  // For each word of the guard: whether PlacedWords holds it.
+  std::vector<bool> InList;
   std::vector<CodePage::EncodeResult> EncodedWords;
   std::vector<std::string> Guarded;
   std::vector<std::string>* Collected = nullptr;
   // Kept between words so that placing allocates nothing once warm.
-  std::vector<Span> Spans;
-  int SpansLength = -1, SpansCols = 0, SpansRows = 0, SpansTotal = 0;
+  struct SpansOfLength {
+    std::vector<Span> Spans;
+    int Total = -1;  // -1 until made
+  };
+  std::vector<SpansOfLength> SpansByLength;  // by word length
+  const std::vector<Span>* Spans = nullptr;
+  int SpansCols = 0, SpansRows = 0;
   std::array<std::array<bool, 3>, 3> SpansDirections{};
   std::vector<int> Fitting;
   std::vector<int> Starts;
