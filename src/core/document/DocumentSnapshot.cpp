@@ -22,4 +22,9 @@ void DocumentSnapshot::RestoreTo(TVornicGame& Game) const {
   Game.Modified = Modified;
 }
 
+bool DocumentSnapshot::SamePuzzle(const DocumentSnapshot& Other) const {
+  return Grid == Other.Grid && Words == Other.Words && Settings == Other.Settings &&
+         Letters == Other.Letters;
+}
+
 }  // namespace vornic

@@ -42,6 +42,11 @@ class TVornicGame {
   // Told each time the picture changed: a recording ended, or New, Open or ClearPicture emptied
   // it. A window's preview follows the document from here.
   std::function<void()> OnPictureChanged;
+  // Told when the document took a puzzle anew (New, or a file by Open), and
+  // when it was written to its file (SaveToFile, whichever flow called it): where a window's
+  // record of the steps taken starts again, and where it is saved.
+  std::function<void()> OnReplaced;
+  std::function<void()> OnSaved;
   // The window whose caption shows the file name; null for a document without a window.
   UserInterface* CaptionWindow = nullptr;
   // Where dialogs and messages go: the window's, or for a windowless document the caller's.

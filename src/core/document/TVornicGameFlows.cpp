@@ -47,6 +47,7 @@ bool TVornicGame::New() {
   FileName.clear();
   SetCaption(GameName + " - Untitled.gm");
   LoadCharset();
+  if (OnReplaced) OnReplaced();
   return true;
 }
 
@@ -70,6 +71,7 @@ bool TVornicGame::Open(const std::string& Name) {
   if (Result) {
     SetCaption(GameName + " - " + DisplayName());
     LoadCharset();
+    if (OnReplaced) OnReplaced();
   }
   return Result;
 }
@@ -150,6 +152,7 @@ void TVornicGame::SaveToFile() {
   GameFileContent Content{GameName, Settings, Grid, Words.Items()};
   WriteFileAtomically(FileName, SerializeGameFile(Content));
   Modified = false;
+  if (OnSaved) OnSaved();
 }
 
 }  // namespace vornic

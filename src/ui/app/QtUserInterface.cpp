@@ -41,7 +41,12 @@ std::optional<std::string> QtUserInterface::ChooseSaveFile(const FileDialogReque
 }
 
 void QtUserInterface::SetCaption(const std::string& Caption) {
-  if (Owner) Owner->setWindowTitle(QString::fromStdString(Caption));
+  // "[*]" shows whether the window has unsaved changes (setWindowModified); a "[*]" of the
+  // file's own name is doubled to stay as it is.
+  if (Owner)
+    Owner->setWindowTitle(
+        QString::fromStdString(Caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) +
+        QStringLiteral("[*]"));
   if (Scripted) Scripted->SetCaption(Caption);
 }
 

@@ -22,8 +22,8 @@ class TGameForm;
 // The program's frame: game windows live in its MDI area. It starts new games from the game
 // table, opens game files of any game in a window of the right kind, keeps the ".gm" file
 // association, and offers the window commands, the about box and exit. While a game window is
-// active, its "&File", "&Export" and "&Game" menus stand between "&New" and "&Window" and its
-// "&Help" takes the place of the frame's own.
+// active, its "&File", "&Edit", "&Export" and "&Game" menus stand between "&New" and "&Window"
+// and its "&Help" takes the place of the frame's own.
 class TmainGameForm : public QMainWindow {
   Q_OBJECT
 
@@ -53,6 +53,9 @@ class TmainGameForm : public QMainWindow {
   QMenu* NewGameMenu;            // S1 "&New Game"
   QList<QAction*> NewGameItems;  // in the order of the game table
   QAction* Open1;
+  // Pops the "&New Game" list up from the keyboard (Ctrl+Shift+N), to choose a game with the
+  // arrow keys and Enter.
+  QAction* NewGameKey;
   QMenu* Recent1;          // "&Recent": the last puzzles opened or saved
   QAction* ExitSeparator;  // N1
   QAction* Exit1;
@@ -61,7 +64,7 @@ class TmainGameForm : public QMainWindow {
   QAction* Cascadew1;
   QAction* Closeall1;
   QMenu* Help1;             // "&Help"
-  QAction* HelpContents;    // sdfsdf1 "&Contents", which does nothing
+  QAction* HelpContents;    // sdfsdf1 "&Contents": the user guide
   QAction* AboutSeparator;  // N3
   QAction* About1;
 
@@ -114,6 +117,11 @@ class TmainGameForm : public QMainWindow {
   void BuildHelpMenu();
   void ListWindows();
   void MergeMenus(TGameForm* Form);
+  // "&Open Game" and the "&New Game" list answer Ctrl+Shift+O and Ctrl+Shift+N always, and
+  // Ctrl+O and Ctrl+N too while no game window is active (an active one has its own "&Open..."
+  // and "&New" on those keys).
+  void FrameKeys(bool GameActive);
+  void PopUpNewGame();
   TGameForm* AddGameWindow(TGameForm* Form);
   // Before a window's questions on closing: a window that will ask comes to the front.
   void ShowIfAsking(TGameForm* Form);

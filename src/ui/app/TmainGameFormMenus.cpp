@@ -7,6 +7,7 @@
 
 #include "games/GameTable.h"
 #include "ui/app/TmainGameForm.h"
+#include "ui/app/UserGuide.h"
 #include "ui/games/GameWindows.h"
 #include "ui/games/RecentMenu.h"
 #include "ui/games/TGameForm.h"
@@ -68,6 +69,11 @@ void TmainGameForm::BuildNewMenu() {
   NewMenu->addMenu(Recent1);
   ExitSeparator = AddSeparator(NewMenu, "N1");
   Exit1 = AddItem(NewMenu, "Exit1", "&Exit");
+  NewGameKey = new QAction(QStringLiteral("New Game"), this);
+  NewGameKey->setObjectName(QStringLiteral("NewGameKey"));
+  addAction(NewGameKey);
+  FrameKeys(false);
+  connect(NewGameKey, &QAction::triggered, this, &TmainGameForm::PopUpNewGame);
   connect(Open1, &QAction::triggered, this, &TmainGameForm::Open1Click);
   connect(Exit1, &QAction::triggered, this, &TmainGameForm::ExitMain);
 }
@@ -86,6 +92,7 @@ void TmainGameForm::BuildWindowMenu() {
 void TmainGameForm::BuildHelpMenu() {
   Help1 = AddMenu(this, "Help1", "&Help");
   HelpContents = AddItem(Help1, "sdfsdf1", "&Contents");
+  SetUpContents(HelpContents, this);
   AboutSeparator = AddSeparator(Help1, "N3");
   About1 = AddItem(Help1, "About1", "&About");
   connect(About1, &QAction::triggered, this, &TmainGameForm::About1Click);
@@ -118,14 +125,33 @@ void TmainGameForm::ListWindows() {
   }
 }
 
+void TmainGameForm::FrameKeys(bool GameActive) {
+  const auto Keys = [GameActive](Qt::Key Key) {
+    QList<QKeySequence> Sequences{QKeySequence(Qt::CTRL | Qt::SHIFT | Key)};
+    if (!GameActive) Sequences.prepend(QKeySequence(Qt::CTRL | Key));
+    return Sequences;
+  };
+  Open1->setShortcuts(Keys(Qt::Key_O));
+  NewGameKey->setShortcuts(Keys(Qt::Key_N));
+}
+
+void TmainGameForm::PopUpNewGame() {
+  // Under "&New" in the menu bar, the first game ready for Enter.
+  QMenuBar* Bar = menuBar();
+  const QRect Item = Bar->actionGeometry(NewMenu->menuAction());
+  NewGameMenu->popup(Bar->mapToGlobal(Item.bottomLeft()));
+  if (!NewGameItems.isEmpty()) NewGameMenu->setActiveAction(NewGameItems.front());
+}
+
 void TmainGameForm::MergeMenus(TGameForm* Form) {
+  FrameKeys(Form != nullptr);
   QMenuBar* Bar = menuBar();
   for (const QPointer<QAction>& Item : Merged)
     if (Item) Bar->removeAction(Item);
   Merged.clear();
   Help1->menuAction()->setVisible(Form == nullptr);
   if (!Form) return;
-  for (QMenu* Menu : {Form->FileMenu, Form->ExportMenu, Form->GameMenu}) {
+  for (QMenu* Menu : {Form->FileMenu, Form->EditMenu, Form->ExportMenu, Form->GameMenu}) {
     if (!Menu) continue;
     Bar->insertAction(Window1->menuAction(), Menu->menuAction());
     Merged << Menu->menuAction();

@@ -56,6 +56,14 @@ void WindowSettings::AddRecentFile(const QString& Path) {
   Write("Recent/Files", Files);
 }
 
+QByteArray WindowSettings::PreviewGeometry() {
+  return Read("Preview/PrintGeometry").toByteArray();
+}
+
+void WindowSettings::SetPreviewGeometry(const QByteArray& Geometry) {
+  Write("Preview/PrintGeometry", Geometry);
+}
+
 bool WindowSettings::ZoomToFit() {
   return Read("Preview/ZoomToFit", false).toBool();
 }

@@ -7,9 +7,10 @@
 namespace vornic::ui {
 
 // What the window program remembers between runs: the frame's place and size, the folder of the
-// last file dialog, the recent puzzles and "Zoom to fit". Kept in "vornicpack-window.ini" beside
-// the settings file (so VORNICPACK_HOME moves it too), apart from the character sets, whose file
-// keeps the described layout. Every call reads or writes the file at once.
+// last file dialog, the recent puzzles, the print preview's size and "Zoom to fit". Kept in
+// "vornicpack-window.ini" beside the settings file (so VORNICPACK_HOME moves it too), apart from
+// the character sets, whose file keeps the described layout. Every call reads or writes the file at
+// once.
 class WindowSettings {
  public:
   static constexpr int MaxRecent = 8;
@@ -24,6 +25,10 @@ class WindowSettings {
   // The last puzzles opened or saved, the latest first, at most MaxRecent.
   static QStringList RecentFiles();
   static void AddRecentFile(const QString& Path);
+
+  // The print preview's place and size as the user left it; empty the first time.
+  static QByteArray PreviewGeometry();
+  static void SetPreviewGeometry(const QByteArray& Geometry);
 
   static bool ZoomToFit();
   static void SetZoomToFit(bool On);

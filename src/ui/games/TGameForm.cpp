@@ -1,5 +1,6 @@
 #include "ui/games/TGameForm.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -8,19 +9,25 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "base/DocumentError.h"
+#include "games/GameDescriptor.h"
 #include "games/GameTable.h"
 #include "games/GameText.h"
 #include "picture/PictureFormat.h"
 #include "render/PictureExport.h"
 #include "ui/app/TAboutForm.h"
+#include "ui/app/UserGuide.h"
 #include "ui/app/WindowSettings.h"
 #include "ui/dialogs/TGridForm.h"
 #include "ui/games/GameWindowParts.h"
 #include "ui/games/PreviewRoutines.h"
+#include "ui/games/PuzzleStep.h"
 #include "ui/games/RecentMenu.h"
 #include "ui/games/TPreviewImage.h"
 #include "ui/games/ToolIcons.h"
@@ -43,6 +50,39 @@ std::string MoreImageFilters() {
   return Filters;
 }
 
+// What the window's key routing needs to know of a text input; Input is false for other widgets.
+struct TextInput {
+  bool Input = false;
+  bool Selected = false;
+  bool CanUndo = false;
+  bool CanRedo = false;
+};
+
+TextInput TextInputOf(QObject* Widget) {
+  QLineEdit* Line = qobject_cast<QLineEdit*>(Widget);
+  // A spin box takes the keys for the line edit inside it.
+  if (auto* Spin = qobject_cast<QAbstractSpinBox*>(Widget)) Line = Spin->findChild<QLineEdit*>();
+  if (Line)
+    return {true, Line->hasSelectedText(), Line->isUndoAvailable(), Line->isRedoAvailable()};
+  if (auto* Text = qobject_cast<QPlainTextEdit*>(Widget))
+    return {true, Text->textCursor().hasSelection(), Text->document()->isUndoAvailable(),
+            Text->document()->isRedoAvailable()};
+  return {};
+}
+
+// Whether Key, pressed in Input, is for the window's command rather than for the input.
+bool PassesToCommand(const TextInput& Input, const QKeyEvent& Key) {
+  if (!Input.Input) return false;
+  if (Key.matches(QKeySequence::Copy)) return !Input.Selected;
+  // Undo and redo take back typing inside the input while it has some; then the window's steps.
+  if (Key.matches(QKeySequence::Undo)) return !Input.CanUndo;
+  const QKeyCombination Pressed = Key.keyCombination();
+  if (Key.matches(QKeySequence::Redo) || Pressed == QKeyCombination(Qt::CTRL, Qt::Key_Y) ||
+      Pressed == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z))
+    return !Input.CanRedo;
+  return false;
+}
+
 }  // namespace
 
 std::function<void(const std::string& FileName)> TGameForm::RecentOpener;
@@ -51,7 +91,7 @@ TGameForm::TGameForm(const std::string& GameName, const Answerers& Answer,
                      const FrameLayout& Layout, QWidget* Parent)
     : QWidget(Parent), Uses(Layout), Answering(Answer), WindowUi(this, Answer.Ui) {
   setAttribute(Qt::WA_DeleteOnClose, false);
-  setWindowTitle(QStringLiteral("Vornic Game"));
+  setWindowTitle(QStringLiteral("Vornic Game[*]"));
   setWindowIcon(QIcon());
 
   auto* Left = PreviewColumn = new QVBoxLayout;
@@ -89,12 +129,28 @@ TGameForm::TGameForm(const std::string& GameName, const Answerers& Answer,
   Image1->ZoomToFit = ZoomToFit1->isChecked();
   Image1->OnResize = [this] { FormResize(); };
   // Every change of the picture, whichever command made it, shows at once.
-  Game.OnPictureChanged = [this] { RedrawPreview(*Image1, Game); };
+  Game.OnPictureChanged = [this] {
+    RedrawPreview(*Image1, Game);
+    ShowModified();
+  };
+  // A new or opened puzzle starts a new record of steps; a saved one is its clean moment.
+  Game.OnReplaced = [this] {
+    Steps->clear();
+    SavedPuzzle.emplace(Game);
+    SettleTriggers();
+    ShowModified();
+  };
+  Game.OnSaved = [this] {
+    Steps->setClean();
+    SavedPuzzle.emplace(Game);
+    ShowModified();
+  };
 }
 
 TGameForm::~TGameForm() {
   // The menus may sit in the main window's menu bar; they go with this window.
   delete FileMenu;
+  delete EditMenu;
   delete ExportMenu;
   delete GameMenu;
   delete HelpMenu;
@@ -136,6 +192,7 @@ void TGameForm::BuildActions() {
   connect(CopyImage1, &QAction::triggered, this, [this] { CopyImage(); });
   connect(CopyasText1, &QAction::triggered, this, [this] { CopyTextTable(); });
   connect(About1, &QAction::triggered, this, &TGameForm::About1Click);
+  SetUpContents(Contents1, this);
 
   Worksheets = new WorksheetCommands(*this);
   Print1 = MakeAction(this, "Print1", "&Print...", "Ctrl+P", "Print worksheet");
@@ -149,6 +206,21 @@ void TGameForm::BuildActions() {
           [this] { static_cast<void>(vornic::SaveWebPage(Game, Ui())); });
   connect(ZoomToFit1, &QAction::toggled, this, &TGameForm::ZoomToFit1Click);
   BuildSharedGameActions();
+  BuildSteps();
+}
+
+void TGameForm::BuildSteps() {
+  Steps = new QUndoStack(this);
+  // The item texts name the step: "&Undo Fill Blanks".
+  Undo1 = Steps->createUndoAction(this, QStringLiteral("&Undo"));
+  Undo1->setObjectName(QStringLiteral("Undo1"));
+  Undo1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  Redo1 = Steps->createRedoAction(this, QStringLiteral("&Redo"));
+  Redo1->setObjectName(QStringLiteral("Redo1"));
+  Redo1->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  // Their keys work wherever the window is, with or without the main window's menu bar.
+  addActions({Undo1, Redo1});
 }
 
 void TGameForm::BuildSharedGameActions() {
@@ -166,8 +238,8 @@ void TGameForm::BuildSharedGameActions() {
       CopyWords1->setEnabled(false);
       WordListEditor1->setEnabled(false);
       break;
-    case FrameLayout::WordListUse::Hidden:
-      WordListEditor1->setVisible(false);
+    case FrameLayout::WordListUse::TextOnly:
+      WordListEditor1->setEnabled(false);
       break;
   }
   connect(CopyWords1, &QAction::triggered, this, [this] { CopyWords(); });
@@ -186,6 +258,10 @@ void TGameForm::BuildMenus() {
   FileMenu->addActions({Print1, PrintPreview1});
   FileMenu->addSeparator();
   FileMenu->addAction(Exit1);
+
+  EditMenu = new QMenu(QStringLiteral("&Edit"));
+  EditMenu->setObjectName(QStringLiteral("EditMenu"));
+  EditMenu->addActions({Undo1, Redo1});
 
   ExportMenu = new QMenu(QStringLiteral("&Export"));
   ExportMenu->setObjectName(QStringLiteral("Export1"));
@@ -208,7 +284,7 @@ void TGameForm::BuildMenus() {
 void TGameForm::BuildToolBar() {
   // A game without a word list has no button for it.
   QList<QAction*> Settings{WordListEditor1, GridSettings1};
-  if (Uses.WordList == FrameLayout::WordListUse::Greyed) Settings.removeOne(WordListEditor1);
+  if (Uses.WordList != FrameLayout::WordListUse::Edited) Settings.removeOne(WordListEditor1);
   ToolBar1->addActions({New1, Open1, Save1, Saveas1});
   ToolBar1->addSeparator();
   if (Uses.SettingsFirst) {
@@ -246,7 +322,68 @@ void TGameForm::GridSet() {
   Dialog.SetProps(Game.Settings);
   if (Dialog.exec() != QDialog::Accepted) return;
   // Without its size group the dialog leaves the size and the puzzle alone, whatever they are.
-  SettingsApplied(Game.ApplySettings(Dialog.GetProps(Game.Settings)));
+  AsStep(QStringLiteral("Grid Settings"),
+         [&] { SettingsApplied(Game.ApplySettings(Dialog.GetProps(Game.Settings))); });
+}
+
+void TGameForm::AsStep(const QString& Name, const std::function<void()>& Change) {
+  if (InStep) {
+    Change();
+    return;
+  }
+  InStep = true;
+  WindowMoment Before = Moment(true);
+  Change();
+  InStep = false;
+  WindowMoment After = Moment(false);
+  SettleTriggers();
+  // Clearing typed inputs of an empty puzzle is a step too: it takes the typing.
+  if (After.Document.SamePuzzle(Before.Document) && After.Controls == Before.Controls &&
+      After.Window == Before.Window)
+    return;
+  Steps->push(new PuzzleStep(Name, std::move(Before), std::move(After),
+                             [this](const WindowMoment& To) { Restore(To); }));
+  for (QObject* Control : StepControls) ForgetTyping(Control);
+  ShowModified();
+}
+
+void TGameForm::KeepInSteps(const QList<QObject*>& Controls, const QList<QObject*>& Triggers) {
+  StepControls << Controls;
+  StepTriggers << Triggers;
+  SettleTriggers();
+}
+
+void TGameForm::SettleTriggers() {
+  SettledTriggers.clear();
+  for (const QObject* Trigger : StepTriggers) SettledTriggers << ControlState(Trigger);
+}
+
+WindowMoment TGameForm::Moment(bool TriggersSettled) const {
+  WindowMoment Now{DocumentSnapshot(Game), {}, StepState()};
+  for (const QObject* Control : StepControls) {
+    const qsizetype Trigger = StepTriggers.indexOf(Control);
+    Now.Controls << (TriggersSettled && Trigger >= 0 ? SettledTriggers.value(Trigger)
+                                                     : ControlState(Control));
+  }
+  return Now;
+}
+
+void TGameForm::Restore(const WindowMoment& To) {
+  To.Document.RestoreTo(Game);
+  for (qsizetype i = 0; i < StepControls.size() && i < To.Controls.size(); ++i)
+    SetControlState(StepControls[i], To.Controls[i]);
+  RestoreStepState(To.Window);
+  ControlsRestored();
+  for (QObject* Control : StepControls) ForgetTyping(Control);
+  SettleTriggers();
+  // Whether it needs saving: unless the puzzle is the one last saved (or new, or opened).
+  Game.Modified = !SavedPuzzle || !To.Document.SamePuzzle(*SavedPuzzle);
+  ShowModified();
+  RedrawPreview(*Image1, Game);
+}
+
+void TGameForm::ShowModified() {
+  setWindowModified(Game.Modified);
 }
 
 const GameDescriptor& TGameForm::Descriptor() const {
@@ -301,6 +438,14 @@ void TGameForm::CopyTextTable() {
   CopyGameAsText(Game);
 }
 
+void TGameForm::CopyWords() {
+  const std::optional<std::string> Words = Descriptor().CopyWords(Game);
+  if (!Words) return;
+  ClipboardContent Content;
+  Content.Text = Game.Codes().Decode(*Words);
+  Ui().SetClipboard(Content);
+}
+
 void TGameForm::About1Click() {
   TAboutForm About;
   About.exec();
@@ -337,20 +482,17 @@ void TGameForm::AddFrameGameItems() {
   GameMenu->addAction(ZoomToFit1);
 }
 
-void TGameForm::PassCopyToImage(QLineEdit* Edit) {
-  CopyPassingEdits << Edit;
-  Edit->installEventFilter(this);
+void TGameForm::RouteInputKeys() {
+  for (QWidget* Input : findChildren<QWidget*>())
+    if (TextInputOf(Input).Input) Input->installEventFilter(this);
 }
 
 bool TGameForm::eventFilter(QObject* Watched, QEvent* Event) {
-  if (Event->type() == QEvent::ShortcutOverride) {
-    auto* Edit = qobject_cast<QLineEdit*>(Watched);
-    // Left unaccepted, the key reaches the shortcut of "&Copy image to Clipboard".
-    if (Edit && CopyPassingEdits.contains(Edit) &&
-        static_cast<QKeyEvent*>(Event)->matches(QKeySequence::Copy) && !Edit->hasSelectedText()) {
-      Event->ignore();
-      return true;
-    }
+  if (Event->type() == QEvent::ShortcutOverride &&
+      PassesToCommand(TextInputOf(Watched), *static_cast<QKeyEvent*>(Event))) {
+    // Left unaccepted, the key reaches the shortcut of the window's command.
+    Event->ignore();
+    return true;
   }
   return QWidget::eventFilter(Watched, Event);
 }
@@ -366,6 +508,7 @@ void TGameForm::closeEvent(QCloseEvent* Event) {
 
 void TGameForm::showEvent(QShowEvent* Event) {
   AddFrameGameItems();
+  RouteInputKeys();
   QWidget::showEvent(Event);
   // Resizes that came while the window was hidden could not paint.
   FormResize();

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QList>
-#include <QPointer>
+#include <QVariant>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "document/DocumentSnapshot.h"
 #include "document/TVornicGame.h"
 #include "ui/app/Answerers.h"
 #include "ui/app/QtUserInterface.h"
@@ -16,6 +18,7 @@ class QHBoxLayout;
 class QLineEdit;
 class QMenu;
 class QToolBar;
+class QUndoStack;
 class QVBoxLayout;
 
 namespace vornic {
@@ -26,15 +29,16 @@ namespace vornic::ui {
 
 class TPreviewImage;
 class WorksheetCommands;
+struct WindowMoment;
 
 // The frame every game window shares: the document Game, the tool bar over the " Preview: "
-// group with Image1, the "&File", "&Export", "&Game" and "&Help" menus with the commands every
-// game has (files, picture exports, worksheets, "Copy &Words to Clipboard", the word list
-// editor, the grid settings, "Zoom to fit"). The preview follows the document: it is painted
-// again whenever the document's picture changes. A game adds its own controls and commands
-// (after the frame's in the "&Game" menu, before "About" on the tool bar) and implements
-// NewFile, OpenVornicG and what the shared commands do for it. The menus are not shown by the
-// window itself: the main window merges them into its menu bar while the window is active.
+// group with Image1, the "&File", "&Edit", "&Export", "&Game" and "&Help" menus with the
+// commands every game has (files, undo and redo, picture exports, worksheets, "Copy &Words to
+// Clipboard", the word list editor, the grid settings, "Zoom to fit"). The preview follows the
+// document: it is painted again whenever the document's picture changes. A game adds its own
+// controls and commands (after the frame's in the "&Game" menu, before "About" on the tool bar) and
+// implements NewFile, OpenVornicG and what the shared commands do for it. The menus are not shown
+// by the window itself: the main window merges them into its menu bar while the window is active.
 //
 // Calling order for a game: construct (the frame builds its controls and calls Game.Init with
 // the game's type name and this window), build the game's controls, seed the generator, NewFile.
@@ -45,9 +49,10 @@ class TGameForm : public QWidget {
   // How a game's window uses the frame's shared parts.
   struct FrameLayout {
     // The word list editor and "Copy &Words to Clipboard": Edited, in the menus with a tool
-    // button for the editor; Greyed, in the menus but disabled, for a game without a word list;
-    // Hidden, the editor not offered at all (Copy Words stays, doing what the game says).
-    enum class WordListUse { Edited, Greyed, Hidden };
+    // button for the editor; Greyed, both in the menus but disabled, for a game without a word
+    // list; TextOnly, the editor greyed and Copy Words copying the puzzle's text. A command a
+    // game cannot act on is greyed in its menus, the same in every window, and has no button.
+    enum class WordListUse { Edited, Greyed, TextOnly };
     WordListUse WordList = WordListUse::Edited;
     // The tool bar order of the text games: the game's settings right after the file buttons,
     // then the picture copied before it is saved.
@@ -69,6 +74,7 @@ class TGameForm : public QWidget {
   TPreviewImage* Image1;
 
   QMenu* FileMenu;    // "&File"
+  QMenu* EditMenu;    // "&Edit": "&Undo" and "&Redo" of the steps that changed the puzzle
   QMenu* ExportMenu;  // "&Export"
   QMenu* GameMenu;    // "&Game": the word list editor and grid settings, then the game's own
   QMenu* HelpMenu;    // "&Help"
@@ -90,6 +96,16 @@ class TGameForm : public QWidget {
   // "Zoom to fit" at the end of the "&Game" menu: the preview enlarges the picture to fill it.
   // Remembered for every window.
   QAction* ZoomToFit1;
+
+  // The steps that changed the puzzle since it was new or opened: "&Undo" (Ctrl+Z) and "&Redo"
+  // (Ctrl+Shift+Z, Ctrl+Y) name the step ("&Undo Fill Blanks"). Undo and redo put back the
+  // puzzle, its picture and the window's controls as they were; arriving at the puzzle last
+  // saved (the stack's clean state), the window is unmodified. The title shows "[*]" while it
+  // is not.
+  // In a text input with typing of its own to take back, Ctrl+Z undoes the typing first.
+  QUndoStack* Steps;
+  QAction* Undo1;
+  QAction* Redo1;
 
   // How "&Recent" opens a file: the main window sets it to open the file in a new window of
   // its game. Unset (a window on its own), the window opens the file itself.
@@ -121,8 +137,9 @@ class TGameForm : public QWidget {
   // as a text table or the jumble's hint list.
   virtual void CopyTextTable();
   void About1Click();
-  // "Copy &Words to Clipboard": the game's words; nothing for a game without that command.
-  virtual void CopyWords() {}
+  // "Copy &Words to Clipboard": what the game's descriptor gives (the jumble's and lost letters'
+  // text as it reads in order); nothing for a game without that command or an empty puzzle.
+  virtual void CopyWords();
   // "&Word List Editor": the game's list edited in the word list editor.
   virtual void ListEdit() {}
   // "&Grid settings": the dialog with the parts the game shows; what was accepted goes into the
@@ -160,9 +177,26 @@ class TGameForm : public QWidget {
   // grid was cleared for its new size.
   virtual void SettingsApplied(bool SizeChanged) = 0;
 
-  // Ctrl+C in Edit while it has no selected text copies the picture ("&Copy image to
-  // Clipboard"), instead of being swallowed by the edit; with selected text it copies the text.
-  void PassCopyToImage(QLineEdit* Edit);
+  // Runs Change, a command that may change the puzzle, as one step of the "&Edit" menu, named
+  // Name ("Fill Blanks"). A command that left the puzzle and the kept controls as they were
+  // makes no step; one run inside another step belongs to that step.
+  void AsStep(const QString& Name, const std::function<void()>& Change);
+  // The controls whose state a step keeps (ControlState in PuzzleStep.h), declared once by the
+  // game after building them. Triggers are those among them whose own change runs a step (a
+  // switch that rebuilds, a line count): the step keeps them as they were before the change.
+  void KeepInSteps(const QList<QObject*>& Controls, const QList<QObject*>& Triggers = {});
+  // After the window set its triggers without a step (opening a file): they are as they are.
+  void SettleTriggers();
+  // What the window keeps in a step beyond its controls (the word search's list of placed
+  // words, the labyrinth's start mark), and takes back on undo and redo.
+  virtual QVariant StepState() const { return {}; }
+  virtual void RestoreStepState(const QVariant&) {}
+  // After undo or redo put the controls back, without their signals: what follows them.
+  virtual void ControlsRestored() {}
+
+  // The keys of the window's commands reach them from its text inputs too: Ctrl+C without
+  // selected text copies the picture ("&Copy image to Clipboard"), with selected text the text.
+  // Every line edit, text box and spin box of the window is routed so when it is shown.
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
   void closeEvent(QCloseEvent* Event) override;
@@ -177,11 +211,23 @@ class TGameForm : public QWidget {
   // the game built its menu.
   void AddFrameGameItems();
   void OpenRecent(const QString& FileName);
+  void RouteInputKeys();
+  void BuildSteps();
+  WindowMoment Moment(bool TriggersSettled) const;
+  void Restore(const WindowMoment& To);
+  void ShowModified();
+
+  // The puzzle as it was last saved, or as it was new or opened: undo and redo arriving at it
+  // leave the window unmodified.
+  std::optional<DocumentSnapshot> SavedPuzzle;
+  QList<QObject*> StepControls;
+  QList<QObject*> StepTriggers;
+  QVariantList SettledTriggers;
+  bool InStep = false;
 
   FrameLayout Uses;
   Answerers Answering;
   QtUserInterface WindowUi;
-  QList<QPointer<QLineEdit>> CopyPassingEdits;
 };
 
 }  // namespace vornic::ui

@@ -18,7 +18,7 @@
 namespace vornic::ui {
 TTextGameForm::TTextGameForm(std::string_view TypeName, const Answerers& Answer, QWidget* Parent)
     : TGameForm(std::string(TypeName), Answer,
-                {.WordList = FrameLayout::WordListUse::Hidden,
+                {.WordList = FrameLayout::WordListUse::TextOnly,
                  .SettingsFirst = true,
                  .GridSize = false,
                  .GridLanguage = false},
@@ -29,6 +29,7 @@ TTextGameForm::TTextGameForm(std::string_view TypeName, const Answerers& Answer,
   BuildStrip();
   BuildGameMenu();
   BuildCopyTool();
+  KeepInSteps({PathEdit, Solution, ShowSolution});
   // Whenever the window is given the focus (opened, activated), typing goes into the text.
   setFocusProxy(PathEdit);
   PathEdit->setFocus();
@@ -92,6 +93,11 @@ void TTextGameForm::BuildCopyTool() {
   ToolButton14->setAutoRaise(true);
   ToolButton14->setFocusPolicy(Qt::NoFocus);
   connect(ToolButton14, &QToolButton::clicked, this, &TTextGameForm::ToolButton14Click);
+  // It copies the selected part of the text: with none, it has nothing to copy.
+  ToolButton14->setEnabled(false);
+  connect(
+      PathEdit, &QLineEdit::selectionChanged, ToolButton14,
+      [Button = ToolButton14, Edit = PathEdit] { Button->setEnabled(Edit->hasSelectedText()); });
   AddGameTool(ToolButton14);
 }
 
@@ -108,6 +114,7 @@ bool TTextGameForm::OpenVornicG(const std::string& FileName) {
     ShowOpened();
   }
   DrawTheGame();
+  SettleTriggers();
   return true;
 }
 
@@ -147,7 +154,9 @@ void TTextGameForm::ToolButton14Click() {
 }
 
 void TTextGameForm::Build() {
-  if (Descriptor().BuildInto(Game, *TypedInput())) DrawTheGame();
+  AsStep(QStringLiteral("Build"), [this] {
+    if (Descriptor().BuildInto(Game, *TypedInput())) DrawTheGame();
+  });
 }
 
 void TTextGameForm::DrawTheGame() {

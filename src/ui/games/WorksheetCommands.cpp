@@ -4,12 +4,15 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 
 #include "base/AppPaths.h"
 #include "base/EmptyChar.h"
 #include "render/WorksheetOutput.h"
+#include "ui/app/WindowSettings.h"
 #include "ui/dialogs/TWorksheetForm.h"
 #include "ui/games/TGameForm.h"
 #include "worksheet/WorksheetLayout.h"
@@ -29,6 +32,19 @@ void UsePaper(QPrinter& Printer, PaperSize Paper) {
   Printer.setPageLayout(
       QPageLayout(QPageSize(Paper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4),
                   QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+}
+
+// The preview as the user left it; the first time, large enough to read a whole page: nine
+// tenths of the screen's height, a page wide and more for the tool bar.
+void ShowLargeEnough(QWidget& Dialog) {
+  if (Dialog.restoreGeometry(WindowSettings::PreviewGeometry())) return;
+  const QScreen* Screen = Dialog.screen();
+  if (!Screen) return;
+  const QRect Room = Screen->availableGeometry();
+  const int Height = Room.height() * 9 / 10;
+  const QSize Size(std::min(Room.width(), Height * 5 / 6), Height);
+  Dialog.resize(Size);
+  Dialog.move(Room.center() - QPoint(Size.width() / 2, Size.height() / 2));
 }
 
 }  // namespace
@@ -80,9 +96,11 @@ void WorksheetCommands::Preview() {
   QPrintPreviewDialog Dialog(&Printer, &Window);
   Dialog.setObjectName(QStringLiteral("WorksheetPreview"));
   Dialog.setWindowTitle(QStringLiteral("Print Preview"));
+  ShowLargeEnough(Dialog);
   connect(&Dialog, &QPrintPreviewDialog::paintRequested, &Dialog,
           [&Laid](QPrinter* Target) { render::PaintWorksheet(Laid, *Target); });
   Dialog.exec();
+  WindowSettings::SetPreviewGeometry(Dialog.saveGeometry());
 }
 
 void WorksheetCommands::SaveAsPdf() {

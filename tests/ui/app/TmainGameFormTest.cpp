@@ -105,7 +105,7 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
     Main->Open1->trigger();
     QCOMPARE(Main->GameWindows().size(), 0);
     Main->Open1->trigger();
-    QCOMPARE(Main->GameWindows().front()->windowTitle(), QString("VornicGame - animals.gm"));
+    QCOMPARE(Main->GameWindows().front()->windowTitle(), QString("VornicGame - animals.gm[*]"));
     // Files of no game open nothing, silently; damaged and missing files are told.
     test::WriteGameFile(Home->Path() / "probe.gm", "Test", 3, 3);
     test::WriteGameFile(Home->Path() / "lower.gm", "vornicgame", 3, 3);
@@ -120,7 +120,7 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
     Main->OpenGameFile(File("maze.gm"));
     QCOMPARE(Main->GameWindows().size(), 2);
     QCOMPARE(Main->GameWindows().back()->Game.GameName, std::string("WordMaze"));
-    QCOMPARE(Main->GameWindows().back()->windowTitle(), QString("WordMaze - maze.gm"));
+    QCOMPARE(Main->GameWindows().back()->windowTitle(), QString("WordMaze - maze.gm[*]"));
     QVERIFY(Ui->Questions.empty());
   }
 
@@ -144,14 +144,14 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
     QCOMPARE(Confirm.Kind, Icon::Question);
     QCOMPARE(Main->GameWindows().size(), 1);
     QCOMPARE(Search->Game.Grid, Grid);
-    QCOMPARE(Search->windowTitle(), QString("VornicGame - Untitled.gm"));
+    QCOMPARE(Search->windowTitle(), QString("VornicGame - Untitled.gm[*]"));
 
     // OK adds a window of the file's game; the asking window keeps its document.
     Ui->Answers = {Answer::Ok};
     Search->OpenVornicG(File("maze.gm"));
     QCOMPARE(Main->GameWindows().size(), 2);
     TGameForm* Maze = Main->GameWindows().back();
-    QCOMPARE(Maze->windowTitle(), QString("WordMaze - maze.gm"));
+    QCOMPARE(Maze->windowTitle(), QString("WordMaze - maze.gm[*]"));
     QCOMPARE(Maze->Game.Words.size(), std::size_t{1});
     QCOMPARE(Search->Game.Grid, Grid);
     QCOMPARE(qobject_cast<ui::TVornicForm*>(Search)->ListBox1->count(), 1);

@@ -51,7 +51,7 @@ class TWordMazeFormTest : public QObject, test::FormHarness<TWordMazeForm> {
   void cleanup() { Finish(); }
 
   void thirtyLettersOfferFourSizesAndAClickCleansTheList() {
-    QCOMPARE(Form->windowTitle(), QString("WordMaze - Untitled.gm"));
+    QCOMPARE(Form->windowTitle(), QString("WordMaze - Untitled.gm[*]"));
     QVERIFY(!OutputEnabled());
     Type("title", {"pear", "", "apple", "banana", "cherry", "kiwi"});
     QCOMPARE(Form->edtFrase->text(), QString("TITLE"));
@@ -165,7 +165,7 @@ class TWordMazeFormTest : public QObject, test::FormHarness<TWordMazeForm> {
     const auto File = *Home / "numbers.gm";
     Ui->SaveReplies.push_back(File.string());
     test::FindAction(*Form, "Save1")->trigger();
-    QCOMPARE(Form->windowTitle(), QString("WordMaze - numbers.gm"));
+    QCOMPARE(Form->windowTitle(), QString("WordMaze - numbers.gm[*]"));
 
     TWordMazeForm Second(Answer());
     Ui->OpenReplies.push_back(File.string());

@@ -20,6 +20,12 @@ std::string JumbleDescriptor::CopyText(const TVornicGame& Game) const {
   return JumbleAsText(Game);
 }
 
+std::optional<std::string> JumbleDescriptor::CopyWords(const TVornicGame& Game) const {
+  // Entry 0 is the text as it was typed; the hint records follow it.
+  if (Game.Words.empty()) return std::nullopt;
+  return std::string(SplitEntry(Game.Words[0]).Item);
+}
+
 bool JumbleDescriptor::BuildInto(TVornicGame& Game, const GameInput& Given) const {
   const JumbleInput& Input = OwnOptions<JumbleInput>(Given);
   const std::optional<std::string> Text = ReadTyped(Game, Input.Text);

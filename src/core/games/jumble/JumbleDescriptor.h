@@ -26,6 +26,9 @@ class JumbleDescriptor final : public GameDescriptor {
   const GameNames& Names() const override { return Name; }
   [[nodiscard]] bool Draw(TVornicGame& Game, const GameView& View) const override;
   std::string CopyText(const TVornicGame& Game) const override;
+  // "Copy Words to Clipboard": the answer, the text in its own order as it was built; nothing
+  // for an empty puzzle.
+  std::optional<std::string> CopyWords(const TVornicGame& Game) const override;
   // False after telling why the text was refused.
   [[nodiscard]] bool BuildInto(TVornicGame& Game, const GameInput& Input) const override;
   std::unique_ptr<GameInput> InputOfWords(const std::vector<std::string>& Words) const override;

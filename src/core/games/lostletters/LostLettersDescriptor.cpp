@@ -9,6 +9,13 @@ std::pair<int, int> LostLettersDescriptor::PictureSize(const TVornicGame& Game) 
   return LostLettersDrawing::PictureSize(Game);
 }
 
+std::optional<std::string> LostLettersDescriptor::CopyWords(const TVornicGame& Game) const {
+  if (Game.Words.empty()) return std::nullopt;
+  std::string Text = Game.Words[0];
+  Text.erase(Text.find_last_not_of(' ') + 1);
+  return Text;
+}
+
 bool LostLettersDescriptor::Draw(TVornicGame& Game, const GameView& View) const {
   ResizeImage(Game);
   LostLettersDrawing Drawing(Game);

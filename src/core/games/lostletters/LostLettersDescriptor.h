@@ -28,6 +28,9 @@ class LostLettersDescriptor final : public GameDescriptor {
   // Cols x 16 + 5 by Rows x 32 + 10: both blocks.
   std::pair<int, int> PictureSize(const TVornicGame& Game) const override;
   [[nodiscard]] bool Draw(TVornicGame& Game, const GameView& View) const override;
+  // "Copy Words to Clipboard": the answer, the phrase without the spaces that pad its last row;
+  // nothing for an empty puzzle.
+  std::optional<std::string> CopyWords(const TVornicGame& Game) const override;
   // False for an empty text and after telling why the text was refused.
   [[nodiscard]] bool BuildInto(TVornicGame& Game, const GameInput& Input) const override;
   std::unique_ptr<GameInput> InputOfWords(const std::vector<std::string>& Words) const override;

@@ -29,6 +29,8 @@ TJumbleForm::TJumbleForm(const Answerers& Answer, QWidget* Parent)
   Wordmix1->setChecked(true);
   GameMenu->insertAction(ShowSolution, Wordmix1);
   connect(Wordmix1, &QAction::triggered, this, [this] { MixClick(Wordmix1); });
+  // The switch rebuilds: a step keeps it as it was before the click.
+  KeepInSteps({Mix, Wordmix1}, {Mix, Wordmix1});
 
   RandomGenerator::SeedFromClock();
   NewFile();
@@ -48,11 +50,13 @@ std::unique_ptr<GameView> TJumbleForm::ShownView() const {
 }
 
 void TJumbleForm::MixClick(QObject* Source) {
-  if (Source == Mix)
-    Wordmix1->setChecked(Mix->isChecked());
-  else
-    Mix->setChecked(Wordmix1->isChecked());
-  Build();
+  AsStep(QStringLiteral("Word Mix"), [this, Source] {
+    if (Source == Mix)
+      Wordmix1->setChecked(Mix->isChecked());
+    else
+      Mix->setChecked(Wordmix1->isChecked());
+    Build();
+  });
 }
 
 }  // namespace vornic::ui

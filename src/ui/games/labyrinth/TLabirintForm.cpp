@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPoint>
 
 #include "base/RandomGenerator.h"
 #include "games/labyrinth/LabyrinthEntry.h"
@@ -28,6 +29,7 @@ TLabirintForm::TLabirintForm(const Answerers& Answer, QWidget* Parent)
   resize(440, 380);
   BuildInputStrip();
   BuildGameMenu();
+  KeepInSteps({Edit1, cbPath, cbTrap, cbText, cbStart});
   RandomGenerator::SeedFromClock();
   NewFile();
   // Whenever the window is given the focus (opened, activated), typing goes here.
@@ -60,6 +62,19 @@ LabyrinthView TLabirintForm::View() const {
 }
 
 void TLabirintForm::Enter() {
+  AsStep(QStringLiteral("Build"), [this] { BuildLabyrinth(); });
+}
+
+QVariant TLabirintForm::StepState() const {
+  return Start ? QVariant(QPoint(Start->X, Start->Y)) : QVariant();
+}
+
+void TLabirintForm::RestoreStepState(const QVariant& State) {
+  Start.reset();
+  if (State.isValid()) Start = GridCell{State.toPoint().x(), State.toPoint().y()};
+}
+
+void TLabirintForm::BuildLabyrinth() {
   const FieldText Text = ReadFieldText(Game.Codes(), Edit1->text(), "The text");
   if (!Text.Ok()) {
     Ui().Tell(ApplicationTitle, Text.Refusal, Icon::Warning);

@@ -60,8 +60,12 @@ class TLabirintForm : public TGameForm {
   // A new size empties the grid and the words, and with them the start mark.
   void SettingsApplied(bool SizeChanged) override;
   bool TypedTextPending() const override;
+  // A step keeps the start mark.
+  QVariant StepState() const override;
+  void RestoreStepState(const QVariant& State) override;
 
  private:
+  void BuildLabyrinth();
   void BuildInputStrip();
   void BuildGameMenu();
   void Edit1Edited(const QString& Text);

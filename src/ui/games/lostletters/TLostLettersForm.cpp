@@ -24,7 +24,10 @@ TLostLettersForm::TLostLettersForm(const Answerers& Answer, QWidget* Parent)
   Label1->setObjectName(QStringLiteral("Label1"));
   AddStripColumn(SpinEdit1, Label1);
   AddStripColumn(Button1);
-  connect(SpinEdit1, &SpinEdit::valueChanged, this, [this] { Build(); });
+  connect(SpinEdit1, &SpinEdit::valueChanged, this,
+          [this] { AsStep(QStringLiteral("Line Count"), [this] { Build(); }); });
+  // A new count rebuilds: a step keeps the count as it was before.
+  KeepInSteps({SpinEdit1}, {SpinEdit1});
 
   RandomGenerator::SeedFromClock();
   NewFile();

@@ -33,6 +33,7 @@ TWordMazeForm::TWordMazeForm(const Answerers& Answer, QWidget* Parent)
   resize(440, 380);
   BuildPanel();
   BuildGameMenu();
+  KeepInSteps({edtFrase, UserWrdList, SizeListBox, SizeHint, Button1, SpeedButton6});
   GroupEnable(false);
   RandomGenerator::SeedFromClock();
   NewFile();
@@ -46,11 +47,17 @@ bool TWordMazeForm::Built() const {
 }
 
 void TWordMazeForm::GroupEnable(bool Flag) {
-  for (QAction* Item : {BuildGame1, Save1, Saveas1, Savetofile1, CopyImage1, CopyasText1, Update1})
+  for (QAction* Item : {Save1, Saveas1, Savetofile1, CopyImage1, CopyasText1, Update1})
     Item->setEnabled(Flag);
   SpeedButton6->setEnabled(Flag);
   // "&Build game" needs a size as well.
-  Button1->setEnabled(Flag && SizeListBox->currentItem());
+  SetBuildable(Flag && SizeListBox->currentItem());
+}
+
+void TWordMazeForm::SetBuildable(bool On) {
+  // The menu's "&Build Game" builds as the button does, so it can whenever the button can.
+  Button1->setEnabled(On);
+  BuildGame1->setEnabled(On);
 }
 
 void TWordMazeForm::NewFile() {
@@ -93,7 +100,7 @@ void TWordMazeForm::Calculate() {
   SizeHint->setText(Hint);
   SizeHint->setVisible(!Hint.isEmpty());
   // A built maze stays in the preview and the document until a new build replaces it.
-  Button1->setEnabled(false);
+  SetBuildable(false);
 }
 
 void TWordMazeForm::SizeListBoxClick() {
@@ -101,7 +108,7 @@ void TWordMazeForm::SizeListBoxClick() {
   for (const QString& Line : WordLines())
     if (!Line.isEmpty()) Kept << UpperOneForOne(Game.Case(), Line);
   if (Kept != WordLines()) SetWordLines(Kept);
-  Button1->setEnabled(SizeListBox->currentItem() != nullptr);
+  SetBuildable(SizeListBox->currentItem() != nullptr);
 }
 
 std::optional<MazeInput> TWordMazeForm::ReadInput() {
@@ -129,6 +136,10 @@ std::optional<MazeInput> TWordMazeForm::ReadInput() {
 }
 
 void TWordMazeForm::Build() {
+  AsStep(QStringLiteral("Build Game"), [this] { BuildMaze(); });
+}
+
+void TWordMazeForm::BuildMaze() {
   QListWidgetItem* Item = SizeListBox->currentItem();
   if (!Item) return;
   const std::optional<MazeSize> Size = ParseSizeItem(Item->text().toStdString());
@@ -161,12 +172,21 @@ void TWordMazeForm::FullRefresh() {
 }
 
 void TWordMazeForm::DeleteAll() {
-  SetWordLines({});
-  Game.ClearGrid();
-  Game.ClearPicture();
-  GroupEnable(false);
-  SizeListBox->clear();
-  edtFrase->clear();
+  AsStep(QStringLiteral("Clear All"), [this] {
+    SetWordLines({});
+    Game.ClearGrid();
+    Game.ClearPicture();
+    GroupEnable(false);
+    SizeListBox->clear();
+    edtFrase->clear();
+  });
+}
+
+void TWordMazeForm::ControlsRestored() {
+  // The built flag came back with "&Refresh"; the build button as it was.
+  const bool Buildable = Button1->isEnabled();
+  GroupEnable(Built());
+  SetBuildable(Buildable);
 }
 
 void TWordMazeForm::edtFraseDblClick() {

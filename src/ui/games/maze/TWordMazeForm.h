@@ -51,7 +51,8 @@ class TWordMazeForm : public TGameForm {
   bool OpenVornicG(const std::string& FileName) override;
 
   bool Built() const;
-  // Enables or disables the output group: saving, export, "&Build game" and "&Refresh".
+  // Enables or disables the output group: saving, export, "&Build game" (with a size chosen)
+  // and "&Refresh".
   void GroupEnable(bool Flag);
   // The size list for the letters typed, or under it why none fits; the built maze stays.
   void Calculate();
@@ -73,10 +74,13 @@ class TWordMazeForm : public TGameForm {
 
  protected:
   void SettingsApplied(bool SizeChanged) override;
+  void ControlsRestored() override;
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
   void BuildPanel();
+  void SetBuildable(bool On);
+  void BuildMaze();
   void BuildGameMenu();
   // The phrase and the words as document bytes; a refusal is told and gives nothing.
   std::optional<MazeInput> ReadInput();

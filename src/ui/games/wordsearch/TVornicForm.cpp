@@ -23,8 +23,9 @@ TVornicForm::TVornicForm(const Answerers& Answer, QWidget* Parent)
   BuildGamePanel();
   BuildGameMenu();
   Image1->OnDblClick = [this] { SetCharset(); };
-  // Ctrl+C in an input without selected text copies the picture, as the menu says.
-  PassCopyToImage(Edit1);
+  QList<QObject*> Controls{Edit1, ListBox1, Intersect};
+  for (QCheckBox* Box : CheckBoxes) Controls << Box;
+  KeepInSteps(Controls);
   RandomGenerator::SeedFromClock();
   NewFile();
   // Whenever the window is given the focus (opened, activated), typing goes here.
@@ -55,11 +56,13 @@ bool TVornicForm::OpenVornicG(const std::string& FileName) {
 }
 
 void TVornicForm::Enter() {
-  // A word that could not be placed stays in the box, to be mended or tried again.
-  if (Placer.EnterWord(Edit1->text().toStdString(), true) || Edit1->text().trimmed().isEmpty())
-    Edit1->clear();
-  ShowList();
-  FullRefresh();
+  AsStep(QStringLiteral("Enter Word"), [this] {
+    // A word that could not be placed stays in the box, to be mended or tried again.
+    if (Placer.EnterWord(Edit1->text().toStdString(), true) || Edit1->text().trimmed().isEmpty())
+      Edit1->clear();
+    ShowList();
+    FullRefresh();
+  });
 }
 
 bool TVornicForm::Edit1KeyDown(int Key) {
@@ -101,20 +104,27 @@ void TVornicForm::FormResize() {
 }
 
 void TVornicForm::FillBlanks() {
-  const int Repeating = Placer.FillBlanks();
-  FullRefresh();
+  int Repeating = 0;
+  AsStep(QStringLiteral("Fill Blanks"), [&] {
+    Repeating = Placer.FillBlanks();
+    FullRefresh();
+  });
   if (Repeating > 0) Ui().Tell(ApplicationTitle, RepeatNotice(Repeating), Icon::Information);
 }
 
 void TVornicForm::DeleteAll() {
-  Placer.DeleteAll();
-  ShowList();
-  FullRefresh();
+  AsStep(QStringLiteral("Clear All"), [this] {
+    Placer.DeleteAll();
+    ShowList();
+    FullRefresh();
+  });
 }
 
 void TVornicForm::Shuffle() {
-  Placer.Reord();
-  FullRefresh();
+  AsStep(QStringLiteral("Shuffle"), [this] {
+    Placer.Reord();
+    FullRefresh();
+  });
 }
 
 void TVornicForm::ListEdit() {
@@ -125,12 +135,14 @@ void TVornicForm::ListEdit() {
   Editor.SetCharset(Game.Settings.Charset, Game.Codes().Decode(Game.Settings.LanguageName()));
   Editor.SetMaxLength(std::max(Game.Settings.Cols, Game.Settings.Rows));
   if (Editor.exec() != QDialog::Accepted) return;
-  Editor.FollowChosenLanguage(Game);
-  std::vector<std::string> Edited;
-  for (const QString& Word : Editor.UserWords()) Edited.push_back(Word.toStdString());
-  Placer.PlaceEditedList(Edited);
-  ShowList();
-  FullRefresh();
+  AsStep(QStringLiteral("Word List"), [&] {
+    Editor.FollowChosenLanguage(Game);
+    std::vector<std::string> Edited;
+    for (const QString& Word : Editor.UserWords()) Edited.push_back(Word.toStdString());
+    Placer.PlaceEditedList(Edited);
+    ShowList();
+    FullRefresh();
+  });
 }
 
 void TVornicForm::SettingsApplied(bool SizeChanged) {
@@ -149,6 +161,23 @@ void TVornicForm::CopyWords() {
   ClipboardContent Content;
   Content.Text = Game.Codes().Decode(WordListText(Placer.PlacedWords));
   Ui().SetClipboard(Content);
+}
+
+QVariant TVornicForm::StepState() const {
+  QByteArrayList Words;
+  for (const std::string& Word : Placer.PlacedWords) Words << QByteArray::fromStdString(Word);
+  return QVariant::fromValue(Words);
+}
+
+void TVornicForm::RestoreStepState(const QVariant& State) {
+  Placer.PlacedWords.clear();
+  for (const QByteArray& Word : State.value<QByteArrayList>())
+    Placer.PlacedWords.push_back(Word.toStdString());
+}
+
+void TVornicForm::ControlsRestored() {
+  for (QCheckBox* Box : CheckBoxes) CheckBox1Click(Box);
+  Placer.Intersect = Intersect->isChecked();
 }
 
 void TVornicForm::CheckBox1Click(QCheckBox* Box) {

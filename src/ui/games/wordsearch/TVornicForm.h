@@ -84,6 +84,10 @@ class TVornicForm : public TGameForm {
  protected:
   // A new size: the list placed again on the cleared grid.
   void SettingsApplied(bool SizeChanged) override;
+  // A step keeps the list of placed words; the directions and Intersections follow their boxes.
+  QVariant StepState() const override;
+  void RestoreStepState(const QVariant& State) override;
+  void ControlsRestored() override;
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
