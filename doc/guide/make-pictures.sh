@@ -31,8 +31,8 @@ for game in wordsearch maze labyrinth jumble lostletters; do
     *) puzzle= ;;
   esac
   # shellcheck disable=SC2086 # an empty view switch is no argument
-  "$cli" render "$work/$game.gm" -o "$out/$game-puzzle.png" --scale 2 $puzzle >/dev/null
-  "$cli" render "$work/$game.gm" -o "$out/$game-key.png" --scale 2 --answers >/dev/null
+  "$cli" render "$work/$game.gm" -o "$out/$game-puzzle.png" --scale 1.5 $puzzle >/dev/null
+  "$cli" render "$work/$game.gm" -o "$out/$game-key.png" --scale 1.5 --answers >/dev/null
 done
 
 "$cli" worksheet "$work/wordsearch.gm" -o "$work/worksheet.pdf" --page a4 \

@@ -93,7 +93,9 @@ THelpWindow::THelpWindow(QWidget* Parent) : QWidget(Parent, Qt::Window) {
           [this] { Open(QString::fromLatin1(GuidePages::MainPage)); });
   connect(Browser, &QTextBrowser::backwardAvailable, BackAction, &QAction::setEnabled);
   connect(Browser, &QTextBrowser::forwardAvailable, ForwardAction, &QAction::setEnabled);
-  connect(Browser, &QTextBrowser::sourceChanged, this, &THelpWindow::FollowPage);
+  // The browser tells the new page before its source() gives it.
+  connect(Browser, &QTextBrowser::sourceChanged, this,
+          [this](const QUrl& Source) { FollowPage(QFileInfo(Source.path()).fileName()); });
   connect(SearchEdit, &QLineEdit::textChanged, this, &THelpWindow::ListPages);
   connect(SearchEdit, &QLineEdit::returnPressed, this, &THelpWindow::FindInPage);
   connect(ContentsList, &QListWidget::currentRowChanged, this, [this](int Row) {
@@ -143,24 +145,27 @@ void THelpWindow::ListPages(const QString& Words) {
     Item->setData(Qt::UserRole, Page.File);
   }
   Following = false;
-  FollowPage();
+  FollowPage(ShownPage());
 }
 
 void THelpWindow::FindInPage() {
-  // The next place of the first word typed, from the top again after the last one.
-  const QString Word = SearchEdit->text().split(QLatin1Char(' '), Qt::SkipEmptyParts).value(0);
-  if (Word.isEmpty()) return;
-  if (!Browser->find(Word)) {
+  // The next place of the words typed (of the first word where the page lacks them together),
+  // from the top again after the last one.
+  const QString Typed = SearchEdit->text().simplified();
+  if (Typed.isEmpty()) return;
+  const QString Words = TextOf(ShownPage()).simplified().contains(Typed, Qt::CaseInsensitive)
+                            ? Typed
+                            : Typed.section(QLatin1Char(' '), 0, 0);
+  if (!Browser->find(Words)) {
     Browser->moveCursor(QTextCursor::Start);
-    Browser->find(Word);
+    Browser->find(Words);
   }
 }
 
-void THelpWindow::FollowPage() {
+void THelpWindow::FollowPage(const QString& Shown) {
   // The list marks the page shown, however it was reached (a link, back, forward).
   Following = true;
   ContentsList->setCurrentRow(-1);
-  const QString Shown = ShownPage();
   for (int Row = 0; Row < ContentsList->count(); ++Row)
     if (ContentsList->item(Row)->data(Qt::UserRole).toString() == Shown)
       ContentsList->setCurrentRow(Row);

@@ -44,7 +44,7 @@ class THelpWindow : public QWidget {
   explicit THelpWindow(QWidget* Parent);
   void ListPages(const QString& Words);
   void FindInPage();
-  void FollowPage();
+  void FollowPage(const QString& Shown);
   QString TextOf(const QString& Page);
 
   QHash<QString, QString> PageTexts;
