@@ -43,6 +43,9 @@ void CollectTexts(const QMenu* Menu, QStringList& Texts) {
   }
 }
 
+// A link or a picture inside the guide: (href|src), the file, the place in it.
+const QRegularExpression Reference("(href|src)=\"([^\"#:]*)(#([^\"]*))?\"");
+
 }  // namespace
 
 class GuideTest : public QObject, test::WindowHarness {
@@ -98,7 +101,6 @@ class GuideTest : public QObject, test::WindowHarness {
     const QStringList Files = QDir(GuidePages::Folder()).entryList({"*.html"}, QDir::Files);
     Listed.sort();
     QCOMPARE(Files, Listed);
-    static const QRegularExpression Reference(R"((href|src)="([^"#:]*)(#([^"]*))?")");
     for (const QString& File : Files) {
       const QString Html = Read(File);
       QVERIFY2(Html.contains("<title>"), qPrintable(File));
@@ -146,7 +148,7 @@ class GuideTest : public QObject, test::WindowHarness {
   void theHelpWindowGoesBackAndForwardSearchesAndKeepsItsSize() {
     ShowMain();
     THelpWindow* Help = THelpWindow::ShowPage(Main.get(), "index.html");
-    QTest::mouseClick(Help->ContentsList, Qt::LeftButton, {},
+    QTest::mouseClick(Help->ContentsList->viewport(), Qt::LeftButton, {},
                       Help->ContentsList->visualItemRect(Help->ContentsList->item(3)).center());
     QCOMPARE(Help->ShownPage(), QString("labyrinth.html"));
     Help->Open("grid-settings.html");
