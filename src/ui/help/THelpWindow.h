@@ -25,14 +25,6 @@ class THelpWindow : public QWidget {
   // The open help window, or null.
   static THelpWindow* Current();
 
-  QToolBar* ToolBar;
-  QAction* BackAction;
-  QAction* ForwardAction;
-  QAction* HomeAction;
-  QLineEdit* SearchEdit;
-  QListWidget* ContentsList;
-  QTextBrowser* Browser;
-
   // The file name of the page shown ("index.html"); empty when the guide is missing.
   QString ShownPage() const;
   void Open(const QString& Page);
@@ -42,6 +34,15 @@ class THelpWindow : public QWidget {
 
  private:
   explicit THelpWindow(QWidget* Parent);
+
+  QToolBar* ToolBar;
+  QAction* BackAction;
+  QAction* ForwardAction;
+  QAction* HomeAction;
+  QLineEdit* SearchEdit;
+  QListWidget* ContentsList;
+  QTextBrowser* Browser;
+
   void ListPages(const QString& Words);
   void FindInPage();
   void FollowPage(const QString& Shown);
