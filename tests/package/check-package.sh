@@ -38,6 +38,8 @@ expected="usr/bin/vornicpack usr/bin/vornicpack-cli usr/share/applications/vorni
 for size in $sizes; do expected+=" usr/share/icons/hicolor/${size}x${size}/apps/vornicpack.png"; done
 # The word lists, as the build folder has them beside its programs.
 expected+=" $(cd "$build/share/vornicpack" && find wordlists -type f | sed 's|^|usr/share/vornicpack/|')"
+# The user guide, as the build folder has it beside its programs.
+expected+=" $(cd "$build/share/doc/vornicpack" && find guide -type f | sed 's|^|usr/share/doc/vornicpack/|')"
 diff <(tr -s ' \n' '\n' <<<"$expected" | sed '/^$/d' | sort) \
   <(cd "$root" && find . -type f | sed 's|^\./||' | sort) || fail "the package's files differ (< expected, > found)"
 for size in $sizes; do

@@ -46,7 +46,7 @@ std::string Quoted(std::string_view Value) {
                                         Blanks.find(Value.back()) != std::string_view::npos);
   const bool InQuotes =
       Value.size() >= 2 && IsQuote(Value.front()) && Value.back() == Value.front();
-  if (Blank || InQuotes) return "\"" + std::string(Value) + "\"";
+  if (Blank || InQuotes) return std::string(1, '"').append(Value).append(1, '"');
   return std::string(Value);
 }
 
@@ -160,7 +160,7 @@ bool SettingsText::Set(std::string_view Section, std::string_view Key, std::stri
   const std::string Entry = Encode(Key) + "=" + Written + Break;
   if (!Last) {
     if (!Text.empty() && Text.back() != '\n' && Text.back() != '\r') Text += Break;
-    Text += "[" + Encode(Section) + "]" + Break + Entry;
+    Text.append("[").append(Encode(Section)).append("]").append(Break).append(Entry);
   } else if (Last->Next == Last->End) {  // the last line of the file, without a line break
     Text.insert(Last->End, Break + Entry);
   } else {

@@ -80,7 +80,7 @@ std::string WordListStore::CheckName(const std::string& Name) {
   if (Name.empty()) return "Please enter a name for the word list.";
   if (Name == "." || Name == ".." || Name.find('/') != std::string::npos ||
       Name.find('\0') != std::string::npos)
-    return "\"" + std::string(Name.c_str()) +
+    return std::string(1, '"').append(Name.c_str()) +
            "\" cannot be the name of a word list: a name must not be \".\" or \"..\", nor hold "
            "\"/\".";
   return {};

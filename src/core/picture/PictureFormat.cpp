@@ -36,7 +36,7 @@ PictureFormat PictureFormatToWrite(std::string_view FileName) {
 
 std::string PictureFilter(PictureFormat Format) {
   const PictureFormatInfo& Info = PictureFormatInfoOf(Format);
-  const std::string Pattern = "*" + std::string(Info.Extension);
+  const std::string Pattern = std::string("*").append(Info.Extension);
   return std::string(Info.Description) + " (" + Pattern + ")|" + Pattern;
 }
 

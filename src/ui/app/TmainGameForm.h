@@ -43,31 +43,6 @@ class TmainGameForm : public QMainWindow {
   explicit TmainGameForm(const Options& Choices);
   ~TmainGameForm() override;
 
-  QMdiArea* MdiArea;
-
-  // The object names are the described ones; the members say what they are where those names
-  // do not (given after each).
-  QMenu* NewMenu;  // VornicGame1 "&New"
-  QAction* GameWizard1;
-  QAction* WizardSeparator;      // N2, hidden
-  QMenu* NewGameMenu;            // S1 "&New Game"
-  QList<QAction*> NewGameItems;  // in the order of the game table
-  QAction* Open1;
-  // Pops the "&New Game" list up from the keyboard (Ctrl+Shift+N), to choose a game with the
-  // arrow keys and Enter.
-  QAction* NewGameKey;
-  QMenu* Recent1;          // "&Recent": the last puzzles opened or saved
-  QAction* ExitSeparator;  // N1
-  QAction* Exit1;
-  QMenu* Window1;  // "&Window"
-  QAction* Maximazeall1;
-  QAction* Cascadew1;
-  QAction* Closeall1;
-  QMenu* Help1;             // "&Help"
-  QAction* HelpContents;    // sdfsdf1 "&Contents": the user guide
-  QAction* AboutSeparator;  // N3
-  QAction* About1;
-
   // The size the frame opens with the first time: a 15 x 10 puzzle shows at its own size with
   // room to spare; smaller where the screen is.
   static constexpr QSize FirstSize{960, 680};
@@ -111,6 +86,31 @@ class TmainGameForm : public QMainWindow {
   void showEvent(QShowEvent* Event) override;
 
  private:
+  QMdiArea* MdiArea;
+
+  // The object names are the described ones; the members say what they are where those names
+  // do not (given after each).
+  QMenu* NewMenu;  // VornicGame1 "&New"
+  QAction* GameWizard1;
+  QAction* WizardSeparator;      // N2, hidden
+  QMenu* NewGameMenu;            // S1 "&New Game"
+  QList<QAction*> NewGameItems;  // in the order of the game table
+  QAction* Open1;
+  // Pops the "&New Game" list up from the keyboard (Ctrl+Shift+N), to choose a game with the
+  // arrow keys and Enter.
+  QAction* NewGameKey;
+  QMenu* Recent1;          // "&Recent": the last puzzles opened or saved
+  QAction* ExitSeparator;  // N1
+  QAction* Exit1;
+  QMenu* Window1;  // "&Window"
+  QAction* Maximazeall1;
+  QAction* Cascadew1;
+  QAction* Closeall1;
+  QMenu* Help1;             // "&Help"
+  QAction* HelpContents;    // sdfsdf1 "&Contents" (F1): the guide
+  QAction* AboutSeparator;  // N3
+  QAction* About1;
+
   void BuildMenus();
   void BuildNewMenu();
   void BuildWindowMenu();

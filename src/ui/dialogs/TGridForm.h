@@ -29,34 +29,10 @@ class TGridForm : public QDialog {
   // Prompts carry the confirmation and failure messages; null uses the standard message boxes.
   explicit TGridForm(QWidget* Parent = nullptr, DialogPrompts* Prompts = nullptr);
 
-  // " Grid Color "
-  QGroupBox* ColorGroup;
-  QCheckBox* CheckBox1;           // Shadow
-  QCheckBox* CheckBox2;           // GridLines
-  ColorComboBox* ColorComboBox1;  // LineColor
-  ColorComboBox* ColorComboBox2;  // BackColor
-  // " Grid Size "
-  QGroupBox* SizeGroup;
-  SpinEdit* SpinEdit2;  // Cols
-  SpinEdit* SpinEdit1;  // Rows
-  // " Grid Font "
-  QGroupBox* FontGroup;
-  ColorComboBox* ColorComboBox3;  // FontColor
-  QComboBox* Combo2;              // Charset, through CharsetNames
-  QCheckBox* CheckBox3;           // Bold
-  // " Colored Cells "
-  QGroupBox* CellsGroup;
-  ColorComboBox* ColorComboBox5;  // MarkFontColor
-  ColorComboBox* ColorComboBox6;  // MarkBackColor
-  // " Random characters set "
-  QGroupBox* LanguageGroup;
-  QComboBox* Combo1;          // Language
-  QPushButton* SpeedButton4;  // "&Create"
-  QPushButton* SpeedButton2;  // "&Delete"
-  // The bottom panel
-  QWidget* ButtonPanel;
-  QPushButton* CancelButton;
-  QPushButton* OkButton;
+  // The groups a game's window hides when the game has no such settings.
+  QGroupBox* SizeGroup;      // " Grid Size "
+  QGroupBox* CellsGroup;     // " Colored Cells "
+  QGroupBox* LanguageGroup;  // " Random characters set "
 
   // Fills the controls from a settings record.
   void SetProps(const TGridSettings& Settings);
@@ -80,6 +56,32 @@ class TGridForm : public QDialog {
   void showEvent(QShowEvent* Event) override;
 
  private:
+  // " Grid Color "
+  QGroupBox* ColorGroup;
+  QCheckBox* CheckBox1;           // Shadow
+  QCheckBox* CheckBox2;           // GridLines
+  ColorComboBox* ColorComboBox1;  // LineColor
+  ColorComboBox* ColorComboBox2;  // BackColor
+  // " Grid Size "
+  SpinEdit* SpinEdit2;  // Cols
+  SpinEdit* SpinEdit1;  // Rows
+  // " Grid Font "
+  QGroupBox* FontGroup;
+  ColorComboBox* ColorComboBox3;  // FontColor
+  QComboBox* Combo2;              // Charset, through CharsetNames
+  QCheckBox* CheckBox3;           // Bold
+  // " Colored Cells "
+  ColorComboBox* ColorComboBox5;  // MarkFontColor
+  ColorComboBox* ColorComboBox6;  // MarkBackColor
+  // " Random characters set "
+  QComboBox* Combo1;          // Language
+  QPushButton* SpeedButton4;  // "&Create"
+  QPushButton* SpeedButton2;  // "&Delete"
+  // The bottom panel
+  QWidget* ButtonPanel;
+  QPushButton* CancelButton;
+  QPushButton* OkButton;
+
   void BuildColorGroup();
   void BuildSizeGroup();
   void BuildFontGroup();

@@ -18,11 +18,6 @@ class TLangForm : public QDialog {
   // Prompts tell the user why a name is refused; null uses the standard message boxes.
   explicit TLangForm(QWidget* Parent = nullptr, DialogPrompts* Prompts = nullptr);
 
-  QLineEdit* Edit1;      // the name, at most 10 characters
-  QLineEdit* Edit2;      // the characters
-  QPushButton* Button1;  // "Ok"
-  QPushButton* Button2;  // "Cancel"
-
   // The name as the settings file will hold it (without surrounding blanks).
   QString SetName() const;
   QString Characters() const;
@@ -35,6 +30,11 @@ class TLangForm : public QDialog {
   void showEvent(QShowEvent* Event) override;
 
  private:
+  QLineEdit* Edit1;      // the name, at most 10 characters
+  QLineEdit* Edit2;      // the characters
+  QPushButton* Button1;  // "Ok"
+  QPushButton* Button2;  // "Cancel"
+
   DialogPrompts& Prompts;
 };
 

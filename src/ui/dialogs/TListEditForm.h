@@ -39,21 +39,6 @@ class TListEditForm : public QDialog {
   // Prompts carry the questions and failure messages; null uses the standard boxes.
   explicit TListEditForm(QWidget* Parent = nullptr, DialogPrompts* Prompts = nullptr);
 
-  QListWidget* UserListBox;
-  QListWidget* wordsListBox;
-  QComboBox* ComboBox1;
-  QToolButton* SpeedButton1;  // copies the selected saved words into the user list
-  QToolButton* SpeedButton2;  // removes the selected words from the user list
-  QLineEdit* Edit1;
-  QPushButton* AddButton;
-  QPushButton* RemoveButton;
-  QPushButton* NewListButton;
-  QPushButton* DeleteListButton;
-  QSpinBox* PickSpinEdit;  // how many words "Pick at random" takes
-  QPushButton* PickButton;
-  QPushButton* OkButton;
-  QPushButton* CancelButton;
-
   void SetUserWords(const QStringList& Words);
   QStringList UserWords() const;
   // The user list in a puzzle's code page (the one SetCharset chose). OK has refused any word
@@ -102,6 +87,21 @@ class TListEditForm : public QDialog {
   void showEvent(QShowEvent* Event) override;
 
  private:
+  QListWidget* UserListBox;
+  QListWidget* wordsListBox;
+  QComboBox* ComboBox1;
+  QToolButton* SpeedButton1;  // copies the selected saved words into the user list
+  QToolButton* SpeedButton2;  // removes the selected words from the user list
+  QLineEdit* Edit1;
+  QPushButton* AddButton;
+  QPushButton* RemoveButton;
+  QPushButton* NewListButton;
+  QPushButton* DeleteListButton;
+  QSpinBox* PickSpinEdit;  // how many words "Pick at random" takes
+  QPushButton* PickButton;
+  QPushButton* OkButton;
+  QPushButton* CancelButton;
+
   void BuildControls();
   // The name of the saved list selected in ComboBox1, if a saved list is selected.
   std::optional<std::string> SelectedList() const;

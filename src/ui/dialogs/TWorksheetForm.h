@@ -26,15 +26,6 @@ class TWorksheetForm : public QDialog {
   // For the worksheet of Game, with its remembered choices.
   explicit TWorksheetForm(const TVornicGame& Game, QWidget* Parent = nullptr);
 
-  QLineEdit* TitleEdit;
-  QComboBox* PageBox;  // "A4", "Letter"
-  QCheckBox* NameLineBox;
-  QLineEdit* InstructionsEdit;
-  QComboBox* WordListBox;  // hidden, sorted, in the order placed
-  QCheckBox* AnswersBox;
-  QComboBox* KeyStyleBox;  // lines, outlines
-  QCheckBox* LargePrintBox;
-
   // The choices shown; the remembered ones when the dialog opens.
   WorksheetOptions Options() const;
   void SetOptions(const WorksheetOptions& Options);
@@ -45,6 +36,15 @@ class TWorksheetForm : public QDialog {
   static void Remember(const TVornicGame& Game, const WorksheetOptions& Options);
 
  private:
+  QLineEdit* TitleEdit;
+  QComboBox* PageBox;  // "A4", "Letter"
+  QCheckBox* NameLineBox;
+  QLineEdit* InstructionsEdit;
+  QComboBox* WordListBox;  // hidden, sorted, in the order placed
+  QCheckBox* AnswersBox;
+  QComboBox* KeyStyleBox;  // lines, outlines
+  QCheckBox* LargePrintBox;
+
   QString DefaultInstruction;
 };
 

@@ -22,7 +22,6 @@
 #include "picture/PictureFormat.h"
 #include "render/PictureExport.h"
 #include "ui/app/TAboutForm.h"
-#include "ui/app/UserGuide.h"
 #include "ui/app/WindowSettings.h"
 #include "ui/dialogs/TGridForm.h"
 #include "ui/games/GameWindowParts.h"
@@ -32,6 +31,8 @@
 #include "ui/games/TPreviewImage.h"
 #include "ui/games/ToolIcons.h"
 #include "ui/games/WorksheetCommands.h"
+#include "ui/help/GuidePages.h"
+#include "ui/help/THelpWindow.h"
 #include "webpage/WebPage.h"
 
 namespace vornic::ui {
@@ -168,7 +169,7 @@ void TGameForm::BuildActions() {
                           "Copy output image to Clipboard");
   CopyasText1 =
       MakeAction(this, "CopyasText1", "Copy as &Text", "Ctrl+T", "Copy text table to Clipboard");
-  Contents1 = MakeAction(this, "Contents1", "&Contents", "", "");
+  Contents1 = MakeAction(this, "Contents1", "&Contents", "F1", "");
   About1 = MakeAction(this, "About1", "&About", "", "About");
   ZoomToFit1 = MakeAction(this, "ZoomToFit1", "Zoom to fit", "", "");
   ZoomToFit1->setCheckable(true);
@@ -192,7 +193,7 @@ void TGameForm::BuildActions() {
   connect(CopyImage1, &QAction::triggered, this, [this] { CopyImage(); });
   connect(CopyasText1, &QAction::triggered, this, [this] { CopyTextTable(); });
   connect(About1, &QAction::triggered, this, &TGameForm::About1Click);
-  SetUpContents(Contents1, this);
+  connect(Contents1, &QAction::triggered, this, &TGameForm::Contents1Click);
 
   Worksheets = new WorksheetCommands(*this);
   Print1 = MakeAction(this, "Print1", "&Print...", "Ctrl+P", "Print worksheet");
@@ -444,6 +445,10 @@ void TGameForm::CopyWords() {
   ClipboardContent Content;
   Content.Text = Game.Codes().Decode(*Words);
   Ui().SetClipboard(Content);
+}
+
+void TGameForm::Contents1Click() {
+  THelpWindow::ShowPage(this, GuidePages::PageOfGame(Game.GameName));
 }
 
 void TGameForm::About1Click() {

@@ -136,6 +136,8 @@ class TGameForm : public QWidget {
   // "Copy as &Text" (SaveAsT in the design): the game's text export on the clipboard, the grid
   // as a text table or the jumble's hint list.
   virtual void CopyTextTable();
+  // "&Contents" (F1): the guide at this game's page.
+  void Contents1Click();
   void About1Click();
   // "Copy &Words to Clipboard": what the game's descriptor gives (the jumble's and lost letters'
   // text as it reads in order); nothing for a game without that command or an empty puzzle.

@@ -26,14 +26,6 @@ class TTextGameForm : public TGameForm {
   Q_OBJECT
 
  public:
-  QLineEdit* PathEdit;
-  QPushButton* Button1;  // "&Build"
-  QCheckBox* Solution;   // "&Show solution"
-
-  QAction* Fillblanks1;   // "&Build" (F2)
-  QAction* ShowSolution;  // "&Show Solution"
-  QToolButton* ToolButton14;
-
   // Builds the puzzle of the text field into the document and draws it; a refused text is told
   // and the document keeps its puzzle.
   void Build();
@@ -54,6 +46,14 @@ class TTextGameForm : public TGameForm {
   bool TypedTextPending() const override;
 
  protected:
+  QLineEdit* PathEdit;
+  QPushButton* Button1;  // "&Build"
+  QCheckBox* Solution;   // "&Show solution"
+
+  QAction* Fillblanks1;   // "&Build" (F2)
+  QAction* ShowSolution;  // "&Show Solution"
+  QToolButton* ToolButton14;
+
   // TypeName: the game's, from its descriptor.
   TTextGameForm(std::string_view TypeName, const Answerers& Answer, QWidget* Parent);
 

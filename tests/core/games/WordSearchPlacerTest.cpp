@@ -3,6 +3,7 @@
 #include <map>
 #include <random>
 #include <set>
+#include <tuple>
 
 #include "base/RandomGenerator.h"
 #include "games/wordsearch/WordReadings.h"
@@ -237,7 +238,8 @@ TEST_F(WordSearchTest, WordsEnteredOneByOneDoNotSpellAnEarlierWordAgain) {
 TEST_F(WordSearchTest, AWordEarlierWordsSpellMovesThereWhenTheFillCannotHideIt) {
   // C, A and T head three words down: the first row reads CAT. CAT entered after them is placed
   // elsewhere; the fill moves its entry onto the row, where the directions allow it, and hides
-  // its old letters. Across disabled, the row still reads CAT and the repeat is counted.
+  // its old letters. Across disabled, one of the three words moves instead, and the row no
+  // longer reads CAT.
   for (const bool Across : {true, false}) {
     Game.SetSize(5, 4);
     Game.ClearGrid();
@@ -254,14 +256,40 @@ TEST_F(WordSearchTest, AWordEarlierWordsSpellMovesThereWhenTheFillCannotHideIt) 
       Placer->PlacedWords.push_back(Word);
     }
     ASSERT_TRUE(Placer->EnterWord("CAT", true));
-    EXPECT_EQ(Placer->FillBlanks(), Across ? 0 : 1);
+    EXPECT_EQ(Placer->FillBlanks(), 0);
     ExpectEntriesMatchGrid();
     const std::vector<Cell> Row{{1, 1}, {2, 1}, {3, 1}};
     EXPECT_EQ(PathOf(Game.Words.Items().back()) == Row, Across);
-    if (Across) {
-      for (int Count : CountEntryReadings(Game)) EXPECT_EQ(Count, 1);
-    }
+    for (int Count : CountEntryReadings(Game)) EXPECT_EQ(Count, 1);
   }
+}
+
+TEST_F(WordSearchTest, AReadingWhollyOfOtherWordsMovesOneOfThemWhenTheWordCannotMove) {
+  // Row 1 reads CAT across the heads of CX, AY and TZ; CAT's own entry on row 4 lies wholly on
+  // the feet of QC, RA and ST, so moving CAT frees nothing. One of the words under row 1 moves.
+  Game.SetSize(5, 4);
+  Game.ClearGrid();
+  const auto Add = [&](const std::string& Word, std::vector<Cell> Cells) {
+    std::string Entry = Word + EmptyChar;
+    for (std::size_t i = 0; i < Cells.size(); ++i) {
+      Game.SetCell(Cells[i].X, Cells[i].Y, Word[i]);
+      Entry += PathBytes(Cells[i].X, Cells[i].Y);
+    }
+    Game.Words.Add(Entry);
+    Placer->PlacedWords.push_back(Word);
+  };
+  for (const auto& [Head, Foot, X] :
+       {std::tuple{"CX", "QC", 1}, {"AY", "RA", 2}, {"TZ", "ST", 3}}) {
+    Add(Head, {{X, 1}, {X, 2}});
+    Add(Foot, {{X, 3}, {X, 4}});
+  }
+  Add("CAT", {{1, 4}, {2, 4}, {3, 4}});
+  EXPECT_EQ(Placer->FillBlanks(), 0);
+  EXPECT_TRUE(Game.Modified);
+  ASSERT_EQ(Game.Words.size(), 7u);
+  ExpectEntriesMatchGrid();
+  for (int Count : CountEntryReadings(Game)) EXPECT_EQ(Count, 1);
+  EXPECT_EQ(Game.Grid.find(EmptyChar), std::string::npos);
 }
 
 TEST(WordReadings, WordsAddedOneByOneFindWhatTheWholeListFinds) {

@@ -19,7 +19,7 @@
 #include "ui/app/FileAssociation.h"
 #include "ui/app/TmainGameForm.h"
 #include "ui/games/GameWindows.h"
-#include "ui/games/wordsearch/TVornicForm.h"
+#include "ui/games/TGameForm.h"
 
 using namespace vornic;
 using ui::TGameForm;
@@ -46,11 +46,10 @@ QStringList Texts(const QList<QAction*>& Actions) {
 }
 
 void MakeModified(TGameForm* Form, const QString& Word) {
-  auto* Window = qobject_cast<ui::TVornicForm*>(Form);
-  QVERIFY(Window);
-  test::TypeText(Window->Edit1, Word);
-  Window->Enter();
-  QVERIFY(Window->Game.Modified);
+  auto* Edit = test::Child<QLineEdit>(*Form, "Edit1");
+  test::TypeText(Edit, Word);
+  QTest::keyClick(Edit, Qt::Key_Return);
+  QVERIFY(Form->Game.Modified);
 }
 
 }  // namespace
@@ -73,6 +72,9 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
     QVERIFY(QTest::qWaitForWindowExposed(Main.get()));
   }
   std::string File(const std::string& Name) const { return (Home->Path() / Name).string(); }
+  // The main window's own "&New" menu, which holds its file commands.
+  QMenu* NewMenu() const { return test::Child<QMenu>(*Main, "VornicGame1"); }
+  QMdiArea* MdiArea() const { return test::Child<QMdiArea>(*Main, "MdiArea"); }
 
  private slots:
   void init() {
@@ -102,9 +104,9 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
     Show(Options());
     test::WriteGameFile(Home->Path() / "animals.gm", "VornicGame", 6, 3, {"CAT"});
     Ui->OpenReplies = {std::nullopt, File("animals.gm")};
-    Main->Open1->trigger();
+    test::FindAction(*NewMenu(), "Open1")->trigger();
     QCOMPARE(Main->GameWindows().size(), 0);
-    Main->Open1->trigger();
+    test::FindAction(*NewMenu(), "Open1")->trigger();
     QCOMPARE(Main->GameWindows().front()->windowTitle(), QString("VornicGame - animals.gm[*]"));
     // Files of no game open nothing, silently; damaged and missing files are told.
     test::WriteGameFile(Home->Path() / "probe.gm", "Test", 3, 3);
@@ -154,7 +156,7 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
     QCOMPARE(Maze->windowTitle(), QString("WordMaze - maze.gm[*]"));
     QCOMPARE(Maze->Game.Words.size(), std::size_t{1});
     QCOMPARE(Search->Game.Grid, Grid);
-    QCOMPARE(qobject_cast<ui::TVornicForm*>(Search)->ListBox1->count(), 1);
+    QCOMPARE(test::Child<QListWidget>(*Search, "ListBox1")->count(), 1);
     QCOMPARE(Main->ActiveGame(), Maze);
   }
 
@@ -165,7 +167,7 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
     MakeModified(First, "CAT");
     MakeModified(Second, "DOG");
     Ui->Answers = {Answer::Cancel};
-    Main->Exit1->trigger();
+    test::FindAction(*NewMenu(), "Exit1")->trigger();
     QCOMPARE(Ui->Questions.size(), std::size_t{1});
     // The window the question was about is the one in front.
     QCOMPARE(Main->ActiveGame(), First);
@@ -182,30 +184,32 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
     Show(Options());
     Main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(Main.get()));
-    auto* First = qobject_cast<ui::TVornicForm*>(Main->GameStart(1));
-    auto* Second = qobject_cast<ui::TVornicForm*>(Main->GameStart(1));
+    TGameForm* First = Main->GameStart(1);
+    TGameForm* Second = Main->GameStart(1);
+    auto* FirstEdit = test::Child<QLineEdit>(*First, "Edit1");
+    auto* SecondEdit = test::Child<QLineEdit>(*Second, "Edit1");
     MakeModified(First, "CAT");
     MakeModified(Second, "DOG");
     QGuiApplication::clipboard()->clear();
-    Second->Edit1->setFocus();
-    QTest::keyClick(Second->Edit1, Qt::Key_W, Qt::ControlModifier);
+    SecondEdit->setFocus();
+    QTest::keyClick(SecondEdit, Qt::Key_W, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("DOG\n"));
-    Main->MdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(First->parentWidget()));
-    First->Edit1->setFocus();
-    QTest::keyClick(First->Edit1, Qt::Key_W, Qt::ControlModifier);
+    MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(First->parentWidget()));
+    FirstEdit->setFocus();
+    QTest::keyClick(FirstEdit, Qt::Key_W, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("CAT\n"));
     // Ctrl+C in the empty word box copies the picture, as the menu says; with text selected,
     // the text.
-    QTest::keyClick(First->Edit1, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(FirstEdit, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(Ui->Clipboard.back().Picture, &First->Game.MetaFile);
-    test::TypeText(First->Edit1, "owl");
-    First->Edit1->selectAll();
-    QTest::keyClick(First->Edit1, Qt::Key_C, Qt::ControlModifier);
+    test::TypeText(FirstEdit, "owl");
+    FirstEdit->selectAll();
+    QTest::keyClick(FirstEdit, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("OWL"));
-    First->Edit1->clear();
+    FirstEdit->clear();
     // "Close" asks the active window only.
     Ui->Answers = {Answer::No};
-    QTest::keyClick(First->Edit1, Qt::Key_F4, Qt::ControlModifier);
+    QTest::keyClick(FirstEdit, Qt::Key_F4, Qt::ControlModifier);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(Ui->Questions.size(), std::size_t{1});
     QCOMPARE(Main->GameWindows(), QList<TGameForm*>{Second});
@@ -233,7 +237,7 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
       QVERIFY2(HasTheFocus(Form), Game.MenuItem.data());
     }
     TGameForm* First = Main->GameWindows().front();
-    Main->MdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(First->parentWidget()));
+    MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(First->parentWidget()));
     QVERIFY(HasTheFocus(First));
     test::WriteGameFile(Home->Path() / "owl.gm", "VornicGame", 5, 5, {"OWL"});
     Main->OpenGameFile(File("owl.gm"));
@@ -276,19 +280,19 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
     Show(Options());
     TGameForm* First = Main->GameStart(1);
     Main->GameStart(1);
-    Main->MdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(First->parentWidget()));
+    MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(First->parentWidget()));
     // The type name reads, the rest is cut short.
     test::WriteGameFile(Home->Path() / "cut.gm", "VornicGame", 6, 3, {"CAT"});
     const std::string Bytes = test::ReadFile(Home->Path() / "cut.gm");
     test::WriteFile(Home->Path() / "cut.gm", Bytes.substr(0, 4 + 10 + 5));
     const auto States = [this] {
       QList<Qt::WindowStates> Each;
-      for (QMdiSubWindow* Frame : Main->MdiArea->subWindowList()) Each << Frame->windowState();
+      for (QMdiSubWindow* Frame : MdiArea()->subWindowList()) Each << Frame->windowState();
       return Each;
     };
     const QList<Qt::WindowStates> Before = States();
     QVERIFY(Before.front().testFlag(Qt::WindowMaximized));
-    QSignalSpy Activations(Main->MdiArea, &QMdiArea::subWindowActivated);
+    QSignalSpy Activations(MdiArea(), &QMdiArea::subWindowActivated);
     Main->OpenGameFile(File("cut.gm"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(Ui->Messages.size(), std::size_t{1});
@@ -305,10 +309,10 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
       Main->OpenGameFile(File(Name));
     }
     QCOMPARE(Main->GameWindows().size(), 9);
-    emit Main->Recent1->aboutToShow();
+    emit test::Child<QMenu>(*NewMenu(), "Recent1")->aboutToShow();
     QStringList Expected;
     for (int i = 8; i > 0; --i) Expected << QStringLiteral("&%1 p%2.gm").arg(9 - i).arg(i);
-    QCOMPARE(Texts(Main->Recent1->actions()), Expected);
+    QCOMPARE(Texts(test::Child<QMenu>(*NewMenu(), "Recent1")->actions()), Expected);
     // A game window's "&Recent" lists the same and opens through the frame: a maze window.
     TGameForm* Form = Main->GameWindows().front();
     emit Form->Recent1->aboutToShow();

@@ -9,6 +9,7 @@
 #include "base/EmptyChar.h"
 #include "document/SettingsFile.h"
 #include "document/TVornicGame.h"
+#include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempHome.h"
@@ -19,6 +20,7 @@
 #include "ui/dialogs/TLangForm.h"
 
 using namespace vornic;
+using test::Child;
 using ui::TGridForm;
 
 namespace {
@@ -83,13 +85,13 @@ class TGridFormTest : public QObject {
     QFETCH(int, RowsMinimum);
     QFETCH(int, Stored);
     TGridForm Form(nullptr, &Prompts);
-    Form.SpinEdit1->setMinimum(RowsMinimum);
+    Child<ui::SpinEdit>(Form, "SpinEdit1")->setMinimum(RowsMinimum);
     Form.SetProps(Game->Settings);
     Form.show();
-    TypeInto(Form.SpinEdit2, Typed);
-    TypeInto(Form.SpinEdit1, Typed);
+    TypeInto(Child<ui::SpinEdit>(Form, "SpinEdit2"), Typed);
+    TypeInto(Child<ui::SpinEdit>(Form, "SpinEdit1"), Typed);
     // Enter in a size field confirms the dialog, as the default button does.
-    QTest::keyClick(Form.SpinEdit1, Qt::Key_Return);
+    QTest::keyClick(Child<ui::SpinEdit>(Form, "SpinEdit1"), Qt::Key_Return);
     QCOMPARE(Form.result(), int(QDialog::Accepted));
     Game->ApplySettings(Form.GetProps(Game->Settings));
     QCOMPARE(int(Game->Settings.Cols), std::max(Stored, 3));
@@ -103,11 +105,11 @@ class TGridFormTest : public QObject {
     Game->SetCell(60, 2, 'Z');
     const std::string Grid = Game->Grid;
     TGridForm Form(nullptr, &Prompts);
-    Form.LanguageGroup->hide();
-    Form.SizeGroup->hide();
+    Child<QGroupBox>(Form, "LanguageGroup")->hide();
+    Child<QGroupBox>(Form, "SizeGroup")->hide();
     Form.SetProps(Game->Settings);
-    Form.ColorComboBox2->setCurrentIndex(11);  // Yellow
-    Form.CheckBox3->setChecked(true);
+    Child<ui::ColorComboBox>(Form, "ColorComboBox2")->setCurrentIndex(11);  // Yellow
+    Child<QCheckBox>(Form, "CheckBox3")->setChecked(true);
     QVERIFY(!Game->ApplySettings(Form.GetProps(Game->Settings)));
     QCOMPARE(int(Game->Settings.Cols), 60);
     QCOMPARE(int(Game->Settings.Rows), 2);
@@ -122,18 +124,20 @@ class TGridFormTest : public QObject {
     Game->Settings.FontColor = 0x0000FF;
     TGridForm Form(nullptr, &Prompts);
     Form.SetProps(Game->Settings);
-    QCOMPARE(Form.ColorComboBox1->currentText(), QString("0x00123456"));
-    QCOMPARE(Form.ColorComboBox6->currentText(), QString("0x80000005"));
-    QCOMPARE(Form.ColorComboBox3->currentText(), QString("Red"));
-    QCOMPARE(Form.ColorComboBox3->count(), 16);
+    QCOMPARE(Child<ui::ColorComboBox>(Form, "ColorComboBox1")->currentText(),
+             QString("0x00123456"));
+    QCOMPARE(Child<ui::ColorComboBox>(Form, "ColorComboBox6")->currentText(),
+             QString("0x80000005"));
+    QCOMPARE(Child<ui::ColorComboBox>(Form, "ColorComboBox3")->currentText(), QString("Red"));
+    QCOMPARE(Child<ui::ColorComboBox>(Form, "ColorComboBox3")->count(), 16);
     Game->ApplySettings(Form.GetProps(Game->Settings));
     QCOMPARE(Game->Settings.LineColor, std::uint32_t{0x123456});
     QCOMPARE(Game->Settings.MarkBackColor, std::uint32_t{0x80000005});
     // A second, different value replaces the kept one instead of piling up.
-    Form.ColorComboBox1->SetColor(0x654321);
-    Form.ColorComboBox1->SetColor(0x0000FF);
-    QCOMPARE(Form.ColorComboBox1->count(), 16);
-    QCOMPARE(Form.ColorComboBox1->Color(), std::uint32_t{0x0000FF});
+    Child<ui::ColorComboBox>(Form, "ColorComboBox1")->SetColor(0x654321);
+    Child<ui::ColorComboBox>(Form, "ColorComboBox1")->SetColor(0x0000FF);
+    QCOMPARE(Child<ui::ColorComboBox>(Form, "ColorComboBox1")->count(), 16);
+    QCOMPARE(Child<ui::ColorComboBox>(Form, "ColorComboBox1")->Color(), std::uint32_t{0x0000FF});
   }
 
   void aSettingsFileThatCannotBeUsedReportsTheFailure() {
@@ -144,17 +148,18 @@ class TGridFormTest : public QObject {
     test::ModalAnswer Typist([](QWidget* Window) {
       auto* Lang = qobject_cast<ui::TLangForm*>(Window);
       QVERIFY(Lang);
-      test::TypeText(Lang->Edit1, "Polski");
-      test::TypeText(Lang->Edit2, "ąę");
-      Lang->Button1->click();
+      test::TypeText(Child<QLineEdit>(*Lang, "Edit1"), "Polski");
+      test::TypeText(Child<QLineEdit>(*Lang, "Edit2"), "ąę");
+      Child<QPushButton>(*Lang, "Button1")->click();
     });
-    Form.SpeedButton4->click();
+    Child<QPushButton>(Form, "SpeedButton4")->click();
     QVERIFY(Typist.Done());
     QCOMPARE(Prompts.Messages.size(), std::size_t{1});
     QVERIFY2(Prompts.LastMessage().contains("It is a folder."), qPrintable(Prompts.LastMessage()));
     QVERIFY(Prompts.Messages[0].Kind == Icon::Error);
-    QCOMPARE(Form.Combo1->count(), 1);  // the program's own set only: "Polski" was not added
-    QCOMPARE(Form.Combo1->itemText(0), QStringLiteral("English"));
+    QCOMPARE(Child<QComboBox>(Form, "Combo1")->count(),
+             1);  // the program's own set only: "Polski" was not added
+    QCOMPARE(Child<QComboBox>(Form, "Combo1")->itemText(0), QStringLiteral("English"));
     QVERIFY(std::filesystem::is_directory(Home->SettingsFile()));
   }
 
@@ -162,21 +167,21 @@ class TGridFormTest : public QObject {
     test::WriteFile(Home->SettingsFile(), "[Languages]\nEnglish=qwerty\nРусский=абв\n");
     TGridForm Form(nullptr, &Prompts);
     Form.SetProps(Game->Settings);  // ANSI
-    Form.Combo1->setCurrentIndex(1);
+    Child<QComboBox>(Form, "Combo1")->setCurrentIndex(1);
     QCOMPARE(Prompts.Messages.size(), std::size_t{1});
     QVERIFY(Prompts.LastMessage().contains("Русский"));
-    QCOMPARE(Form.Combo1->currentText(), QString("English"));
-    Form.Combo2->setCurrentText("Cyrillic");
-    Form.Combo1->setCurrentIndex(1);
+    QCOMPARE(Child<QComboBox>(Form, "Combo1")->currentText(), QString("English"));
+    Child<QComboBox>(Form, "Combo2")->setCurrentText("Cyrillic");
+    Child<QComboBox>(Form, "Combo1")->setCurrentIndex(1);
     QCOMPARE(Prompts.Messages.size(), std::size_t{1});
     // Back to ANSI with the Cyrillic name chosen: Ok refuses and the dialog stays open.
-    Form.Combo2->setCurrentText("ANSI");
+    Child<QComboBox>(Form, "Combo2")->setCurrentText("ANSI");
     Form.show();
-    Form.OkButton->click();
+    Child<QPushButton>(Form, "OkButton")->click();
     QCOMPARE(Prompts.Messages.size(), std::size_t{2});
     QVERIFY(Form.isVisible());
-    Form.Combo2->setCurrentText("Cyrillic");
-    Form.OkButton->click();
+    Child<QComboBox>(Form, "Combo2")->setCurrentText("Cyrillic");
+    Child<QPushButton>(Form, "OkButton")->click();
     QVERIFY(!Form.isVisible());
     QCOMPARE(Form.result(), int(QDialog::Accepted));
     Game->ApplySettings(Form.GetProps(Game->Settings));
@@ -190,9 +195,10 @@ class TGridFormTest : public QObject {
     test::ModalAnswer Typist([](QWidget* Window) {
       auto* Lang = qobject_cast<ui::TLangForm*>(Window);
       QVERIFY(Lang);
-      test::TypeText(Lang->Edit1, " Polski ");
-      test::TypeText(Lang->Edit2, "ąę ");
-      QTest::keyClick(Lang->Edit2, Qt::Key_Return);  // Enter is the default button
+      test::TypeText(Child<QLineEdit>(*Lang, "Edit1"), " Polski ");
+      test::TypeText(Child<QLineEdit>(*Lang, "Edit2"), "ąę ");
+      QTest::keyClick(Child<QLineEdit>(*Lang, "Edit2"),
+                      Qt::Key_Return);  // Enter is the default button
     });
     QCOMPARE(Form.exec(), int(QDialog::Accepted));
     QVERIFY(Typist.Done());

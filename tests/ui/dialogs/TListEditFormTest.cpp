@@ -10,6 +10,7 @@
 
 #include "base/RandomGenerator.h"
 #include "document/ListLanguage.h"
+#include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempHome.h"
@@ -17,6 +18,7 @@
 #include "ui/dialogs/TListEditForm.h"
 
 using namespace vornic;
+using test::Child;
 using ui::TListEditForm;
 namespace fs = std::filesystem;
 
@@ -73,13 +75,13 @@ class TListEditFormTest : public QObject {
     Form.SetUserWords({"CAT", "КОТ"});
     Form.SetCharset(0);
     Form.show();
-    Form.OkButton->click();
+    Child<QPushButton>(Form, "OkButton")->click();
     QVERIFY(Form.isVisible());
     QCOMPARE(Prompts.Messages.size(), std::size_t{1});
     QVERIFY2(Prompts.LastMessage().contains("К"), qPrintable(Prompts.LastMessage()));
-    QCOMPARE(Form.UserListBox->currentRow(), 1);
+    QCOMPARE(Child<QListWidget>(Form, "UserListBox")->currentRow(), 1);
     Form.SetCharset(204);
-    Form.OkButton->click();
+    Child<QPushButton>(Form, "OkButton")->click();
     QCOMPARE(Form.result(), int(QDialog::Accepted));
     QCOMPARE(Form.UserWordBytes(), (std::vector<std::string>{"CAT", "\xCA\xCE\xD2"}));
   }
@@ -94,11 +96,11 @@ class TListEditFormTest : public QObject {
     SaveList("Animals", "DOG\r\n");
     TListEditForm Form(nullptr, &Prompts);
     Prompts.TextReplies.push_back(Name);
-    Form.NewListButton->click();
+    Child<QPushButton>(Form, "NewListButton")->click();
     QCOMPARE(Prompts.Messages.size(), Name.isEmpty() ? std::size_t{0} : std::size_t{1});
     QVERIFY(Prompts.LastMessage().contains(Name));
-    QCOMPARE(SavedNames(Form.ComboBox1), QStringList{"Animals"});
-    QCOMPARE(Items(Form.wordsListBox), QStringList{"DOG"});
+    QCOMPARE(SavedNames(Child<QComboBox>(Form, "ComboBox1")), QStringList{"Animals"});
+    QCOMPARE(Items(Child<QListWidget>(Form, "wordsListBox")), QStringList{"DOG"});
     QVERIFY(!fs::exists(Home->Path() / "Escape.lst"));
   }
 
@@ -106,16 +108,16 @@ class TListEditFormTest : public QObject {
     SaveList("Animals", "DOG\r\n");
     TListEditForm Form(nullptr, &Prompts);
     Prompts.TextReplies.push_back(QString(300, QLatin1Char('x')));
-    Form.NewListButton->click();
+    Child<QPushButton>(Form, "NewListButton")->click();
     QCOMPARE(Prompts.Messages.size(), std::size_t{1});
     QVERIFY2(Prompts.LastMessage().startsWith("Cannot create file"),
              qPrintable(Prompts.LastMessage()));
-    QCOMPARE(SavedNames(Form.ComboBox1), QStringList{"Animals"});
-    QCOMPARE(Form.ComboBox1->currentText(), QString("Animals"));
-    QCOMPARE(Items(Form.wordsListBox), QStringList{"DOG"});
+    QCOMPARE(SavedNames(Child<QComboBox>(Form, "ComboBox1")), QStringList{"Animals"});
+    QCOMPARE(Child<QComboBox>(Form, "ComboBox1")->currentText(), QString("Animals"));
+    QCOMPARE(Items(Child<QListWidget>(Form, "wordsListBox")), QStringList{"DOG"});
     // The next word still goes to the list that is shown, with its words.
-    Form.Edit1->setText("cat");
-    Form.AddButton->click();
+    Child<QLineEdit>(Form, "Edit1")->setText("cat");
+    Child<QPushButton>(Form, "AddButton")->click();
     QCOMPARE(test::ReadFile(ListFile("Animals")), std::string("DOG\r\nCAT\r\n"));
   }
 
@@ -125,13 +127,13 @@ class TListEditFormTest : public QObject {
     TListEditForm Form(nullptr, &Prompts);
     fs::remove(ListFile("Animals"));
     fs::create_directory(ListFile("Animals"));
-    Form.ComboBox1->setCurrentIndex(-1);
-    Form.ComboBox1->setCurrentIndex(0);
+    Child<QComboBox>(Form, "ComboBox1")->setCurrentIndex(-1);
+    Child<QComboBox>(Form, "ComboBox1")->setCurrentIndex(0);
     QCOMPARE(Prompts.Messages.size(), std::size_t{1});
-    QCOMPARE(Form.wordsListBox->count(), 0);
-    QVERIFY(!Form.AddButton->isEnabled());
-    Form.Edit1->setText("cat");
-    Form.AddButton->click();
+    QCOMPARE(Child<QListWidget>(Form, "wordsListBox")->count(), 0);
+    QVERIFY(!Child<QPushButton>(Form, "AddButton")->isEnabled());
+    Child<QLineEdit>(Form, "Edit1")->setText("cat");
+    Child<QPushButton>(Form, "AddButton")->click();
     QVERIFY(fs::is_directory(ListFile("Animals")));
   }
 
@@ -143,37 +145,46 @@ class TListEditFormTest : public QObject {
     Form.SetUserWords({"CAT"});
     Form.SetCharset(1);
     Form.SetMaxLength(5);
-    Form.ComboBox1->setCurrentIndex(IndexOf(Form.ComboBox1, "Animals (English, built in)"));
-    Form.wordsListBox->setCurrentRow(0);
-    QVERIFY(Form.SpeedButton1->isEnabled() && !Form.RemoveButton->isEnabled());
-    QVERIFY(!Form.AddButton->isEnabled() && !Form.DeleteListButton->isEnabled() &&
-            !Form.Edit1->isEnabled());
-    Form.PickSpinEdit->setValue(6);
+    Child<QComboBox>(Form, "ComboBox1")
+        ->setCurrentIndex(
+            IndexOf(Child<QComboBox>(Form, "ComboBox1"), "Animals (English, built in)"));
+    Child<QListWidget>(Form, "wordsListBox")->setCurrentRow(0);
+    QVERIFY(Child<QToolButton>(Form, "SpeedButton1")->isEnabled() &&
+            !Child<QPushButton>(Form, "RemoveButton")->isEnabled());
+    QVERIFY(!Child<QPushButton>(Form, "AddButton")->isEnabled() &&
+            !Child<QPushButton>(Form, "DeleteListButton")->isEnabled() &&
+            !Child<QLineEdit>(Form, "Edit1")->isEnabled());
+    Child<QSpinBox>(Form, "PickSpinEdit")->setValue(6);
     RandomGenerator::Seed(3);
-    Form.PickButton->click();
+    Child<QPushButton>(Form, "PickButton")->click();
     QStringList Words = Form.UserWords();
     QCOMPARE(Words.size(), 7);
     QCOMPARE(QSet<QString>(Words.begin(), Words.end()).size(), 7);
     for (const QString& Word : Words)
       QVERIFY2(Word.size() <= 5 && Word == Word.toUpper() && Word != "TAC", qPrintable(Word));
 
-    Form.ComboBox1->setCurrentIndex(IndexOf(Form.ComboBox1, "(Russian"));
-    Form.PickButton->click();
+    Child<QComboBox>(Form, "ComboBox1")
+        ->setCurrentIndex(IndexOf(Child<QComboBox>(Form, "ComboBox1"), "(Russian"));
+    Child<QPushButton>(Form, "PickButton")->click();
     QCOMPARE(Form.CurrentCharset(), 204);
     QVERIFY(Form.ChosenLanguage()->Code == "ru");
     Words = Form.UserWords();
     QCOMPARE(Words.size(), 13);
-    Form.ComboBox1->setCurrentIndex(IndexOf(Form.ComboBox1, "(Greek"));
-    Form.PickButton->click();
+    Child<QComboBox>(Form, "ComboBox1")
+        ->setCurrentIndex(IndexOf(Child<QComboBox>(Form, "ComboBox1"), "(Greek"));
+    Child<QPushButton>(Form, "PickButton")->click();
     QVERIFY2(Prompts.LastMessage().contains("1253"), qPrintable(Prompts.LastMessage()));
     QCOMPARE(Form.UserWords(), Words);
 
     // "New list" with the shown list's name: an editable copy of its own, which comes first.
-    Form.ComboBox1->setCurrentIndex(IndexOf(Form.ComboBox1, "Animals (English, built in)"));
+    Child<QComboBox>(Form, "ComboBox1")
+        ->setCurrentIndex(
+            IndexOf(Child<QComboBox>(Form, "ComboBox1"), "Animals (English, built in)"));
     Prompts.TextReplies.push_back("animals");
-    Form.NewListButton->click();
-    QCOMPARE(SavedNames(Form.ComboBox1), QStringList{"animals"});
-    QVERIFY(Form.AddButton->isEnabled() && Form.wordsListBox->item(0)->text() == "CAT");
+    Child<QPushButton>(Form, "NewListButton")->click();
+    QCOMPARE(SavedNames(Child<QComboBox>(Form, "ComboBox1")), QStringList{"animals"});
+    QVERIFY(Child<QPushButton>(Form, "AddButton")->isEnabled() &&
+            Child<QListWidget>(Form, "wordsListBox")->item(0)->text() == "CAT");
   }
 
   void theWordLineHasARowOfItsOwnAndEveryCaptionShows() {
@@ -181,10 +192,14 @@ class TListEditFormTest : public QObject {
     Form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&Form));
     // It once shared its row with four buttons and was 12 pixels wide.
-    QVERIFY2(Form.Edit1->width() >= 150, qPrintable(QString::number(Form.Edit1->width())));
-    QVERIFY(Form.Edit1->geometry().bottom() < Form.AddButton->geometry().top());
-    for (QPushButton* Button : {Form.AddButton, Form.RemoveButton, Form.NewListButton,
-                                Form.DeleteListButton, Form.OkButton, Form.CancelButton})
+    QVERIFY2(Child<QLineEdit>(Form, "Edit1")->width() >= 150,
+             qPrintable(QString::number(Child<QLineEdit>(Form, "Edit1")->width())));
+    QVERIFY(Child<QLineEdit>(Form, "Edit1")->geometry().bottom() <
+            Child<QPushButton>(Form, "AddButton")->geometry().top());
+    for (QPushButton* Button :
+         {Child<QPushButton>(Form, "AddButton"), Child<QPushButton>(Form, "RemoveButton"),
+          Child<QPushButton>(Form, "NewListButton"), Child<QPushButton>(Form, "DeleteListButton"),
+          Child<QPushButton>(Form, "OkButton"), Child<QPushButton>(Form, "CancelButton")})
       QVERIFY2(Button->width() >= Button->sizeHint().width(), qPrintable(Button->text()));
   }
 };

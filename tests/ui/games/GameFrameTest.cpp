@@ -62,7 +62,7 @@ class GameFrameTest : public QObject, test::WindowHarness {
       QCOMPARE(GameItems.mid(0, 2), QStringList({"WordListEditor1", "GridSettings1"}));
       QCOMPARE(GameItems.back(), QString("ZoomToFit1"));
       QCOMPARE(Names(Form->ExportMenu->actions()).back(), QString("CopyWords1"));
-      const QStringList Tools = Names(Form->ToolBar1->actions());
+      const QStringList Tools = Names(test::Child<QToolBar>(*Form, "ToolBar1")->actions());
       QVERIFY(Tools.contains("GridSettings1"));
       QCOMPARE(Tools.back(), QString("About1"));
     }
@@ -72,13 +72,14 @@ class GameFrameTest : public QObject, test::WindowHarness {
   void thePreviewFollowsTheDocumentsPicture() {
     for (const GameInfo& Game : GameTable()) {
       auto Form = Make(Game);
-      QImage& Shown = Form->Image1->Bitmap();
+      auto* Image1 = test::Child<ui::TPreviewImage>(*Form, "Image1");
+      QImage& Shown = Image1->Bitmap();
       Shown.fill(Qt::green);
       Form->Game.DrawGrid(true);
-      QVERIFY2(!Uniform(Shown, Form->Image1->BrushColor), Game.TypeName.data());
+      QVERIFY2(!Uniform(Shown, Image1->BrushColor), Game.TypeName.data());
       QCOMPARE(Count(Shown, Qt::green), 0);  // painted afresh, not over what was there
       Form->Game.ClearPicture();
-      QVERIFY2(Uniform(Shown, Form->Image1->BrushColor), Game.TypeName.data());
+      QVERIFY2(Uniform(Shown, Image1->BrushColor), Game.TypeName.data());
     }
   }
 
@@ -89,8 +90,8 @@ class GameFrameTest : public QObject, test::WindowHarness {
       test::ModalAnswer Colour([](QWidget* Window) {
         auto* Dialog = qobject_cast<ui::TGridForm*>(Window);
         QVERIFY(Dialog);
-        Dialog->ColorComboBox2->SetColor(0x00FFFF);
-        Dialog->OkButton->click();
+        test::Child<ui::ColorComboBox>(*Dialog, "ColorComboBox2")->SetColor(0x00FFFF);
+        test::Child<QPushButton>(*Dialog, "OkButton")->click();
       });
       test::FindAction(*Form, "GridSettings1")->trigger();
       QVERIFY(Colour.Done());

@@ -33,30 +33,35 @@ Step On(Action Act) {
   return [Act](TGameForm& Form) { Act(*qobject_cast<Window*>(&Form)); };
 }
 
+template <typename T = QWidget>
+T* Named(const QObject& Form, const char* Name) {
+  return test::Child<T>(Form, Name);
+}
+
 void Retype(QLineEdit* Edit, const QString& Text) {
   Edit->clear();
   test::TypeText(Edit, Text);
 }
 
 void EnterWord(ui::TVornicForm& Form, const QString& Word) {
-  Retype(Form.Edit1, Word);
-  QTest::keyClick(Form.Edit1, Qt::Key_Return);
+  Retype(Named<QLineEdit>(Form, "Edit1"), Word);
+  QTest::keyClick(Named(Form, "Edit1"), Qt::Key_Return);
 }
 
 void BuildMaze(ui::TWordMazeForm& Form, const QString& Words) {
-  Form.UserWrdList->setPlainText(Words);
-  Form.SizeListBox->setCurrentRow(0);
-  QTest::mouseClick(Form.Button1, Qt::LeftButton);
+  Named<QPlainTextEdit>(Form, "UserWrdList")->setPlainText(Words);
+  Named<QListWidget>(Form, "SizeListBox")->setCurrentRow(0);
+  QTest::mouseClick(Named(Form, "Button1"), Qt::LeftButton);
 }
 
 void BuildLabyrinth(ui::TLabirintForm& Form, const QString& Text) {
-  Retype(Form.Edit1, Text);
-  QTest::mouseClick(Form.Button1, Qt::LeftButton);
+  Retype(Named<QLineEdit>(Form, "Edit1"), Text);
+  QTest::mouseClick(Named(Form, "Button1"), Qt::LeftButton);
 }
 
 void BuildText(ui::TTextGameForm& Form, const QString& Text) {
-  Retype(Form.PathEdit, Text);
-  QTest::keyClick(Form.PathEdit, Qt::Key_Return);
+  Retype(Named<QLineEdit>(Form, "PathEdit"), Text);
+  QTest::keyClick(Named(Form, "PathEdit"), Qt::Key_Return);
 }
 
 }  // namespace
@@ -74,26 +79,30 @@ class KeepingWorkTest : public QObject, test::WindowHarness {
     QTest::addColumn<QString>("Game");
     QTest::addColumn<Step>("Type");
     QTest::addColumn<Step>("Build");
-    const auto Text = [](ui::TTextGameForm& F) { test::TypeText(F.PathEdit, "the cat sat"); };
+    const auto Text = [](ui::TTextGameForm& F) {
+      test::TypeText(Named(F, "PathEdit"), "the cat sat");
+    };
     const auto BuildText = [](ui::TTextGameForm& F) {
-      QTest::keyClick(F.PathEdit, Qt::Key_Return);
+      QTest::keyClick(Named(F, "PathEdit"), Qt::Key_Return);
     };
     QTest::newRow("word search") << "VornicGame" << On<ui::TVornicForm>([](auto& F) {
-      test::TypeText(F.Edit1, "cat");
-    }) << On<ui::TVornicForm>([](auto& F) { QTest::keyClick(F.Edit1, Qt::Key_Return); });
+      test::TypeText(Named(F, "Edit1"), "cat");
+    }) << On<ui::TVornicForm>([](auto& F) { QTest::keyClick(Named(F, "Edit1"), Qt::Key_Return); });
     QTest::newRow("word maze") << "WordMaze" << On<ui::TWordMazeForm>([](auto& F) {
-      test::TypeText(F.edtFrase, "abc");
+      test::TypeText(Named(F, "edtFrase"), "abc");
       for (const char* Word : {"cat", "dog", "emu", "owl", "gnu"}) {
-        test::TypeText(F.UserWrdList, Word);
-        QTest::keyClick(F.UserWrdList, Qt::Key_Return);
+        test::TypeText(Named(F, "UserWrdList"), Word);
+        QTest::keyClick(Named(F, "UserWrdList"), Qt::Key_Return);
       }
     }) << On<ui::TWordMazeForm>([](auto& F) {
-      F.SizeListBox->setCurrentRow(0);
-      QTest::mouseClick(F.Button1, Qt::LeftButton);
+      Named<QListWidget>(F, "SizeListBox")->setCurrentRow(0);
+      QTest::mouseClick(Named(F, "Button1"), Qt::LeftButton);
     });
     QTest::newRow("word labyrinth") << "WordLabirint" << On<ui::TLabirintForm>([](auto& F) {
-      test::TypeText(F.Edit1, "word labyrinth");
-    }) << On<ui::TLabirintForm>([](auto& F) { QTest::mouseClick(F.Button1, Qt::LeftButton); });
+      test::TypeText(Named(F, "Edit1"), "word labyrinth");
+    }) << On<ui::TLabirintForm>([](auto& F) {
+      QTest::mouseClick(Named(F, "Button1"), Qt::LeftButton);
+    });
     QTest::newRow("jumbled text") << "JumbledUp" << On<ui::TJumbleForm>(Text)
                                   << On<ui::TJumbleForm>(BuildText);
     QTest::newRow("lost letters") << "LostLetters" << On<ui::TLostLettersForm>(Text)
@@ -129,7 +138,7 @@ class KeepingWorkTest : public QObject, test::WindowHarness {
     }) << On<ui::TVornicForm>([](auto& F) { EnterWord(F, "ABCDEFGHIJKLMNOPQRSTU"); });
     // The same letter count, so a size is offered; a word listed twice is refused.
     QTest::newRow("word maze") << "WordMaze" << On<ui::TWordMazeForm>([](auto& F) {
-      F.edtFrase->setText("ABC");
+      Named<QLineEdit>(F, "edtFrase")->setText("ABC");
       BuildMaze(F, "CAT\nDOG\nEMU\nOWL\nGNU");
     }) << On<ui::TWordMazeForm>([](auto& F) { BuildMaze(F, "CAT\nDOG\nEMU\nOWL\nCAT"); });
     QTest::newRow("word labyrinth") << "WordLabirint" << On<ui::TLabirintForm>([](auto& F) {
@@ -154,11 +163,11 @@ class KeepingWorkTest : public QObject, test::WindowHarness {
     QVERIFY(!Form->Game.Words.empty());
     const auto File = *Home / "kept.gm";
     Ui->SaveReplies.push_back(File.string());
-    Form->Save1->trigger();
+    test::FindAction(*Form, "Save1")->trigger();
     const std::string Saved = test::ReadFile(File);
     const std::string Grid = Form->Game.Grid;
     const std::vector<std::string> Words = Form->Game.Words.Items();
-    const QImage Shown = Form->Image1->Bitmap().copy();
+    const QImage Shown = Named<ui::TPreviewImage>(*Form, "Image1")->Bitmap().copy();
     const std::size_t Drawn = Form->Game.MetaFile.Operations().size();
 
     Fail(*Form);
@@ -167,8 +176,8 @@ class KeepingWorkTest : public QObject, test::WindowHarness {
     QCOMPARE(Form->Game.Words.Items(), Words);
     QVERIFY(!Form->Game.Modified);
     QCOMPARE(Form->Game.MetaFile.Operations().size(), Drawn);
-    QCOMPARE(Form->Image1->Bitmap(), Shown);
-    QVERIFY(Form->Save1->isEnabled());
+    QCOMPARE(Named<ui::TPreviewImage>(*Form, "Image1")->Bitmap(), Shown);
+    QVERIFY(test::FindAction(*Form, "Save1")->isEnabled());
     // Closing asks only about the refused typing, not to save, and the file keeps its puzzle.
     Ui->Answers = {Answer::Ok};
     QVERIFY(Form->close());

@@ -44,10 +44,12 @@ class TLabirintFormTest : public QObject, test::FormHarness<TLabirintForm> {
   Q_OBJECT
 
   void Build(const QString& Text) {
-    Form->Edit1->clear();
-    test::TypeText(Form->Edit1, Text);
-    QTest::mouseClick(Form->Button1, Qt::LeftButton);
+    auto* Edit = test::Child<QLineEdit>(*Form, "Edit1");
+    Edit->clear();
+    test::TypeText(Edit, Text);
+    QTest::mouseClick(test::Child<QPushButton>(*Form, "Button1"), Qt::LeftButton);
   }
+  QCheckBox* Switch(const char* Name) const { return test::Child<QCheckBox>(*Form, Name); }
 
  private slots:
   void init() { Start(560, 460, 5); }
@@ -55,7 +57,7 @@ class TLabirintFormTest : public QObject, test::FormHarness<TLabirintForm> {
 
   void theRedPathLiesOverTheGreenTrapsAndTheSwitchesRedrawAtOnce() {
     QCOMPARE(Form->windowTitle(), QString("WordLabirint - Untitled.gm[*]"));
-    QVERIFY(!Form->cbText->isChecked());
+    QVERIFY(!Switch("cbText")->isChecked());
     Build("the quick brown fox jumps");
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     QVERIFY(Form->Game.Words.size() > 1);
@@ -65,13 +67,13 @@ class TLabirintFormTest : public QObject, test::FormHarness<TLabirintForm> {
     for (std::size_t i = 1; i < Main.Cells.size(); ++i)
       QCOMPARE(Centre(All, Main.Cells[i]), QColor(Red));
     QVERIFY(Count(All, Green) > 0);
-    QTest::mouseClick(Form->cbPath, Qt::LeftButton);
+    QTest::mouseClick(Switch("cbPath"), Qt::LeftButton);
     QCOMPARE(Count(Picture(*Form), Red), 0);
     QVERIFY(Count(Picture(*Form), Green) > 0);
 
     // The puzzle: letters and the start mark only.
-    QTest::mouseClick(Form->cbTrap, Qt::LeftButton);
-    QTest::mouseClick(Form->cbText, Qt::LeftButton);
+    QTest::mouseClick(Switch("cbTrap"), Qt::LeftButton);
+    QTest::mouseClick(Switch("cbText"), Qt::LeftButton);
     const QImage Puzzle = Picture(*Form);
     QCOMPARE(Count(Puzzle, Red) + Count(Puzzle, Green), 0);
     const GridCell Start = *Form->StartCell();
@@ -108,7 +110,7 @@ class TLabirintFormTest : public QObject, test::FormHarness<TLabirintForm> {
     Main.OpenGameFile(File.string());
     auto* Opened = qobject_cast<TLabirintForm*>(Main.GameWindows().back());
     QVERIFY(Opened);
-    QCOMPARE(Opened->Edit1->text(), QString("WORD LABYRINTH"));
+    QCOMPARE(test::Child<QLineEdit>(*Opened, "Edit1")->text(), QString("WORD LABYRINTH"));
     QCOMPARE(Opened->Game.Grid, Form->Game.Grid);
     const GridCell First = LabyrinthEntry::Parse(Opened->Game.Words[0]).Cells[0];
     QCOMPARE(*Opened->StartCell(), First);

@@ -32,10 +32,25 @@ class TTextGameFormsTest : public QObject, test::WindowHarness {
     Made->show();
     return Made;
   }
+  static QLineEdit* PathEdit(const QObject& Form) {
+    return test::Child<QLineEdit>(Form, "PathEdit");
+  }
+  static QCheckBox* Box(const QObject& Form, const char* Name) {
+    return test::Child<QCheckBox>(Form, Name);
+  }
+  static QAction* Item(const QObject& Form, const char* Name) {
+    return test::FindAction(Form, Name);
+  }
+  static QImage& Picture(const QObject& Form) {
+    return test::Child<ui::TPreviewImage>(Form, "Image1")->Bitmap();
+  }
+  static ui::SpinEdit* LineCount(const QObject& Form) {
+    return test::Child<ui::SpinEdit>(Form, "SpinEdit1");
+  }
   static void Enter(ui::TTextGameForm& Form, const QString& Text) {
-    Form.PathEdit->clear();
-    test::TypeText(Form.PathEdit, Text);
-    QTest::keyClick(Form.PathEdit, Qt::Key_Return);
+    PathEdit(Form)->clear();
+    test::TypeText(PathEdit(Form), Text);
+    QTest::keyClick(PathEdit(Form), Qt::Key_Return);
   }
 
  private slots:
@@ -49,50 +64,50 @@ class TTextGameFormsTest : public QObject, test::WindowHarness {
     QVERIFY(ui::HasGameWindow(TJumbleForm::TypeName));
     auto Form = Make<TJumbleForm>();
     QCOMPARE(Form->windowTitle(), QString("JumbledUp - Untitled.gm[*]"));
-    test::TypeText(Form->PathEdit, "the cat sat");
-    QTest::keyClick(Form->PathEdit, Qt::Key_Return);
+    test::TypeText(PathEdit(*Form), "the cat sat");
+    QTest::keyClick(PathEdit(*Form), Qt::Key_Return);
     QCOMPARE(Form->Game.Words.size(), std::size_t{4});
-    QTest::mouseClick(Form->Mix, Qt::LeftButton);  // rebuilds in text order
-    QVERIFY(!Form->Wordmix1->isChecked());
+    QTest::mouseClick(Box(*Form, "Mix"), Qt::LeftButton);  // rebuilds in text order
+    QVERIFY(!Item(*Form, "Wordmix1")->isChecked());
     QCOMPARE(Form->Game.GetCell(3, 1), 'T');
-    Form->Wordmix1->trigger();
-    QVERIFY(Form->Mix->isChecked());
-    Form->Fillblanks1->trigger();
+    Item(*Form, "Wordmix1")->trigger();
+    QVERIFY(Box(*Form, "Mix")->isChecked());
+    Item(*Form, "Fillblanks1")->trigger();
 
     const auto File = *Home / "cat.gm";
     Ui->SaveReplies.push_back(File.string());
-    Form->Save1->trigger();
+    Item(*Form, "Save1")->trigger();
     auto Second = Make<TJumbleForm>();
     QVERIFY(Second->OpenVornicG(File.string()));
-    QCOMPARE(Second->PathEdit->text(), QString("THE CAT SAT"));
+    QCOMPARE(PathEdit(*Second)->text(), QString("THE CAT SAT"));
     QCOMPARE(Second->Game.Words.Items(), Form->Game.Words.Items());
     QVERIFY(!Second->Game.Modified);
 
-    Form->CopyasText1->trigger();  // the hints, line 0 dropped
+    Item(*Form, "CopyasText1")->trigger();  // the hints, line 0 dropped
     const QStringList Hints = QGuiApplication::clipboard()->text().split("\n");
     QCOMPARE(Hints.size(), 4);
     QCOMPARE(Hints[2], QString::fromStdString(Form->Game.Words[3].substr(0, 3)));
-    Form->PathEdit->setSelection(4, 3);
-    QTest::mouseClick(Form->ToolButton14, Qt::LeftButton);
+    PathEdit(*Form)->setSelection(4, 3);
+    QTest::mouseClick(test::Child<QToolButton>(*Form, "ToolButton14"), Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("CAT"));
   }
 
   void jumbleSolutionBlankAndRefusedTextsChangeNoPuzzle() {
     auto Form = Make<TJumbleForm>();
-    Form->Image1->Bitmap().fill(Qt::green);
-    Form->Solution->click();  // an empty puzzle draws nothing
-    QCOMPARE(Form->Image1->Bitmap().pixelColor(10, 10), QColor(Qt::green));
-    Form->Solution->click();
+    Picture(*Form).fill(Qt::green);
+    Box(*Form, "Solution")->click();  // an empty puzzle draws nothing
+    QCOMPARE(Picture(*Form).pixelColor(10, 10), QColor(Qt::green));
+    Box(*Form, "Solution")->click();
 
     Enter(*Form, "HORSE");
     Form->Game.Modified = false;
-    const QImage Puzzle = Form->Image1->Bitmap().copy();
-    Form->ShowSolution->trigger();
-    QVERIFY(Form->Solution->isChecked());
-    QVERIFY(Form->Image1->Bitmap() != Puzzle);
-    QTest::mouseClick(Form->Solution, Qt::LeftButton);
-    QVERIFY(!Form->ShowSolution->isChecked());
-    QCOMPARE(Form->Image1->Bitmap(), Puzzle);
+    const QImage Puzzle = Picture(*Form).copy();
+    Item(*Form, "ShowSolution")->trigger();
+    QVERIFY(Box(*Form, "Solution")->isChecked());
+    QVERIFY(Picture(*Form) != Puzzle);
+    QTest::mouseClick(Box(*Form, "Solution"), Qt::LeftButton);
+    QVERIFY(!Item(*Form, "ShowSolution")->isChecked());
+    QCOMPARE(Picture(*Form), Puzzle);
     QVERIFY(!Form->Game.Modified);
 
     const auto Words = Form->Game.Words.Items();
@@ -105,10 +120,10 @@ class TTextGameFormsTest : public QObject, test::WindowHarness {
 
     Ui->Answers.push_back(Answer::Cancel);  // New, and Cancel on the save question
     Form->Game.Modified = true;
-    Form->New1->trigger();
-    QCOMPARE(Form->PathEdit->text(), QString("DOG 日"));
+    Item(*Form, "New1")->trigger();
+    QCOMPARE(PathEdit(*Form)->text(), QString("DOG 日"));
     QCOMPARE(Form->Game.Words.Items(), Words);
-    QCOMPARE(Form->Image1->Bitmap(), Puzzle);
+    QCOMPARE(Picture(*Form), Puzzle);
     Form->Game.Modified = false;
   }
 
@@ -117,35 +132,35 @@ class TTextGameFormsTest : public QObject, test::WindowHarness {
   void lostLettersRebuildReopenCopyAndNew() {
     QVERIFY(ui::HasGameWindow(TLostLettersForm::TypeName));
     auto Form = Make<TLostLettersForm>();
-    test::TypeText(Form->PathEdit, "hello world");
-    QTest::keyClick(Form->PathEdit, Qt::Key_Return);
+    test::TypeText(PathEdit(*Form), "hello world");
+    QTest::keyClick(PathEdit(*Form), Qt::Key_Return);
     QCOMPARE(Form->Game.Words[0], std::string("HELLO WORLD "));
-    Form->CopyasText1->trigger();  // a 6 x 2 grid: two lines of six with five tabs each
+    Item(*Form, "CopyasText1")->trigger();  // a 6 x 2 grid: two lines of six with five tabs each
     const QStringList Lines = QGuiApplication::clipboard()->text().split("\n");
     QCOMPARE(Lines.size(), 3);
     QCOMPARE(Lines[0].count('\t') + Lines[1].count('\t'), 10);
-    QTest::keyClick(Form->SpinEdit1, Qt::Key_Up);
+    QTest::keyClick(LineCount(*Form), Qt::Key_Up);
     QCOMPARE(int(Form->Game.Settings.Rows), 3);
 
     const auto File = *Home / "hello.gm";
     Ui->SaveReplies.push_back(File.string());
-    Form->Save1->trigger();
+    Item(*Form, "Save1")->trigger();
     auto Second = Make<TLostLettersForm>();
-    Second->SpinEdit1->setValue(7);
+    LineCount(*Second)->setValue(7);
     QVERIFY(Second->OpenVornicG(File.string()));
-    QCOMPARE(Second->SpinEdit1->value(), 3);
+    QCOMPARE(LineCount(*Second)->value(), 3);
     QCOMPARE(Second->Game.Grid, Form->Game.Grid);
-    QCOMPARE(Second->PathEdit->text(), QString("HELLO WORLD "));
-    QCOMPARE(Second->PathEdit->selectedText(), QString(" "));  // the padding shows
-    QCOMPARE(Second->PathEdit->selectionStart(), 11);
+    QCOMPARE(PathEdit(*Second)->text(), QString("HELLO WORLD "));
+    QCOMPARE(PathEdit(*Second)->selectedText(), QString(" "));  // the padding shows
+    QCOMPARE(PathEdit(*Second)->selectionStart(), 11);
     QCOMPARE(Second->Game.MetaFile.Height(), 3 * 32 + 10);
     QVERIFY(!Second->Game.Modified);
 
-    Form->SpinEdit1->setValue(4);
+    LineCount(*Form)->setValue(4);
     Ui->Answers.push_back(Answer::No);
-    Form->New1->trigger();
-    QCOMPARE(Form->SpinEdit1->value(), 4);
-    QVERIFY(Form->PathEdit->text().isEmpty() && Form->Game.Words.empty());
+    Item(*Form, "New1")->trigger();
+    QCOMPARE(LineCount(*Form)->value(), 4);
+    QVERIFY(PathEdit(*Form)->text().isEmpty() && Form->Game.Words.empty());
   }
 };
 

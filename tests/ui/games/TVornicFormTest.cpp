@@ -27,11 +27,17 @@ using ui::TVornicForm;
 
 namespace {
 
+QListWidget* ListBox1(const TVornicForm& Form) {
+  return Child<QListWidget>(Form, "ListBox1");
+}
+ui::TPreviewImage* Image1(const TVornicForm& Form) {
+  return Child<ui::TPreviewImage>(Form, "Image1");
+}
 QStringList Items(const TVornicForm& Form) {
-  return test::Items(Form.ListBox1);
+  return test::Items(ListBox1(Form));
 }
 int RedPixels(const TVornicForm& Form) {
-  return test::RedPixels(Form.Image1->Bitmap());
+  return test::RedPixels(Image1(Form)->Bitmap());
 }
 
 int Letters(const TVornicGame& Game) {
@@ -134,9 +140,9 @@ class TVornicFormTest : public QObject, test::FormHarness<TVornicForm> {
     const std::string Filled = Form->Game.Grid;
     test::ModalAnswer Colour([](QWidget* Window) {
       auto* Dialog = qobject_cast<ui::TGridForm*>(Window);
-      QVERIFY(Dialog && Dialog->CellsGroup->isHidden());
-      Dialog->ColorComboBox2->SetColor(0x00FFFF);
-      Dialog->OkButton->click();
+      QVERIFY(Dialog && Child<QGroupBox>(*Dialog, "CellsGroup")->isHidden());
+      Child<ui::ColorComboBox>(*Dialog, "ColorComboBox2")->SetColor(0x00FFFF);
+      Child<QPushButton>(*Dialog, "OkButton")->click();
     });
     Trigger("GridSettings1");
     QVERIFY(Colour.Done());
@@ -145,9 +151,9 @@ class TVornicFormTest : public QObject, test::FormHarness<TVornicForm> {
     test::ModalAnswer Size([](QWidget* Window) {
       auto* Dialog = qobject_cast<ui::TGridForm*>(Window);
       QVERIFY(Dialog);
-      Dialog->SpinEdit2->setValue(8);
-      Dialog->SpinEdit1->setValue(6);
-      Dialog->OkButton->click();
+      Child<ui::SpinEdit>(*Dialog, "SpinEdit2")->setValue(8);
+      Child<ui::SpinEdit>(*Dialog, "SpinEdit1")->setValue(6);
+      Child<QPushButton>(*Dialog, "OkButton")->click();
     });
     Trigger("GridSettings1");
     QVERIFY(Size.Done());
@@ -163,7 +169,7 @@ class TVornicFormTest : public QObject, test::FormHarness<TVornicForm> {
       QVERIFY(Dialog);
       QCOMPARE(Dialog->UserWords(), QStringList{"CAT"});
       Dialog->SetUserWords({"LION", "TIGER", "ABCDEFGHIJKLMNOPQRSTUVWXYZ"});
-      Dialog->OkButton->click();
+      Child<QPushButton>(*Dialog, "OkButton")->click();
     });
     Trigger("WordListEditor1");
     QVERIFY(Editor.Done());
@@ -176,10 +182,11 @@ class TVornicFormTest : public QObject, test::FormHarness<TVornicForm> {
     test::ModalAnswer Editor([](QWidget* Window) {
       auto* Dialog = qobject_cast<ui::TListEditForm*>(Window);
       QVERIFY(Dialog);
-      Dialog->ComboBox1->setCurrentIndex(Dialog->ComboBox1->findText("Ζώα (Greek, built in)"));
-      Dialog->PickSpinEdit->setValue(4);
-      Dialog->PickButton->click();
-      Dialog->OkButton->click();
+      auto* Lists = Child<QComboBox>(*Dialog, "ComboBox1");
+      Lists->setCurrentIndex(Lists->findText("Ζώα (Greek, built in)"));
+      Child<QSpinBox>(*Dialog, "PickSpinEdit")->setValue(4);
+      Child<QPushButton>(*Dialog, "PickButton")->click();
+      Child<QPushButton>(*Dialog, "OkButton")->click();
     });
     Trigger("WordListEditor1");
     QVERIFY(Editor.Done());
@@ -195,31 +202,32 @@ class TVornicFormTest : public QObject, test::FormHarness<TVornicForm> {
     Type(*Form, "HORSE");
     Type(*Form, "CAT");
     // Taking the focus makes a row current: no choice, so no answer in the picture.
-    Form->ListBox1->setFocus(Qt::TabFocusReason);
+    ListBox1(*Form)->setFocus(Qt::TabFocusReason);
     QCOMPARE(RedPixels(*Form), 0);
-    QTest::keyClick(Form->ListBox1, Qt::Key_Down);
+    QTest::keyClick(ListBox1(*Form), Qt::Key_Down);
     QVERIFY(RedPixels(*Form) > 0);
     // A new size, Fill Blanks and Refresh show the plain grid, also in what Copy takes.
     Form->resize(Form->width() + 40, Form->height() + 30);
     QCoreApplication::processEvents();
     QCOMPARE(RedPixels(*Form), 0);
-    QCOMPARE(Form->ListBox1->currentRow(), -1);
-    QTest::keyClick(Form->ListBox1, Qt::Key_Down);
+    QCOMPARE(ListBox1(*Form)->currentRow(), -1);
+    QTest::keyClick(ListBox1(*Form), Qt::Key_Down);
     QVERIFY(RedPixels(*Form) > 0);
-    QTest::mouseClick(Form->FillBlanksButton, Qt::LeftButton);
+    Click(*Form, "SpeedButton8");
     QCOMPARE(RedPixels(*Form), 0);
     // A click on a listed word is a choice too; Refresh takes it away.
-    const QPoint First = Form->ListBox1->visualItemRect(Form->ListBox1->item(0)).center();
-    QTest::mouseClick(Form->ListBox1->viewport(), Qt::LeftButton, {}, First);
+    const QPoint First = ListBox1(*Form)->visualItemRect(ListBox1(*Form)->item(0)).center();
+    QTest::mouseClick(ListBox1(*Form)->viewport(), Qt::LeftButton, {}, First);
     QVERIFY(RedPixels(*Form) > 0);
     Click(*Form, "SpeedButton6");
     QCOMPARE(RedPixels(*Form), 0);
   }
 
   void aWordThatCannotBePlacedStaysInTheBoxWithTheReason() {
-    test::TypeText(Form->Edit1, "abcdefghijklmnopq");
-    QTest::keyClick(Form->Edit1, Qt::Key_Return);
-    QCOMPARE(Form->Edit1->text(), QString("ABCDEFGHIJKLMNOPQ"));
+    auto* Edit = Child<QLineEdit>(*Form, "Edit1");
+    test::TypeText(Edit, "abcdefghijklmnopq");
+    QTest::keyClick(Edit, Qt::Key_Return);
+    QCOMPARE(Edit->text(), QString("ABCDEFGHIJKLMNOPQ"));
     QCOMPARE(Ui->Messages.size(), std::size_t{1});
     QVERIFY(
         Ui->Messages[0].Text.starts_with("Could not insert word ABCDEFGHIJKLMNOPQ\nThe word is "
@@ -230,14 +238,14 @@ class TVornicFormTest : public QObject, test::FormHarness<TVornicForm> {
     Type(*Form, "CAT");
     Form->resize(1000, 760);
     QCoreApplication::processEvents();
-    const QImage& Bitmap = Form->Image1->Bitmap();
+    const QImage& Bitmap = Image1(*Form)->Bitmap();
     // At its own size the picture is 245 units wide: 200 to the right of the centre is outside.
     const QPoint Outside(Bitmap.width() / 2 + 200, Bitmap.height() / 2);
-    QCOMPARE(Bitmap.pixelColor(Outside), Form->Image1->BrushColor);
+    QCOMPARE(Bitmap.pixelColor(Outside), Image1(*Form)->BrushColor);
     QAction* Zoom = test::FindAction(*Form, "ZoomToFit1");
     QVERIFY(Form->GameMenu->actions().contains(Zoom) && Zoom->isCheckable() && !Zoom->isChecked());
     Zoom->trigger();
-    QVERIFY(Form->Image1->Bitmap().pixelColor(Outside) != Form->Image1->BrushColor);
+    QVERIFY(Image1(*Form)->Bitmap().pixelColor(Outside) != Image1(*Form)->BrushColor);
     TVornicForm Next(Answer());
     QVERIFY(test::FindAction(Next, "ZoomToFit1")->isChecked());
   }

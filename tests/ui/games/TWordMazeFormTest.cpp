@@ -26,24 +26,35 @@ using test::RedPixels;
 class TWordMazeFormTest : public QObject, test::FormHarness<TWordMazeForm> {
   Q_OBJECT
 
+  template <typename T = QWidget>
+  T* On(const char* Name) const {
+    return test::Child<T>(*Form, Name);
+  }
+  QLineEdit* edtFrase() const { return On<QLineEdit>("edtFrase"); }
+  QPlainTextEdit* UserWrdList() const { return On<QPlainTextEdit>("UserWrdList"); }
+  QListWidget* SizeListBox() const { return On<QListWidget>("SizeListBox"); }
+  QPushButton* Button1() const { return On<QPushButton>("Button1"); }
+  QPushButton* SpeedButton6() const { return On<QPushButton>("SpeedButton6"); }
+  QImage Picture() const { return On<ui::TPreviewImage>("Image1")->Bitmap(); }
+
   // Types the phrase and the word lines as a user would.
   void Type(const QString& Phrase, const QStringList& Lines) {
-    test::TypeText(Form->edtFrase, Phrase);
+    test::TypeText(edtFrase(), Phrase);
     for (int i = 0; i < Lines.size(); ++i) {
-      if (i > 0) QTest::keyClick(Form->UserWrdList, Qt::Key_Return);
-      test::TypeText(Form->UserWrdList, Lines[i]);
+      if (i > 0) QTest::keyClick(UserWrdList(), Qt::Key_Return);
+      test::TypeText(UserWrdList(), Lines[i]);
     }
   }
   void ClickSize(const QString& Size) {
-    const QList<QListWidgetItem*> Found = Form->SizeListBox->findItems(Size, Qt::MatchExactly);
+    const QList<QListWidgetItem*> Found = SizeListBox()->findItems(Size, Qt::MatchExactly);
     QVERIFY2(!Found.isEmpty(), qPrintable(Size));
-    QTest::mouseClick(Form->SizeListBox->viewport(), Qt::LeftButton, {},
-                      Form->SizeListBox->visualItemRect(Found.front()).center());
+    QTest::mouseClick(SizeListBox()->viewport(), Qt::LeftButton, {},
+                      SizeListBox()->visualItemRect(Found.front()).center());
   }
   bool OutputEnabled() const {
     for (const char* Name : {"Save1", "Saveas1", "Savetofile1", "CopyImage1", "CopyasText1"})
       if (!test::FindAction(*Form, Name)->isEnabled()) return false;
-    return Form->SpeedButton6->isEnabled();
+    return SpeedButton6()->isEnabled();
   }
 
  private slots:
@@ -54,74 +65,73 @@ class TWordMazeFormTest : public QObject, test::FormHarness<TWordMazeForm> {
     QCOMPARE(Form->windowTitle(), QString("WordMaze - Untitled.gm[*]"));
     QVERIFY(!OutputEnabled());
     Type("title", {"pear", "", "apple", "banana", "cherry", "kiwi"});
-    QCOMPARE(Form->edtFrase->text(), QString("TITLE"));
-    QCOMPARE(Items(Form->SizeListBox), QStringList({"3 x 10", "5 x 6", "6 x 5", "10 x 3"}));
-    QVERIFY(!Form->Button1->isEnabled());
+    QCOMPARE(edtFrase()->text(), QString("TITLE"));
+    QCOMPARE(Items(SizeListBox()), QStringList({"3 x 10", "5 x 6", "6 x 5", "10 x 3"}));
+    QVERIFY(!Button1()->isEnabled());
     ClickSize("6 x 5");
     QCOMPARE(Form->WordLines(), QStringList({"PEAR", "APPLE", "BANANA", "CHERRY", "KIWI"}));
-    QVERIFY(Form->Button1->isEnabled());
-    QVERIFY(!Form->SizeHint->isVisible());
+    QVERIFY(Button1()->isEnabled());
+    QVERIFY(!On<QLabel>("SizeHint")->isVisible());
     // One letter more: 31 has no size; none left selected, nothing to build, and the hint says
     // what would fit.
-    test::TypeText(Form->edtFrase, "S");
-    QVERIFY(Items(Form->SizeListBox).isEmpty());
-    QVERIFY(!Form->Button1->isEnabled());
-    QVERIFY(Form->SizeHint->isVisible());
-    QCOMPARE(Form->SizeHint->text(),
+    test::TypeText(edtFrase(), "S");
+    QVERIFY(Items(SizeListBox()).isEmpty());
+    QVERIFY(!Button1()->isEnabled());
+    QVERIFY(On<QLabel>("SizeHint")->isVisible());
+    QCOMPARE(On<QLabel>("SizeHint")->text(),
              QString("31 letters: no grid from 3 x 3 to 50 x 50 holds exactly 31; remove 1 letter "
                      "for 5 x 6 or add 1 for 4 x 8"));
   }
 
   void buildHighlightsThePhraseAndTypingAfterwardsKeepsTheMaze() {
     Type("ab", {"cat", "dog", "emu", "gnu", "owl"});  // 17 letters: no size
-    QVERIFY(Items(Form->SizeListBox).isEmpty());
-    test::TypeText(Form->UserWrdList, "x");  // 18: 3 x 6, 6 x 3
-    QCOMPARE(Items(Form->SizeListBox), QStringList({"3 x 6", "6 x 3"}));
+    QVERIFY(Items(SizeListBox()).isEmpty());
+    test::TypeText(UserWrdList(), "x");  // 18: 3 x 6, 6 x 3
+    QCOMPARE(Items(SizeListBox()), QStringList({"3 x 6", "6 x 3"}));
     ClickSize("6 x 3");
-    QTest::mouseClick(Form->Button1, Qt::LeftButton);
+    QTest::mouseClick(Button1(), Qt::LeftButton);
     QVERIFY(OutputEnabled());
     QCOMPARE(Form->Game.Words.size(), std::size_t{6});
     QCOMPARE(Form->Game.Grid.find(EmptyChar), std::string::npos);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    QVERIFY(RedPixels(Form->Image1->Bitmap()) > 0);
+    QVERIFY(RedPixels(Picture()) > 0);
     // Refresh takes the highlight away; double clicks on the phrase or a word bring one back.
-    QTest::mouseClick(Form->SpeedButton6, Qt::LeftButton);
-    QCOMPARE(RedPixels(Form->Image1->Bitmap()), 0);
-    QTest::mouseDClick(Form->edtFrase, Qt::LeftButton);
-    QVERIFY(RedPixels(Form->Image1->Bitmap()) > 0);
-    QTest::mouseClick(Form->SpeedButton6, Qt::LeftButton);
-    QTest::mouseDClick(Form->UserWrdList->viewport(), Qt::LeftButton, {},
-                       Form->UserWrdList->cursorRect(Form->UserWrdList->textCursor()).center());
-    QVERIFY(RedPixels(Form->Image1->Bitmap()) > 0);
+    QTest::mouseClick(SpeedButton6(), Qt::LeftButton);
+    QCOMPARE(RedPixels(Picture()), 0);
+    QTest::mouseDClick(edtFrase(), Qt::LeftButton);
+    QVERIFY(RedPixels(Picture()) > 0);
+    QTest::mouseClick(SpeedButton6(), Qt::LeftButton);
+    QTest::mouseDClick(UserWrdList()->viewport(), Qt::LeftButton, {},
+                       UserWrdList()->cursorRect(UserWrdList()->textCursor()).center());
+    QVERIFY(RedPixels(Picture()) > 0);
 
     // A word added and deleted again recalculates the sizes; the built maze stays shown, in the
     // document and saveable until a new build replaces it.
     const std::string Grid = Form->Game.Grid;
-    QTest::keyClick(Form->UserWrdList, Qt::Key_Home, Qt::ControlModifier);
-    test::TypeText(Form->UserWrdList, "yak");
-    QTest::keyClick(Form->UserWrdList, Qt::Key_Return);
-    QCOMPARE(Items(Form->SizeListBox), QStringList({"3 x 7", "7 x 3"}));
+    QTest::keyClick(UserWrdList(), Qt::Key_Home, Qt::ControlModifier);
+    test::TypeText(UserWrdList(), "yak");
+    QTest::keyClick(UserWrdList(), Qt::Key_Return);
+    QCOMPARE(Items(SizeListBox()), QStringList({"3 x 7", "7 x 3"}));
     // A double click highlights a word by what it is, not by its line: the new word has none.
     const auto DoubleClickLine = [this](int Line) {
       // The first click of the two puts the caret on the line.
-      Form->UserWrdList->setTextCursor(
-          QTextCursor(Form->UserWrdList->document()->findBlockByNumber(Line)));
-      QTest::mouseDClick(Form->UserWrdList->viewport(), Qt::LeftButton, {},
-                         Form->UserWrdList->cursorRect().center());
+      UserWrdList()->setTextCursor(QTextCursor(UserWrdList()->document()->findBlockByNumber(Line)));
+      QTest::mouseDClick(UserWrdList()->viewport(), Qt::LeftButton, {},
+                         UserWrdList()->cursorRect().center());
     };
-    QTest::mouseClick(Form->SpeedButton6, Qt::LeftButton);
+    QTest::mouseClick(SpeedButton6(), Qt::LeftButton);
     DoubleClickLine(0);
-    QCOMPARE(RedPixels(Form->Image1->Bitmap()), 0);
+    QCOMPARE(RedPixels(Picture()), 0);
     DoubleClickLine(1);
-    QVERIFY(RedPixels(Form->Image1->Bitmap()) > 0);
-    QTest::mouseClick(Form->SpeedButton6, Qt::LeftButton);
-    const QImage Shown = Form->Image1->Bitmap().copy();
-    QTest::keyClick(Form->UserWrdList, Qt::Key_Home, Qt::ControlModifier);
-    for (int i = 0; i < 4; ++i) QTest::keyClick(Form->UserWrdList, Qt::Key_Delete);
-    QCOMPARE(Items(Form->SizeListBox), QStringList({"3 x 6", "6 x 3"}));
-    QVERIFY(!Form->Button1->isEnabled());
+    QVERIFY(RedPixels(Picture()) > 0);
+    QTest::mouseClick(SpeedButton6(), Qt::LeftButton);
+    const QImage Shown = Picture().copy();
+    QTest::keyClick(UserWrdList(), Qt::Key_Home, Qt::ControlModifier);
+    for (int i = 0; i < 4; ++i) QTest::keyClick(UserWrdList(), Qt::Key_Delete);
+    QCOMPARE(Items(SizeListBox()), QStringList({"3 x 6", "6 x 3"}));
+    QVERIFY(!Button1()->isEnabled());
     QVERIFY(OutputEnabled());
-    QCOMPARE(Form->Image1->Bitmap(), Shown);
+    QCOMPARE(Picture(), Shown);
     QCOMPARE(Form->Game.Grid, Grid);
     QCOMPARE(Form->Game.Words.size(), std::size_t{6});
     Ui->SaveReplies.push_back((*Home / "kept.gm").string());
@@ -132,9 +142,9 @@ class TWordMazeFormTest : public QObject, test::FormHarness<TWordMazeForm> {
   void refusedTextAndAFailedBuildAreTold() {
     Type("AB", {"CDEFGHI"});
     // Pasted: a tab, which would become a cell of the word.
-    Form->UserWrdList->insertPlainText(QStringLiteral("\tJK"));
+    UserWrdList()->insertPlainText(QStringLiteral("\tJK"));
     ClickSize("3 x 4");
-    QTest::mouseClick(Form->Button1, Qt::LeftButton);
+    QTest::mouseClick(Button1(), Qt::LeftButton);
     QCOMPARE(Ui->Messages.size(), std::size_t{1});
     QVERIFY(Ui->Messages[0].Text.starts_with("Line 1 of the words: "));
     QVERIFY(Ui->Messages[0].Text.find("U+0009") != std::string::npos);
@@ -142,11 +152,11 @@ class TWordMazeFormTest : public QObject, test::FormHarness<TWordMazeForm> {
     QVERIFY(!OutputEnabled());
 
     // A size the letters cannot fill (as a damaged list would offer it) fails the build.
-    Form->UserWrdList->setPlainText(QStringLiteral("ABCDEF"));
-    Form->edtFrase->setText(QStringLiteral("ABCDEFGHIJ"));
-    Form->SizeListBox->addItem(QStringLiteral("3 x 3"));
+    UserWrdList()->setPlainText(QStringLiteral("ABCDEF"));
+    edtFrase()->setText(QStringLiteral("ABCDEFGHIJ"));
+    SizeListBox()->addItem(QStringLiteral("3 x 3"));
     ClickSize("3 x 3");
-    QTest::mouseClick(Form->Button1, Qt::LeftButton);
+    QTest::mouseClick(Button1(), Qt::LeftButton);
     QCOMPARE(Ui->Messages.size(), std::size_t{2});
     QVERIFY(
         Ui->Messages.back().Text.starts_with("The maze cannot be built in 3 x 3: the title "
@@ -158,9 +168,8 @@ class TWordMazeFormTest : public QObject, test::FormHarness<TWordMazeForm> {
   void buildSaveAndReopen() {
     Type("MAZE", {"ONE", "TWO", "THREE", "FOUR", "FIVE", "SIX", "NINE"});  // 30 letters
     ClickSize("5 x 6");
-    QTest::mouseDClick(
-        Form->SizeListBox->viewport(), Qt::LeftButton, {},
-        Form->SizeListBox->visualItemRect(Form->SizeListBox->currentItem()).center());
+    QTest::mouseDClick(SizeListBox()->viewport(), Qt::LeftButton, {},
+                       SizeListBox()->visualItemRect(SizeListBox()->currentItem()).center());
     QVERIFY(OutputEnabled());
     const auto File = *Home / "numbers.gm";
     Ui->SaveReplies.push_back(File.string());
@@ -170,11 +179,12 @@ class TWordMazeFormTest : public QObject, test::FormHarness<TWordMazeForm> {
     TWordMazeForm Second(Answer());
     Ui->OpenReplies.push_back(File.string());
     test::FindAction(Second, "Open1")->trigger();
-    QCOMPARE(Second.edtFrase->text(), QString("MAZE"));
+    QCOMPARE(test::Child<QLineEdit>(Second, "edtFrase")->text(), QString("MAZE"));
     QCOMPARE(Second.WordLines(), Form->WordLines());
-    QCOMPARE(Second.SizeListBox->currentItem()->text(), QString("5 x 6"));
+    QCOMPARE(test::Child<QListWidget>(Second, "SizeListBox")->currentItem()->text(),
+             QString("5 x 6"));
     QCOMPARE(Second.Game.Grid, Form->Game.Grid);
-    QVERIFY(Second.Button1->isEnabled());
+    QVERIFY(test::Child<QPushButton>(Second, "Button1")->isEnabled());
     QVERIFY(Ui->Messages.empty());
   }
 };

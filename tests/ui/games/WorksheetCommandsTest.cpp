@@ -25,8 +25,8 @@ class WorksheetCommandsTest : public QObject, test::FormHarness<ui::TVornicForm>
     return test::ModalAnswer([=](QWidget* Window) {
       auto* Options = qobject_cast<ui::TWorksheetForm*>(Window);
       QVERIFY(Options);
-      Options->PageBox->setCurrentIndex(Letter ? 1 : 0);
-      Options->AnswersBox->setChecked(Answers);
+      test::Child<QComboBox>(*Options, "PageBox")->setCurrentIndex(Letter ? 1 : 0);
+      test::Child<QCheckBox>(*Options, "AnswersBox")->setChecked(Answers);
       Options->accept();
     });
   }

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "base/RandomGenerator.h"
+#include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/ScriptedPrompts.h"
 #include "support/ScriptedUserInterface.h"

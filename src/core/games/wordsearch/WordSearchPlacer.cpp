@@ -11,6 +11,35 @@
 
 namespace vornic {
 
+void WordSearchPlacer::EntryCover::Read(const TVornicGame& Game) {
+  Cells.clear();
+  Starts.assign(1, 0);
+  Uses.assign(Game.Grid.size(), 0);
+  Valid = Whole = true;
+  for (const std::string& Entry : Game.Words) {
+    const SplitWordEntry Split = SplitEntry(Entry);
+    DecodePath(Split.After, Split.Item.size(), Cells);
+    for (std::size_t i = Starts.back(); i < Cells.size(); ++i) {
+      if (!Game.InGrid(Cells[i].X, Cells[i].Y)) {
+        Whole = false;
+        return;
+      }
+      ++Uses[CellOf(Game, Cells[i])];
+    }
+    Starts.push_back(Cells.size());
+  }
+}
+
+bool WordSearchPlacer::EntryCover::OneHolds(GridCell First, GridCell Last) {
+  for (std::size_t Entry = 0; Entry + 1 < Starts.size(); ++Entry) {
+    const std::span<GridCell> Run = Path(Entry);
+    if (std::find(Run.begin(), Run.end(), First) != Run.end() &&
+        std::find(Run.begin(), Run.end(), Last) != Run.end())
+      return true;
+  }
+  return false;
+}
+
 WordSearchPlacer::WordSearchPlacer(TVornicGame& Document) : Game(Document) {
   EnableAll();
 }
@@ -193,6 +222,7 @@ void WordSearchPlacer::MakeGuard(const std::vector<std::string>& Words) {
   Guard.AllowEntries(Game.Words);
   InList.assign(static_cast<std::size_t>(Guard.WordCount()), false);
   for (const std::string& Listed : PlacedWords) MarkListed(Listed);
+  Cover.Valid = false;
   Followed = false;
 }
 
@@ -286,6 +316,7 @@ bool WordSearchPlacer::EnterBytes(const std::string& Typed, bool AddToList,
       std::vector<std::string> Words = PlacedWords;
       Words.push_back(Upper);
       MakeGuard(Words);
+      Cover.Read(Game);
     }
   }
   const std::optional<Placement> At = FindPlace(Upper);
@@ -308,6 +339,10 @@ bool WordSearchPlacer::EnterBytes(const std::string& Typed, bool AddToList,
     Bits.Write(Y * Cols + X, Letter);
     Game.Grid[static_cast<std::size_t>(Y * Cols + X)] = Letter;
     Entry += PathBytes(X + 1, Y + 1);
+    if (Cover.Valid) {
+      Cover.Cells.push_back({X + 1, Y + 1});
+      ++Cover.Uses[static_cast<std::size_t>(Y * Cols + X)];
+    }
     X += At->Step.Dx;
     Y += At->Step.Dy;
   }
@@ -315,6 +350,7 @@ bool WordSearchPlacer::EnterBytes(const std::string& Typed, bool AddToList,
     PlacedWords.push_back(Upper);
     MarkListed(Upper);
   }
+  if (Cover.Valid) Cover.Starts.push_back(Cover.Cells.size());
   Game.Words.Add(std::move(Entry));
   Guard.Allow(Upper, At->Y * Cols + At->X, (Y - At->Step.Dy) * Cols + X - At->Step.Dx);
   if (!PlacingList) Follow();
@@ -351,6 +387,11 @@ int WordSearchPlacer::FillBlanks() {
     Game.Modified = true;
     Follow();
   }
+  if (Repeating > 0 && MoveCrossingWords(Left)) {
+    Repeating = FillHidingWords(Game, Guard, Left);
+    Game.Modified = true;
+    Follow();
+  }
   // The fill is part of the puzzle: closing must not lose it without a question.
   if (Game.Grid != Before) Game.Modified = true;
   return Repeating;
@@ -359,36 +400,12 @@ int WordSearchPlacer::FillBlanks() {
 bool WordSearchPlacer::MoveSpelledWords(const std::vector<WordReadings::Reading>& Repeats,
                                         std::vector<int>& Freed) {
   const int Cols = Game.Settings.Cols;
-  // Every entry's path, one after another: entry i's cells run from PathStarts[i] to PathStarts[i +
-  // 1].
-  std::vector<GridCell> Cells;
-  std::vector<std::size_t> PathStarts{0};
-  std::vector<int> Uses(Game.Grid.size(), 0);  // how many entries cover each cell
+  // A damaged path leaves the grid as it is.
+  if (!Cover.Valid) Cover.Read(Game);
+  if (!Cover.Whole) return false;
+  std::vector<int>& Uses = Cover.Uses;
   const auto CellOf = [Cols](GridCell At) {
     return static_cast<std::size_t>((At.Y - 1) * Cols + At.X - 1);
-  };
-  for (const std::string& Entry : Game.Words) {
-    const SplitWordEntry Split = SplitEntry(Entry);
-    DecodePath(Split.After, Split.Item.size(), Cells);
-    for (std::size_t i = PathStarts.back(); i < Cells.size(); ++i) {
-      // A damaged path leaves the grid as it is.
-      if (!Game.InGrid(Cells[i].X, Cells[i].Y)) return false;
-      ++Uses[CellOf(Cells[i])];
-    }
-    PathStarts.push_back(Cells.size());
-  }
-  const auto PathOf = [&](std::size_t Entry) {
-    return std::span<GridCell>(Cells.begin() + static_cast<std::ptrdiff_t>(PathStarts[Entry]),
-                               Cells.begin() + static_cast<std::ptrdiff_t>(PathStarts[Entry + 1]));
-  };
-  const auto Inside = [&](GridCell First, GridCell Last) {
-    for (std::size_t Entry = 0; Entry + 1 < PathStarts.size(); ++Entry) {
-      const std::span<GridCell> Path = PathOf(Entry);
-      if (std::find(Path.begin(), Path.end(), First) != Path.end() &&
-          std::find(Path.begin(), Path.end(), Last) != Path.end())
-        return true;
-    }
-    return false;
   };
   bool Moved = false;
   std::vector<bool> Done(Game.Words.size(), false);
@@ -415,12 +432,12 @@ bool WordSearchPlacer::MoveSpelledWords(const std::vector<WordReadings::Reading>
     };
     if (!Spelled(From, Along(From, To))) std::swap(From, To);
     const Direction Step = Along(From, To);
-    if (!IsEnabled(Step) || Inside(From, To)) continue;
+    if (!IsEnabled(Step) || Cover.OneHolds(From, To)) continue;
     std::vector<GridCell> Place;
     for (int k = 0; k < Length; ++k) Place.push_back({From.X + k * Step.Dx, From.Y + k * Step.Dy});
     // Only letters that the old place alone holds can be given to the fill; a place wholly
     // shared with other words would still read the word.
-    const std::span<GridCell> Old = PathOf(Index);
+    const std::span<GridCell> Old = Cover.Path(Index);
     if (Old.size() != Place.size()) continue;  // a path shorter than its word
     for (const GridCell& At : Old) --Uses[CellOf(At)];
     for (const GridCell& At : Place) ++Uses[CellOf(At)];
@@ -445,6 +462,74 @@ bool WordSearchPlacer::MoveSpelledWords(const std::vector<WordReadings::Reading>
     Moved = true;
   }
   return Moved;
+}
+
+bool WordSearchPlacer::MoveCrossingWords(const std::vector<WordReadings::Reading>& Repeats) {
+  if (!Cover.Valid) Cover.Read(Game);
+  if (!Cover.Whole) return false;
+  // For each reading made wholly of entries' letters, the entry that alone covers one of its
+  // cells: moved elsewhere, it takes that letter with it.
+  std::vector<std::pair<WordReadings::Reading, std::size_t>> Movers;
+  for (const WordReadings::Reading& Repeat : Repeats) {
+    const int Length = static_cast<int>(Guard.Word(Repeat.Word).size());
+    const int Step = Length > 1 ? (Repeat.Last - Repeat.First) / (Length - 1) : 1;
+    int Alone = -1;
+    bool Covered = true;
+    for (int Cell = Repeat.First; Covered && Cell <= Repeat.Last; Cell += Step) {
+      Covered = Cover.Uses[static_cast<std::size_t>(Cell)] > 0;
+      if (Alone < 0 && Cover.Uses[static_cast<std::size_t>(Cell)] == 1) Alone = Cell;
+    }
+    if (!Covered || Alone < 0) continue;
+    for (std::size_t Entry = 0; Entry + 1 < Cover.Starts.size(); ++Entry) {
+      const std::span<GridCell> Path = Cover.Path(Entry);
+      if (std::any_of(Path.begin(), Path.end(), [&](GridCell At) {
+            return EntryCover::CellOf(Game, At) == static_cast<std::size_t>(Alone);
+          })) {
+        Movers.emplace_back(Repeat, Entry);
+        break;
+      }
+    }
+  }
+  if (Movers.empty()) return false;
+  // Room to move: the fill's letters go; the fill that follows gives new ones.
+  for (std::size_t Cell = 0; Cell < Game.Grid.size(); ++Cell)
+    if (Cover.Uses[Cell] == 0) Game.Grid[Cell] = EmptyChar;
+  for (const auto& [Repeat, Entry] : Movers)
+    if (Guard.Repeats(Game.Grid, Repeat)) MoveEntry(Entry);
+  return true;
+}
+
+void WordSearchPlacer::MoveEntry(std::size_t Index) {
+  const std::span<GridCell> Old = Cover.Path(Index);
+  const std::string Word(SplitEntry(Game.Words[Index]).Item);
+  if (Old.empty() || Old.size() != Word.size()) return;  // a path shorter than its word
+  const auto Lift = [&](bool Up) {
+    for (std::size_t k = 0; k < Old.size(); ++k) {
+      const std::size_t Cell = EntryCover::CellOf(Game, Old[k]);
+      Cover.Uses[Cell] += Up ? -1 : 1;
+      if (Cover.Uses[Cell] == 0) Game.Grid[Cell] = EmptyChar;
+      if (!Up) Game.Grid[Cell] = Word[k];
+    }
+  };
+  Lift(true);
+  const std::optional<Placement> At = FindPlace(Word);
+  if (!At) {
+    Lift(false);
+    return;
+  }
+  const int Cols = Game.Settings.Cols;
+  const std::pair<int, int> From{static_cast<int>(EntryCover::CellOf(Game, Old.front())),
+                                 static_cast<int>(EntryCover::CellOf(Game, Old.back()))};
+  for (std::size_t k = 0; k < Old.size(); ++k) {
+    Old[k] = {At->X + 1 + static_cast<int>(k) * At->Step.Dx,
+              At->Y + 1 + static_cast<int>(k) * At->Step.Dy};
+    const std::size_t Cell = EntryCover::CellOf(Game, Old[k]);
+    ++Cover.Uses[Cell];
+    Game.Grid[Cell] = Word[k];
+  }
+  Guard.MoveAllowed(Word, From,
+                    {At->Y * Cols + At->X, static_cast<int>(EntryCover::CellOf(Game, Old.back()))});
+  Game.Words.Set(Index, Word + EmptyChar + EncodePath({Old.begin(), Old.end()}));
 }
 
 void WordSearchPlacer::Reord() {
@@ -482,6 +567,7 @@ void WordSearchPlacer::DeleteAll() {
   PlacedWords.clear();
   Game.ClearGrid();
   MakeGuard({});
+  Cover.Read(Game);
   Follow();
 }
 

@@ -3,10 +3,12 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "document/TVornicGame.h"
+#include "document/WordEntry.h"
 #include "games/wordsearch/FitBits.h"
 #include "games/wordsearch/WordReadings.h"
 
@@ -50,11 +52,11 @@ class WordSearchPlacer {
   [[nodiscard]] bool EnterWordBytes(const std::string& Word, bool AddToList);
 
   // Fills the empty cells so that no listed word can be read a second time (FillHidingWords),
-  // first moving a word that earlier words spell onto that place (MoveSpelledWords); marks the
+  // first moving a word that earlier words spell onto that place (MoveSpelledWords) or, where
+  // that frees nothing, one of the words that spell it elsewhere (MoveCrossingWords); marks the
   // document modified when a cell changed. Returns how many words still repeat: a character set
-  // of too few letters leaves some, and so does a word spelled only along a direction not
-  // enabled. Tells, and fills nothing, when the character
-  // set has no letter the document's code page can hold.
+  // of too few letters leaves some, and so do words that no move clears. Tells, and fills nothing,
+  // when the character set has no letter the document's code page can hold.
   int FillBlanks();
   // Clears the grid and places the list again, stopping at the first word that fails.
   void Reord();
@@ -101,6 +103,13 @@ class WordSearchPlacer {
   // to hide (into Freed); the guard follows. Repeats: the readings the fill could not hide.
   // Returns whether an entry moved.
   bool MoveSpelledWords(const std::vector<WordReadings::Reading>& Repeats, std::vector<int>& Freed);
+  // A reading that the fill could not hide because other words' letters spell it wholly: one
+  // of those words, one that alone covers a cell of it, moves to another place drawn as for a
+  // new word, after the fill's letters are taken out for room. Returns whether the grid changed
+  // (then it needs filling again).
+  bool MoveCrossingWords(const std::vector<WordReadings::Reading>& Repeats);
+  // Moves entry Index to a place drawn as for a new word; left where it is when there is none.
+  void MoveEntry(std::size_t Index);
   // Indexes the words a placement must not repeat: the list and Word, with the entries' places
   // allowed.
   void MakeGuard(const std::vector<std::string>& Words);
@@ -143,6 +152,27 @@ class WordSearchPlacer {
   std::size_t FollowedListSize = 0;
   std::uint64_t FollowedEntries = 0;
   std::string FollowedLastListed;
+  // Every word entry's path, one after another, and how many entries cover each cell. Read when
+  // a fill needs it; while words are entered one at a time it is kept up to date instead, since
+  // nearly every fill then needs it.
+  struct EntryCover {
+    std::vector<GridCell> Cells;
+    std::vector<std::size_t> Starts{0};  // entry i's cells run from Starts[i] to Starts[i + 1]
+    std::vector<int> Uses;               // by 0-based cell
+    bool Valid = false;                  // describes the document's entries
+    bool Whole = false;                  // false when a path leaves the grid
+    void Read(const TVornicGame& Game);
+    // Whether both end cells lie on the path of one entry: a reading there is part of that word.
+    bool OneHolds(GridCell First, GridCell Last);
+    std::span<GridCell> Path(std::size_t Entry) {
+      return {Cells.begin() + static_cast<std::ptrdiff_t>(Starts[Entry]),
+              Cells.begin() + static_cast<std::ptrdiff_t>(Starts[Entry + 1])};
+    }
+    static std::size_t CellOf(const TVornicGame& Game, GridCell At) {
+      return static_cast<std::size_t>((At.Y - 1) * Game.Settings.Cols + At.X - 1);
+    }
+  };
+  EntryCover Cover;
   // For each word of the guard: whether PlacedWords holds it.
   std::vector<bool> InList;
   std::vector<CodePage::EncodeResult> EncodedWords;

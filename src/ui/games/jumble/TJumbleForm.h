@@ -16,9 +16,6 @@ class TJumbleForm : public TTextGameForm {
 
   explicit TJumbleForm(const Answerers& Answer = {}, QWidget* Parent = nullptr);
 
-  QCheckBox* Mix;     // "&Mix words"
-  QAction* Wordmix1;  // "&Word mix"
-
   // Source: the check box (it was clicked) or the menu item (it flips). Builds the text again
   // with the new switch; a blank text builds nothing.
   void MixClick(QObject* Source);
@@ -26,6 +23,10 @@ class TJumbleForm : public TTextGameForm {
  protected:
   std::unique_ptr<GameInput> TypedInput() const override;
   std::unique_ptr<GameView> ShownView() const override;
+
+ private:
+  QCheckBox* Mix;     // "&Mix words"
+  QAction* Wordmix1;  // "&Word mix"
 };
 
 }  // namespace vornic::ui

@@ -28,21 +28,6 @@ class TLabirintForm : public TGameForm {
 
   explicit TLabirintForm(const Answerers& Answer = {}, QWidget* Parent = nullptr);
 
-  QWidget* Panel2;
-  QLineEdit* Edit1;
-  QPushButton* Button1;  // "&Build"
-  QCheckBox* cbPath;     // "Show &Path"
-  QCheckBox* cbTrap;     // "Show &Traps"
-  QCheckBox* cbText;     // "Show &Text"
-  QCheckBox* cbStart;    // "Show &Start"
-
-  // The labyrinth has no word list and nothing to fill, shuffle or refresh: these items are shown
-  // for a menu like the other games' but greyed, so that they do not seem to fail.
-  QAction* FillBlanks1;
-  QAction* ClearAll1;
-  QAction* Reorder1;
-  QAction* Refresh1;
-
   void NewFile() override;
   bool OpenVornicG(const std::string& FileName) override;
 
@@ -66,6 +51,21 @@ class TLabirintForm : public TGameForm {
 
  private:
   void BuildLabyrinth();
+  QWidget* Panel2;
+  QLineEdit* Edit1;
+  QPushButton* Button1;  // "&Build"
+  QCheckBox* cbPath;     // "Show &Path"
+  QCheckBox* cbTrap;     // "Show &Traps"
+  QCheckBox* cbText;     // "Show &Text"
+  QCheckBox* cbStart;    // "Show &Start"
+
+  // The labyrinth has no word list and nothing to fill, shuffle or refresh: these items are shown
+  // for a menu like the other games' but greyed, so that they do not seem to fail.
+  QAction* FillBlanks1;
+  QAction* ClearAll1;
+  QAction* Reorder1;
+  QAction* Refresh1;
+
   void BuildInputStrip();
   void BuildGameMenu();
   void Edit1Edited(const QString& Text);

@@ -20,15 +20,16 @@ class TLostLettersForm : public TTextGameForm {
 
   explicit TLostLettersForm(const Answerers& Answer = {}, QWidget* Parent = nullptr);
 
-  SpinEdit* SpinEdit1;  // the line count, 2 to 40
-  QLabel* Label1;       // "Lines"
-
  protected:
   std::unique_ptr<GameInput> TypedInput() const override;
   std::unique_ptr<GameView> ShownView() const override;
   // The line count from the stored rows, without building, the picture of two blocks, and the
   // text's padding spaces selected so that they show.
   void ShowOpened() override;
+
+ private:
+  SpinEdit* SpinEdit1;  // the line count, 2 to 40
+  QLabel* Label1;       // "Lines"
 };
 
 }  // namespace vornic::ui

@@ -32,21 +32,6 @@ class TWordMazeForm : public TGameForm {
 
   explicit TWordMazeForm(const Answerers& Answer = {}, QWidget* Parent = nullptr);
 
-  // " Title phrase: "
-  QGroupBox* GroupBox1;
-  QLineEdit* edtFrase;
-  QPushButton* Button1;       // "&Build game"
-  QPushButton* SpeedButton7;  // "&Clear all"
-  QPlainTextEdit* UserWrdList;
-  QPushButton* SpeedButton6;  // "&Refresh"; enabled = the window's built flag
-  QLabel* Label1;             // "Game size:"
-  QListWidget* SizeListBox;
-  QLabel* SizeHint;  // under the list when no size fits: the letter count and the nearest sizes
-
-  QAction* BuildGame1;  // "&Build Game"
-  QAction* ClearAll1;   // "&Clear all"
-  QAction* Update1;     // "&Refresh"
-
   void NewFile() override;
   bool OpenVornicG(const std::string& FileName) override;
 
@@ -78,6 +63,21 @@ class TWordMazeForm : public TGameForm {
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
+  // " Title phrase: "
+  QGroupBox* GroupBox1;
+  QLineEdit* edtFrase;
+  QPushButton* Button1;       // "&Build game"
+  QPushButton* SpeedButton7;  // "&Clear all"
+  QPlainTextEdit* UserWrdList;
+  QPushButton* SpeedButton6;  // "&Refresh"; enabled = the window's built flag
+  QLabel* Label1;             // "Game size:"
+  QListWidget* SizeListBox;
+  QLabel* SizeHint;  // under the list when no size fits: the letter count and the nearest sizes
+
+  QAction* BuildGame1;  // "&Build Game"
+  QAction* ClearAll1;   // "&Clear all"
+  QAction* Update1;     // "&Refresh"
+
   void BuildPanel();
   void SetBuildable(bool On);
   void BuildMaze();

@@ -30,24 +30,6 @@ class TVornicForm : public TGameForm {
 
   explicit TVornicForm(const Answerers& Answer = {}, QWidget* Parent = nullptr);
 
-  // " Game: ". The buttons' object names are the described ones (Button1, SpeedButton6 to 9).
-  QGroupBox* GameGroup;
-  QLineEdit* Edit1;
-  QPushButton* EnterButton;       // Button1 "&Enter word"
-  QPushButton* FillBlanksButton;  // SpeedButton8 "&Fill Blanks"
-  QPushButton* ClearAllButton;    // SpeedButton7 "&Clear all"
-  QListWidget* ListBox1 = nullptr;
-  QPushButton* ShuffleButton;  // SpeedButton9 "&Shuffle"
-  QPushButton* RefreshButton;  // SpeedButton6 "&Refresh"
-  QLabel* DirectionsLabel;
-  std::array<QCheckBox*, 8> CheckBoxes;  // CheckBox1 to CheckBox8, by Tag - 1
-  QCheckBox* Intersect;
-
-  QAction* FillBlanks1;
-  QAction* ClearAll1;
-  QAction* Shuffle1;
-  QAction* Refresh1;
-
   void NewFile() override;
   bool OpenVornicG(const std::string& FileName) override;
 
@@ -91,6 +73,24 @@ class TVornicForm : public TGameForm {
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
+  // " Game: ". The buttons' object names are the described ones (Button1, SpeedButton6 to 9).
+  QGroupBox* GameGroup;
+  QLineEdit* Edit1;
+  QPushButton* EnterButton;       // Button1 "&Enter word"
+  QPushButton* FillBlanksButton;  // SpeedButton8 "&Fill Blanks"
+  QPushButton* ClearAllButton;    // SpeedButton7 "&Clear all"
+  QListWidget* ListBox1 = nullptr;
+  QPushButton* ShuffleButton;  // SpeedButton9 "&Shuffle"
+  QPushButton* RefreshButton;  // SpeedButton6 "&Refresh"
+  QLabel* DirectionsLabel;
+  std::array<QCheckBox*, 8> CheckBoxes;  // CheckBox1 to CheckBox8, by Tag - 1
+  QCheckBox* Intersect;
+
+  QAction* FillBlanks1;
+  QAction* ClearAll1;
+  QAction* Shuffle1;
+  QAction* Refresh1;
+
   void BuildGamePanel();
   void BuildGameMenu();
   QPushButton* AddPanelButton(const char* Name, const char* Text, bool TakesFocus);
