@@ -26,8 +26,8 @@ const std::map<std::string_view, Expected> Games{
     {"VornicGame", {1, true, true, true, true}},
     {"WordMaze", {1, true, true, true, false}},
     {"WordLabirint", {1, true, false, false, false}},
-    {"JumbledUp", {1, false, false, false, false}},
-    {"LostLetters", {2, true, false, false, false}},
+    {"JumbledUp", {1, false, true, false, false}},
+    {"LostLetters", {2, true, true, false, false}},
 };
 
 class GameDescriptorTest : public ::testing::TestWithParam<GameInfo> {
