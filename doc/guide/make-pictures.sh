@@ -37,6 +37,6 @@ done
 
 "$cli" worksheet "$work/wordsearch.gm" -o "$work/worksheet.pdf" --page a4 \
   --title "Animals" >/dev/null
-"$pdftoppm" -png -r 40 -f 1 -l 1 -singlefile "$work/worksheet.pdf" "$out/worksheet-page"
-"$pdftoppm" -png -r 40 -f 2 -l 2 -singlefile "$work/worksheet.pdf" "$out/worksheet-key"
+"$pdftoppm" -png -r 32 -f 1 -l 1 -singlefile "$work/worksheet.pdf" "$out/worksheet-page"
+"$pdftoppm" -png -r 32 -f 2 -l 2 -singlefile "$work/worksheet.pdf" "$out/worksheet-key"
 rm -rf "$work"
