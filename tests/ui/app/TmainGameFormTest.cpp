@@ -198,15 +198,6 @@ class TmainGameFormTest : public QObject, test::WindowHarness {
     FirstEdit->setFocus();
     QTest::keyClick(FirstEdit, Qt::Key_W, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("CAT\n"));
-    // Ctrl+C in the empty word box copies the picture, as the menu says; with text selected,
-    // the text.
-    QTest::keyClick(FirstEdit, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(Ui->Clipboard.back().Picture, &First->Game.MetaFile);
-    test::TypeText(FirstEdit, "owl");
-    FirstEdit->selectAll();
-    QTest::keyClick(FirstEdit, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString("OWL"));
-    FirstEdit->clear();
     // "Close" asks the active window only.
     Ui->Answers = {Answer::No};
     QTest::keyClick(FirstEdit, Qt::Key_F4, Qt::ControlModifier);
