@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package from an already built tree and checks it the way the desktop uses
-# it: every file where the desktop looks, nothing else; the desktop entry and the AppStream
-# metainfo valid; saved .gm files recognised by name and by content through the MIME package;
-# both manual pages rendering without warnings and covering every command; the word lists found
-# by the installed program; and an installed program keeping its settings in the XDG folders.
+# it: every file where the desktop looks, nothing else (the user guide, Debian's copyright file
+# and changelog included); no error from lintian; the desktop entry and the AppStream metainfo
+# valid; saved .gm files recognised by name and by content through the MIME package; both
+# manual pages rendering without warnings and covering every command; the word lists found by
+# the installed program; and an installed program keeping its settings in the XDG folders.
 # Usage: check-package.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -13,7 +14,7 @@ fail() {
   exit 1
 }
 for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli update-mime-database \
-  xdg-mime mimetype man od; do
+  xdg-mime mimetype man od lintian; do
   command -v "$tool" >/dev/null || fail "$tool is missing: install the packages in scripts/packages.txt"
 done
 rm -rf "$scratch" && mkdir -p "$scratch"
@@ -34,16 +35,27 @@ sizes="16 22 24 32 48 64 128 256"
 expected="usr/bin/vornicpack usr/bin/vornicpack-cli usr/share/applications/vornicpack.desktop
   usr/share/mime/packages/vornicpack.xml usr/share/metainfo/org.vornicpack.VornicPack.metainfo.xml
   usr/share/icons/hicolor/scalable/apps/vornicpack.svg usr/share/man/man1/vornicpack.1.gz
-  usr/share/man/man1/vornicpack-cli.1.gz"
+  usr/share/man/man1/vornicpack-cli.1.gz usr/share/doc/vornicpack/copyright
+  usr/share/doc/vornicpack/changelog.Debian.gz"
 for size in $sizes; do expected+=" usr/share/icons/hicolor/${size}x${size}/apps/vornicpack.png"; done
 # The word lists, as the build folder has them beside its programs.
 expected+=" $(cd "$build/share/vornicpack" && find wordlists -type f | sed 's|^|usr/share/vornicpack/|')"
+# The user guide, as the build folder has it beside its programs.
+expected+=" $(cd "$build/share/doc/vornicpack" && find guide -type f | sed 's|^|usr/share/doc/vornicpack/|')"
 diff <(tr -s ' \n' '\n' <<<"$expected" | sed '/^$/d' | sort) \
   <(cd "$root" && find . -type f | sed 's|^\./||' | sort) || fail "the package's files differ (< expected, > found)"
 for size in $sizes; do
   png=$root/usr/share/icons/hicolor/${size}x${size}/apps/vornicpack.png
   [ "$(od -An -tu4 --endian=big -j16 -N8 "$png" | xargs)" = "$size $size" ] || fail "$png is not ${size}x${size}"
 done
+
+# Debian's own checks of the package find no error. Its warnings and notes are advice for
+# packages of its archive, built from a source package, which this one is not.
+lintian --fail-on none --tag-display-limit 0 "$deb" >"$scratch/lintian.log" 2>&1 ||
+  { cat "$scratch/lintian.log"; fail "lintian could not check the package"; }
+errors=$(grep '^E: ' "$scratch/lintian.log" || true)
+[ -z "$errors" ] || fail "lintian reports errors:
+$errors"
 
 share=$root/usr/share
 out=$(desktop-file-validate "$share/applications/vornicpack.desktop") && [ -z "$out" ] ||

@@ -104,7 +104,7 @@ class TmainGameForm : public QMainWindow {
   QAction* Cascadew1;
   QAction* Closeall1;
   QMenu* Help1;             // "&Help"
-  QAction* HelpContents;    // sdfsdf1 "&Contents", which does nothing
+  QAction* HelpContents;    // sdfsdf1 "&Contents" (F1): the guide
   QAction* AboutSeparator;  // N3
   QAction* About1;
 

@@ -10,6 +10,8 @@
 #include "ui/games/GameWindows.h"
 #include "ui/games/RecentMenu.h"
 #include "ui/games/TGameForm.h"
+#include "ui/help/GuidePages.h"
+#include "ui/help/THelpWindow.h"
 
 namespace vornic::ui {
 namespace {
@@ -86,9 +88,12 @@ void TmainGameForm::BuildWindowMenu() {
 void TmainGameForm::BuildHelpMenu() {
   Help1 = AddMenu(this, "Help1", "&Help");
   HelpContents = AddItem(Help1, "sdfsdf1", "&Contents");
+  HelpContents->setShortcut(QKeySequence(Qt::Key_F1));
   AboutSeparator = AddSeparator(Help1, "N3");
   About1 = AddItem(Help1, "About1", "&About");
   connect(About1, &QAction::triggered, this, &TmainGameForm::About1Click);
+  connect(HelpContents, &QAction::triggered, this,
+          [this] { THelpWindow::ShowPage(this, QString::fromLatin1(GuidePages::MainPage)); });
 }
 
 void TmainGameForm::ListWindows() {
@@ -124,6 +129,8 @@ void TmainGameForm::MergeMenus(TGameForm* Form) {
     if (Item) Bar->removeAction(Item);
   Merged.clear();
   Help1->menuAction()->setVisible(Form == nullptr);
+  // One F1 at a time: the active game window's "&Contents" opens its game's page.
+  HelpContents->setEnabled(Form == nullptr);
   if (!Form) return;
   for (QMenu* Menu : {Form->FileMenu, Form->ExportMenu, Form->GameMenu}) {
     if (!Menu) continue;

@@ -35,6 +35,14 @@ void WindowSettings::SetMainGeometry(const QByteArray& Geometry) {
   Write("Main/Geometry", Geometry);
 }
 
+QByteArray WindowSettings::HelpGeometry() {
+  return Read("Help/Geometry").toByteArray();
+}
+
+void WindowSettings::SetHelpGeometry(const QByteArray& Geometry) {
+  Write("Help/Geometry", Geometry);
+}
+
 QString WindowSettings::LastFolder() {
   return Read("Dialogs/LastFolder").toString();
 }

@@ -25,6 +25,8 @@
 #include "ui/games/TPreviewImage.h"
 #include "ui/games/ToolIcons.h"
 #include "ui/games/WorksheetCommands.h"
+#include "ui/help/GuidePages.h"
+#include "ui/help/THelpWindow.h"
 #include "webpage/WebPage.h"
 
 namespace vornic::ui {
@@ -112,7 +114,7 @@ void TGameForm::BuildActions() {
                           "Copy output image to Clipboard");
   CopyasText1 =
       MakeAction(this, "CopyasText1", "Copy as &Text", "Ctrl+T", "Copy text table to Clipboard");
-  Contents1 = MakeAction(this, "Contents1", "&Contents", "", "");
+  Contents1 = MakeAction(this, "Contents1", "&Contents", "F1", "");
   About1 = MakeAction(this, "About1", "&About", "", "About");
   ZoomToFit1 = MakeAction(this, "ZoomToFit1", "Zoom to fit", "", "");
   ZoomToFit1->setCheckable(true);
@@ -136,6 +138,7 @@ void TGameForm::BuildActions() {
   connect(CopyImage1, &QAction::triggered, this, [this] { CopyImage(); });
   connect(CopyasText1, &QAction::triggered, this, [this] { CopyTextTable(); });
   connect(About1, &QAction::triggered, this, &TGameForm::About1Click);
+  connect(Contents1, &QAction::triggered, this, &TGameForm::Contents1Click);
 
   Worksheets = new WorksheetCommands(*this);
   Print1 = MakeAction(this, "Print1", "&Print...", "Ctrl+P", "Print worksheet");
@@ -299,6 +302,10 @@ void TGameForm::CopyImage() {
 void TGameForm::CopyTextTable() {
   // The game's own "Copy as Text": the grid table, or the jumble's hint list.
   CopyGameAsText(Game);
+}
+
+void TGameForm::Contents1Click() {
+  THelpWindow::ShowPage(this, GuidePages::PageOfGame(Game.GameName));
 }
 
 void TGameForm::About1Click() {

@@ -120,6 +120,8 @@ class TGameForm : public QWidget {
   // "Copy as &Text" (SaveAsT in the design): the game's text export on the clipboard, the grid
   // as a text table or the jumble's hint list.
   virtual void CopyTextTable();
+  // "&Contents" (F1): the guide at this game's page.
+  void Contents1Click();
   void About1Click();
   // "Copy &Words to Clipboard": the game's words; nothing for a game without that command.
   virtual void CopyWords() {}
