@@ -96,6 +96,12 @@ THelpWindow::THelpWindow(QWidget* Parent) : QWidget(Parent, Qt::Window) {
   // The browser tells the new page before its source() gives it.
   connect(Browser, &QTextBrowser::sourceChanged, this,
           [this](const QUrl& Source) { FollowPage(QFileInfo(Source.path()).fileName()); });
+  // The title names the page, as a browser's does.
+  connect(Browser, &QTextBrowser::sourceChanged, this, [this] {
+    const QString Page = Browser->documentTitle();
+    setWindowTitle(Page.isEmpty() ? QStringLiteral("Vornic Pack Help")
+                                  : QStringLiteral("%1 - Vornic Pack Help").arg(Page));
+  });
   connect(SearchEdit, &QLineEdit::textChanged, this, &THelpWindow::ListPages);
   connect(SearchEdit, &QLineEdit::returnPressed, this, &THelpWindow::FindInPage);
   connect(ContentsList, &QListWidget::currentRowChanged, this, [this](int Row) {

@@ -156,6 +156,7 @@ class GuideTest : public QObject, test::WindowHarness {
     QTest::mouseClick(Contents->viewport(), Qt::LeftButton, {},
                       Contents->visualItemRect(Contents->item(3)).center());
     QCOMPARE(Help->ShownPage(), QString("labyrinth.html"));
+    QCOMPARE(Help->windowTitle(), QString("Word labyrinth - Vornic Pack Help"));
     Help->Open("grid-settings.html");
     QCOMPARE(Contents->currentItem()->text(), QString("Grid settings"));
     Back->trigger();
