@@ -4,12 +4,14 @@
 #include <charconv>
 #include <filesystem>
 #include <limits>
+#include <utility>
 
 #include "base/BoundedFile.h"
 #include "base/DocumentError.h"
 #include "base/RandomGenerator.h"
 #include "document/GameFile.h"
 #include "document/WordListStore.h"
+#include "games/GameDescriptor.h"
 #include "games/GameTable.h"
 
 namespace vornic::cli {
@@ -47,6 +49,13 @@ void OpenAnyGame(const std::string& Path, TVornicGame& Game, CliContext& Context
 
 void StartNew(TVornicGame& Game) {
   if (!Game.New()) throw CliFailure(NotBuilt, "A new puzzle could not be started.");
+}
+
+bool BuildUntold(TVornicGame& Game, const GameInput& Input) {
+  UserInterface* Told = std::exchange(Game.Ui, nullptr);
+  const bool Built = DescriptorOf(Game)->BuildInto(Game, Input);
+  Game.Ui = Told;
+  return Built;
 }
 
 void SaveGame(TVornicGame& Game, const std::string& Path) {

@@ -14,6 +14,10 @@
 #include "cli/TerminalText.h"
 #include "document/TVornicGame.h"
 
+namespace vornic {
+class GameInput;
+}
+
 namespace vornic::cli {
 
 enum ExitStatus { Done = 0, NotBuilt = 1, BadUsage = 2 };
@@ -66,6 +70,10 @@ void SeedGenerator(const std::optional<std::uint64_t>& Seed);
 void OpenAnyGame(const std::string& Path, TVornicGame& Game, CliContext& Context);
 // Game.New() for a build; throws CliFailure(NotBuilt) should it refuse.
 void StartNew(TVornicGame& Game);
+// Builds Input into Game as it stands (GameDescriptor::BuildInto) without telling why a build
+// failed: for a command that has read the input itself and names its own options in its
+// message. Game's user interface is back in place afterwards.
+[[nodiscard]] bool BuildUntold(TVornicGame& Game, const GameInput& Input);
 // Writes Game to Path; throws CliFailure(NotBuilt) with the message when it cannot.
 void SaveGame(TVornicGame& Game, const std::string& Path);
 // Throws CliFailure(BadUsage) when Output is, or links to, one of Inputs: writing it would

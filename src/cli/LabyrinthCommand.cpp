@@ -30,10 +30,10 @@ void RunLabyrinth(const LabyrinthOptions& Options, CliContext& Context) {
   Game.Settings.Charset = static_cast<std::uint8_t>(Options.FontCharset);
   LabyrinthGameInput Input;
   Input.Text = Options.Text;
-  Input.Cols = Cols;
-  Input.Rows = Rows;
+  Game.SetSize(Cols, Rows);
+  StartNew(Game);
   // The text was read above: what fails now is the main path.
-  if (!Descriptor.Build(Game, Input))
+  if (!BuildUntold(Game, Input))
     throw CliFailure(NotBuilt, LabyrinthNoPathMessage(Text.size(), Cols, Rows));
   const std::string Size = std::to_string(Cols) + " x " + std::to_string(Rows);
   SaveGame(Game, Options.Output);

@@ -77,8 +77,12 @@ void RunMaze(const MazeOptions& Options, CliContext& Context) {
   Game.Settings.Charset = static_cast<std::uint8_t>(FontCharset);
   Game.SetSize(Size.W, Size.H);
   StartNew(Game);
-  MazeBuilder Builder;
-  if (!BuildMazeGame(Game, Builder, Input, Size)) {
+  MazeGameInput Typed;
+  Typed.Phrase = Options.Phrase;
+  Typed.Words = Lines;
+  Typed.Cols = Size.W;
+  Typed.Rows = Size.H;
+  if (!BuildUntold(Game, Typed)) {
     const std::string Failure = MazeBuildFailure(Input, Size, Options.FontCharset);
     throw CliFailure(NotBuilt, Failure.empty()
                                    ? "The maze could not be built in " + FormatSize(Size) + "."

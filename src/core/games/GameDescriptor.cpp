@@ -68,6 +68,18 @@ std::string GameDescriptor::JoinWords(const std::vector<std::string>& Words) {
   return Text;
 }
 
+std::optional<std::string> GameDescriptor::ReadField(TVornicGame& Game, std::string_view Utf8,
+                                                     const std::string& Field) {
+  TypedText Typed = ReadFieldText(Game.Case(), Utf8, Field);
+  if (Typed.Ok()) return std::move(Typed.Bytes);
+  Tell(Game, Typed.Refusal, Icon::Warning);
+  return std::nullopt;
+}
+
+void GameDescriptor::Tell(const TVornicGame& Game, const std::string& Text, Icon Kind) {
+  if (Game.Ui) Game.Ui->Tell(ApplicationTitle, Text, Kind);
+}
+
 std::optional<std::string> GameDescriptor::ReadTyped(TVornicGame& Game, std::string_view Utf8) {
   TypedText Typed = ReadTypedText(Game.Case(), Utf8);
   if (Typed.Ok()) return std::move(Typed.Bytes);

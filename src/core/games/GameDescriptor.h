@@ -2,12 +2,14 @@
 
 #include <nlohmann/json_fwd.hpp>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/UserInterface.h"
 #include "games/GameTable.h"
 #include "games/SheetParts.h"
 
@@ -27,6 +29,10 @@ class GameView {
 class GameInput {
  public:
   virtual ~GameInput() = default;
+  // Told true when the long part of a build starts (the input has been read and accepted) and
+  // false when it ends, on every way out: a window shows the busy cursor meanwhile, and no
+  // message is told in between. May be unset.
+  std::function<void(bool Busy)> OnBusy;
 };
 
 // One game as the windows, the command-line tool, the worksheets and the web page see it: its
@@ -111,6 +117,28 @@ class GameDescriptor {
   // Typed text (UTF-8) as the document's code page holds it, upper-cased as the windows' edits
   // do; nothing after telling the refusal through Game.Ui.
   static std::optional<std::string> ReadTyped(TVornicGame& Game, std::string_view Utf8);
+  // The text of a window's field (UTF-8) as the document's code page holds it, upper-cased;
+  // nothing after telling through Game.Ui the refusal that names Field (ReadFieldText).
+  static std::optional<std::string> ReadField(TVornicGame& Game, std::string_view Utf8,
+                                              const std::string& Field);
+  // Game.Ui told Text, when the document has a user interface.
+  static void Tell(const TVornicGame& Game, const std::string& Text, Icon Kind);
+  // Runs Work with Input's OnBusy told true before and false after, also when Work throws.
+  template <typename Work>
+  static auto WhileBusy(const GameInput& Input, Work Do) {
+    struct Span {
+      const GameInput& Given;
+      explicit Span(const GameInput& In) : Given(In) {
+        if (Given.OnBusy) Given.OnBusy(true);
+      }
+      ~Span() {
+        if (Given.OnBusy) Given.OnBusy(false);
+      }
+      Span(const Span&) = delete;
+      Span& operator=(const Span&) = delete;
+    } Busy(Input);
+    return Do();
+  }
 };
 
 // Given as a game's own view or input type Own; Own's defaults when Given is another game's.

@@ -36,6 +36,27 @@ TypedText ReadTypedText(const LetterCase& Case, std::string_view Utf8) {
   return Result;
 }
 
+TypedText EncodeFieldText(const CodePage& Page, std::string_view Utf8, const std::string& Field) {
+  TypedText Result;
+  CodePage::EncodeResult Encoded = Page.Encode(Utf8);
+  if (!Encoded.Ok()) {
+    Result.Refusal = Field + ": " + Page.RefusalMessage(Encoded.Unencodable);
+    return Result;
+  }
+  if (std::string Control = ControlCharacterRefusal(Encoded.Bytes); !Control.empty()) {
+    Result.Refusal = Field + ": " + Control;
+    return Result;
+  }
+  Result.Bytes = std::move(Encoded.Bytes);
+  return Result;
+}
+
+TypedText ReadFieldText(const LetterCase& Case, std::string_view Utf8, const std::string& Field) {
+  TypedText Result = EncodeFieldText(Case.Page(), Utf8, Field);
+  if (Result.Ok()) Result.Bytes = Case.Upper(Result.Bytes);
+  return Result;
+}
+
 std::string UnicodeControlRefusal(std::string_view Utf8) {
   for (char32_t C : Utf8ToUtf32(Utf8))
     if (IsControl(C)) return ControlMessage(C);

@@ -22,6 +22,14 @@ struct TypedText {
 // word list's lines) and a character the code page cannot hold.
 TypedText ReadTypedText(const LetterCase& Case, std::string_view Utf8);
 
+// The text of a window's field (UTF-8) in the bytes of Page, as typed. Refusal names Field:
+// "<Field>: " and the character the code page cannot hold, or else the control character the
+// bytes would hold (a cell marker).
+TypedText EncodeFieldText(const CodePage& Page, std::string_view Utf8, const std::string& Field);
+// EncodeFieldText in Case's code page, upper-cased by Case's language (as the window's
+// upper-casing edits hold it).
+TypedText ReadFieldText(const LetterCase& Case, std::string_view Utf8, const std::string& Field);
+
 // The message for UTF-8 text that holds a control character (C0, DEL or C1), or empty when it
 // holds none. For texts that are no puzzle's letters, such as a worksheet's title.
 std::string UnicodeControlRefusal(std::string_view Utf8);

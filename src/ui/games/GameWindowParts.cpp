@@ -5,9 +5,7 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 
-#include "base/CodePage.h"
 #include "base/LetterCase.h"
-#include "games/TypedText.h"
 
 namespace vornic::ui {
 
@@ -32,27 +30,11 @@ QString UpperOneForOne(const LetterCase& Case, const QString& Text) {
   return QString::fromStdString(Case.UpperText(Text.toStdString()));
 }
 
-FieldText ReadFieldText(const CodePage& Page, const QString& Text, const std::string& Field) {
-  FieldText Result;
-  const CodePage::EncodeResult Encoded = Page.Encode(Text.toStdString());
-  if (!Encoded.Ok()) {
-    Result.Refusal = Field + ": " + Page.RefusalMessage(Encoded.Unencodable);
-    return Result;
-  }
-  if (std::string Control = ControlCharacterRefusal(Encoded.Bytes); !Control.empty()) {
-    Result.Refusal = Field + ": " + Control;
-    return Result;
-  }
-  Result.Bytes = Encoded.Bytes;
-  return Result;
-}
-
-BusyCursor::BusyCursor() {
-  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-BusyCursor::~BusyCursor() {
-  QGuiApplication::restoreOverrideCursor();
+void ShowBusy(bool Busy) {
+  if (Busy)
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QGuiApplication::restoreOverrideCursor();
 }
 
 }  // namespace vornic::ui

@@ -2,15 +2,13 @@
 
 #include <QFont>
 #include <QString>
-#include <string>
 
 class QAction;
 class QObject;
 
 namespace vornic {
-class CodePage;
 class LetterCase;
-}  // namespace vornic
+}
 
 namespace vornic::ui {
 
@@ -28,23 +26,7 @@ QFont CourierNew(const QFont& Base);
 // stays one letter), composed (NFC): what a text field of a puzzle shows.
 QString UpperOneForOne(const LetterCase& Case, const QString& Text);
 
-// Typed text as document bytes. Refusal names the field and the character that the document's
-// code page cannot hold, or the control character that would read as a cell marker; empty
-// when the text can be used.
-struct FieldText {
-  std::string Bytes;
-  std::string Refusal;
-  bool Ok() const { return Refusal.empty(); }
-};
-FieldText ReadFieldText(const CodePage& Page, const QString& Text, const std::string& Field);
-
-// The busy cursor for the lifetime of the object, restored on every way out.
-class BusyCursor {
- public:
-  BusyCursor();
-  ~BusyCursor();
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
+// The busy cursor on (Busy) or off again: a build input's OnBusy.
+void ShowBusy(bool Busy);
 
 }  // namespace vornic::ui

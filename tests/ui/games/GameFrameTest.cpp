@@ -52,9 +52,11 @@ class GameFrameTest : public QObject, test::WindowHarness {
   void init() { Start(); }
   void cleanup() { Finish(); }
 
-  // The shared commands are the frame's, made once: a game adds its own after them.
+  // Every game of the core's table has its window (a game added to the table without one fails
+  // here), and the shared commands are the frame's, made once: a game adds its own after them.
   void everyWindowHasTheSharedCommandsOnce() {
     for (const GameInfo& Game : GameTable()) {
+      QVERIFY2(ui::HasGameWindow(Game.TypeName), Game.TypeName.data());
       auto Form = Make(Game);
       for (const char* Shared : {"CopyWords1", "WordListEditor1", "GridSettings1", "ZoomToFit1"})
         QVERIFY2(Form->findChildren<QAction*>(Shared).size() == 1, Shared);

@@ -1,7 +1,9 @@
 #include "games/labyrinth/LabyrinthDescriptor.h"
 
 #include "document/TVornicGame.h"
+#include "games/EntryPath.h"
 #include "games/labyrinth/LabyrinthBuilder.h"
+#include "games/labyrinth/LabyrinthInput.h"
 
 namespace vornic {
 
@@ -18,10 +20,32 @@ bool LabyrinthDescriptor::StartPuzzle(TVornicGame& Game, const GameInput& Given)
 
 bool LabyrinthDescriptor::BuildInto(TVornicGame& Game, const GameInput& Given) const {
   const LabyrinthGameInput& Input = OwnOptions<LabyrinthGameInput>(Given);
-  const std::optional<std::string> Text = ReadTyped(Game, Input.Text);
+  const std::optional<std::string> Text = ReadField(Game, Input.Text, "The text");
   if (!Text) return false;
+  if (Text->empty()) {
+    Tell(Game, "Type the text that the labyrinth leads through, then build.", Icon::Information);
+    return false;
+  }
+  const int Cols = Game.Settings.Cols, Rows = Game.Settings.Rows;
+  // A grid from a file may be larger than a path can record; the builder would refuse it unsaid.
+  if (const auto Refusal = RefuseUnrecordableGrid(Cols, Rows)) {
+    Tell(Game, *Refusal, Icon::Warning);
+    return false;
+  }
   LabyrinthBuilder Builder;
-  const LabyrinthBuilder::Result Outcome = Builder.BuildLabyrinth(*Text, Game);
+  const LabyrinthBuilder::Result Outcome =
+      WhileBusy(Input, [&] { return Builder.BuildLabyrinth(*Text, Game); });
+  if (Outcome == LabyrinthBuilder::Result::NoMainPath) {
+    // The document kept its labyrinth.
+    const std::string Size = std::to_string(Cols) + " x " + std::to_string(Rows);
+    Tell(Game,
+         "The text does not fit a " + Size +
+             " grid: no path from border to border was found for it. " +
+             LabyrinthCapacityText(Cols, Rows) +
+             ": make the text shorter or the grid larger in Grid settings.",
+         Icon::Warning);
+    return false;
+  }
   return Outcome == LabyrinthBuilder::Result::Full || Outcome == LabyrinthBuilder::Result::NotFull;
 }
 

@@ -31,8 +31,9 @@ class LabyrinthDescriptor final : public GameDescriptor {
 
   const GameNames& Names() const override { return Name; }
   [[nodiscard]] bool Draw(TVornicGame& Game, const GameView& View) const override;
-  // False for an empty or refused text and when no main path could be laid; a grid left with
-  // blank cells is built.
+  // Builds on the document's grid size. False after telling why, as the window tells it: a
+  // refused or empty text, a grid too large to record paths in, no main path laid; false untold
+  // for a text the builder takes as nothing to build. A grid left with blank cells is built.
   [[nodiscard]] bool BuildInto(TVornicGame& Game, const GameInput& Input) const override;
   std::unique_ptr<GameInput> InputOfWords(const std::vector<std::string>& Words) const override;
   // The page to solve: see GameDescriptor::PageData.

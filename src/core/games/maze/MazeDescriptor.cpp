@@ -24,25 +24,34 @@ std::optional<std::string> MazeDescriptor::CopyWords(const TVornicGame& Game) co
 bool MazeDescriptor::BuildInto(TVornicGame& Game, const GameInput& Given) const {
   const MazeGameInput& Input = OwnOptions<MazeGameInput>(Given);
   MazeInput Maze;
-  std::optional<std::string> Phrase = ReadTyped(Game, Input.Phrase);
+  std::optional<std::string> Phrase = ReadField(Game, Input.Phrase, "The title phrase");
   if (!Phrase) return false;
   Maze.Phrase = std::move(*Phrase);
+  int LineNumber = 0;
   for (const std::string& Line : Input.Words) {
-    std::optional<std::string> Word = ReadTyped(Game, Line);
+    ++LineNumber;
+    if (Line.empty()) continue;
+    std::optional<std::string> Word =
+        ReadField(Game, Line, "Line " + std::to_string(LineNumber) + " of the words");
     if (!Word) return false;
     Maze.Words.push_back(std::move(*Word));
   }
-  const std::vector<MazeSize> Sizes = OfferedSizes(LetterTotal(Maze.Phrase, Maze.Words));
-  std::optional<MazeSize> Size = NearestToSquare(Sizes);
-  if (Input.Cols && Input.Rows) {
+  std::optional<MazeSize> Size;
+  if (Input.Cols && Input.Rows)
     Size = MazeSize{*Input.Cols, *Input.Rows};
-    if (std::find(Sizes.begin(), Sizes.end(), *Size) == Sizes.end()) return false;
-  }
+  else
+    Size = NearestToSquare(OfferedSizes(LetterTotal(Maze.Phrase, Maze.Words)));
   if (!Size) return false;
   MazeBuilder Builder;
-  if (BuildMazeGame(Game, Builder, Maze, *Size)) return true;
+  if (WhileBusy(Input, [&] { return BuildMazeGame(Game, Builder, Maze, *Size); })) return true;
+  // The document kept the maze it held.
   const std::string Refusal = MazeBuildFailure(Maze, *Size, Game.Settings.Charset);
-  if (Game.Ui && !Refusal.empty()) Game.Ui->Tell(ApplicationTitle, Refusal, Icon::Warning);
+  Tell(Game,
+       !Refusal.empty() ? Refusal
+                        : "The maze could not be built in " + FormatSize(*Size) +
+                              ": no way was found to lay every word in the grid. Choose another "
+                              "size, or change the title phrase or the words.",
+       Icon::Warning);
   return false;
 }
 

@@ -18,8 +18,11 @@ struct MazeView : GameView {
 // What a word maze is built of, UTF-8 as typed.
 struct MazeGameInput : GameInput {
   std::string Phrase;
-  std::vector<std::string> Words;  // the word list in order
-  // One of the offered sizes; the one nearest to square when not given.
+  // The lines of the word list in order; an empty line holds no word but counts in the line
+  // numbers that refusals name ("Line 3 of the words").
+  std::vector<std::string> Words;
+  // The grid size, as the window's size list offers it; when not given, the offered size
+  // nearest to square.
   std::optional<int> Cols, Rows;
 };
 
@@ -32,8 +35,9 @@ class MazeDescriptor final : public GameDescriptor {
   const GameNames& Names() const override { return Name; }
   [[nodiscard]] bool Draw(TVornicGame& Game, const GameView& View) const override;
   std::optional<std::string> CopyWords(const TVornicGame& Game) const override;
-  // False, after telling a refused character, when no size is offered for the letters, the
-  // asked size is not offered, or the builder found no way to lay every word.
+  // False after telling why (as the window tells it): a refused character of the phrase or a
+  // line, or a maze that cannot be built in the size (MazeBuildFailure). Without a size given,
+  // also false, untold, when no size is offered for the letters.
   [[nodiscard]] bool BuildInto(TVornicGame& Game, const GameInput& Input) const override;
   std::unique_ptr<GameInput> InputOfWords(const std::vector<std::string>& Words) const override;
   // The page to solve: see GameDescriptor::PageData.

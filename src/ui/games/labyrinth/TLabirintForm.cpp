@@ -3,21 +3,12 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPoint>
 
 #include "base/RandomGenerator.h"
 #include "games/labyrinth/LabyrinthEntry.h"
-#include "games/labyrinth/LabyrinthInput.h"
 #include "ui/games/GameWindowParts.h"
 
 namespace vornic::ui {
-namespace {
-
-std::string SizeText(const TVornicGame& Game) {
-  return std::to_string(Game.Settings.Cols) + " x " + std::to_string(Game.Settings.Rows);
-}
-
-}  // namespace
 
 TLabirintForm::TLabirintForm(const Answerers& Answer, QWidget* Parent)
     : TGameForm(
@@ -42,7 +33,6 @@ void TLabirintForm::NewFile() {
   if (!Game.CloseQuery()) return;
   Game.SetSize(StartCols, StartRows);
   if (!Game.New()) return;
-  Start.reset();
   DoPaint();
 }
 
@@ -52,7 +42,6 @@ bool TLabirintForm::OpenVornicG(const std::string& FileName) {
   Edit1->setText(Game.Words.empty() ? QString()
                                     : QString::fromStdString(Game.Codes().Decode(
                                           LabyrinthEntry::Parse(Game.Words[0]).Item)));
-  Start = StartCellFromDocument(Game);
   DoPaint();
   return true;
 }
@@ -62,51 +51,17 @@ LabyrinthView TLabirintForm::View() const {
 }
 
 void TLabirintForm::Enter() {
-  AsStep(QStringLiteral("Build"), [this] { BuildLabyrinth(); });
+  AsStep(QStringLiteral("Build"), [this] {
+    LabyrinthGameInput Input;
+    Input.Text = Edit1->text().toStdString();
+    Input.OnBusy = ShowBusy;
+    // A refusal has been told; the document kept its labyrinth, and with it the start mark.
+    if (Descriptor().BuildInto(Game, Input)) DoPaint();
+  });
 }
 
-QVariant TLabirintForm::StepState() const {
-  return Start ? QVariant(QPoint(Start->X, Start->Y)) : QVariant();
-}
-
-void TLabirintForm::RestoreStepState(const QVariant& State) {
-  Start.reset();
-  if (State.isValid()) Start = GridCell{State.toPoint().x(), State.toPoint().y()};
-}
-
-void TLabirintForm::BuildLabyrinth() {
-  const FieldText Text = ReadFieldText(Game.Codes(), Edit1->text(), "The text");
-  if (!Text.Ok()) {
-    Ui().Tell(ApplicationTitle, Text.Refusal, Icon::Warning);
-    return;
-  }
-  if (Text.Bytes.empty()) {
-    Ui().Tell(ApplicationTitle, "Type the text that the labyrinth leads through, then build.",
-              Icon::Information);
-    return;
-  }
-  // A grid from a file may be larger than a path can record; the builder would refuse it unsaid.
-  if (const auto Refusal = RefuseUnrecordableGrid(Game.Settings.Cols, Game.Settings.Rows)) {
-    Ui().Tell(ApplicationTitle, *Refusal, Icon::Warning);
-    return;
-  }
-  LabyrinthBuilder::Result Outcome;
-  {
-    BusyCursor Busy;
-    Outcome = Builder.BuildLabyrinth(Text.Bytes, Game);
-  }
-  if (Outcome == LabyrinthBuilder::Result::NoMainPath) {
-    // The document kept its labyrinth; so do the start mark and the picture.
-    Ui().Tell(ApplicationTitle,
-              "The text does not fit a " + SizeText(Game) +
-                  " grid: no path from border to border was found for it. " +
-                  LabyrinthCapacityText(Game.Settings.Cols, Game.Settings.Rows) +
-                  ": make the text shorter or the grid larger in Grid settings.",
-              Icon::Warning);
-    return;
-  }
-  Start = Game.Words.empty() ? std::nullopt : std::optional<GridCell>(Builder.StartCell());
-  DoPaint();
+std::optional<GridCell> TLabirintForm::StartCell() const {
+  return StartCellFromDocument(Game);
 }
 
 bool TLabirintForm::TypedTextPending() const {
@@ -117,16 +72,18 @@ bool TLabirintForm::TypedTextPending() const {
 }
 
 void TLabirintForm::DoPaint() {
-  vornic::DoPaint(Game, View(), Start);
+  LabyrinthGameView Shown;
+  Shown.Switches = View();
+  static_cast<void>(Descriptor().Draw(Game, Shown));  // draws every view it is given
 }
 
 void TLabirintForm::cbPathClick() {
   DoPaint();
 }
 
-void TLabirintForm::SettingsApplied(bool SizeChanged) {
-  // The size stays editable in the dialog: the next build uses it.
-  if (SizeChanged) Start.reset();
+void TLabirintForm::SettingsApplied(bool) {
+  // The size stays editable in the dialog: the next build uses it. A new size emptied the grid
+  // and the words, and with them the start mark.
   DoPaint();
 }
 

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "games/EntryPath.h"
-#include "games/labyrinth/LabyrinthBuilder.h"
 #include "games/labyrinth/LabyrinthDescriptor.h"
 #include "ui/games/TGameForm.h"
 
@@ -39,18 +38,13 @@ class TLabirintForm : public TGameForm {
 
   LabyrinthView View() const;
   // Where the start mark goes: the first cell of the main path.
-  std::optional<GridCell> StartCell() const { return Start; }
+  std::optional<GridCell> StartCell() const;
 
  protected:
-  // A new size empties the grid and the words, and with them the start mark.
   void SettingsApplied(bool SizeChanged) override;
   bool TypedTextPending() const override;
-  // A step keeps the start mark.
-  QVariant StepState() const override;
-  void RestoreStepState(const QVariant& State) override;
 
  private:
-  void BuildLabyrinth();
   QWidget* Panel2;
   QLineEdit* Edit1;
   QPushButton* Button1;  // "&Build"
@@ -69,9 +63,6 @@ class TLabirintForm : public TGameForm {
   void BuildInputStrip();
   void BuildGameMenu();
   void Edit1Edited(const QString& Text);
-
-  LabyrinthBuilder Builder;
-  std::optional<GridCell> Start;
 };
 
 }  // namespace vornic::ui

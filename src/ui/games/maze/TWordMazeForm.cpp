@@ -11,6 +11,7 @@
 
 #include "base/GridLimits.h"
 #include "base/RandomGenerator.h"
+#include "games/TypedText.h"
 #include "games/maze/MazeSizes.h"
 #include "ui/dialogs/TListEditForm.h"
 #include "ui/games/GameWindowParts.h"
@@ -113,7 +114,8 @@ void TWordMazeForm::SizeListBoxClick() {
 
 std::optional<MazeInput> TWordMazeForm::ReadInput() {
   MazeInput Input;
-  FieldText Phrase = ReadFieldText(Game.Codes(), edtFrase->text(), "The title phrase");
+  TypedText Phrase =
+      EncodeFieldText(Game.Codes(), edtFrase->text().toStdString(), "The title phrase");
   if (!Phrase.Ok()) {
     Ui().Tell(ApplicationTitle, Phrase.Refusal, Icon::Warning);
     return std::nullopt;
@@ -124,8 +126,8 @@ std::optional<MazeInput> TWordMazeForm::ReadInput() {
     ++LineNumber;
     // An empty line holds no word (a click on a size has removed them).
     if (Line.isEmpty()) continue;
-    FieldText Word =
-        ReadFieldText(Game.Codes(), Line, "Line " + std::to_string(LineNumber) + " of the words");
+    TypedText Word = EncodeFieldText(Game.Codes(), Line.toStdString(),
+                                     "Line " + std::to_string(LineNumber) + " of the words");
     if (!Word.Ok()) {
       Ui().Tell(ApplicationTitle, Word.Refusal, Icon::Warning);
       return std::nullopt;
@@ -144,27 +146,18 @@ void TWordMazeForm::BuildMaze() {
   if (!Item) return;
   const std::optional<MazeSize> Size = ParseSizeItem(Item->text().toStdString());
   if (!Size) return;
-  const std::optional<MazeInput> Input = ReadInput();
-  if (!Input) return;
-  bool Done = false;
-  {
-    BusyCursor Busy;
-    Done = BuildMazeGame(Game, Builder, *Input, *Size);
-  }
-  if (Done) {
-    // The default view of a built maze: its phrase highlighted.
-    static_cast<void>(DescriptorOf(Game)->Draw(Game, MazeView()));
-    GroupEnable(true);
-  } else {
-    // The document kept the maze it held, and the preview and the commands stay with it.
-    const std::string Refusal = MazeBuildFailure(*Input, *Size, Game.Settings.Charset);
-    Ui().Tell(ApplicationTitle,
-              !Refusal.empty() ? Refusal
-                               : "The maze could not be built in " + FormatSize(*Size) +
-                                     ": no way was found to lay every word in the grid. Choose "
-                                     "another size, or change the title phrase or the words.",
-              Icon::Warning);
-  }
+  MazeGameInput Input;
+  Input.Phrase = edtFrase->text().toStdString();
+  for (const QString& Line : WordLines()) Input.Words.push_back(Line.toStdString());
+  Input.Cols = Size->W;
+  Input.Rows = Size->H;
+  Input.OnBusy = ShowBusy;
+  // A refusal has been told; the document kept the maze it held, and the preview and the
+  // commands stay with it.
+  if (!Descriptor().BuildInto(Game, Input)) return;
+  // The default view of a built maze: its phrase highlighted.
+  static_cast<void>(Descriptor().Draw(Game, MazeView()));
+  GroupEnable(true);
 }
 
 void TWordMazeForm::FullRefresh() {

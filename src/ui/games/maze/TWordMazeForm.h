@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "games/maze/MazeBuilder.h"
 #include "games/maze/MazeDescriptor.h"
 #include "games/maze/MazeGame.h"
 #include "ui/games/TGameForm.h"
@@ -82,14 +81,14 @@ class TWordMazeForm : public TGameForm {
   void SetBuildable(bool On);
   void BuildMaze();
   void BuildGameMenu();
-  // The phrase and the words as document bytes; a refusal is told and gives nothing.
+  // The phrase and the words as document bytes, for Copy Words; a refusal is told and gives
+  // nothing.
   std::optional<MazeInput> ReadInput();
   // Replaces the word list's text without it counting as typing.
   void SetWordLines(const QStringList& Lines);
   void edtFraseEdited(const QString& Text);
   void UserWrdListChange();
 
-  MazeBuilder Builder;
   bool Filling = false;
 };
 
