@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QtTest>
@@ -11,6 +12,7 @@
 #include "support/Poppler.h"
 #include "support/WindowHarness.h"
 #include "ui/dialogs/TWorksheetForm.h"
+#include "ui/games/TPreviewImage.h"
 #include "ui/games/WorksheetCommands.h"
 #include "ui/games/wordsearch/TVornicForm.h"
 
@@ -68,6 +70,21 @@ class WorksheetCommandsTest : public QObject, test::FormHarness<ui::TVornicForm>
     QVERIFY(test::PdfPageText(Path("sheet.pdf"), 2).find("Answer key: animals") !=
             std::string::npos);
     QCOMPARE(Form->Game.MetaFile.Operations().size(), Shown);
+  }
+
+  void theWorksheetHasNoMarkOfAClickedWord() {
+    auto* List = Form->findChild<QListWidget*>("ListBox1");
+    QTest::mouseClick(List->viewport(), Qt::LeftButton, {},
+                      List->visualItemRect(List->item(1)).center());
+    QVERIFY(test::RedPixels(Form->Image1->Bitmap()) > 0);
+    Ui->SaveReplies.push_back(Path("marked.pdf"));
+    auto Answer = Choose(false, false);
+    test::FindAction(*Form, "SaveWorksheet1")->trigger();
+    QVERIFY(Answer.Done());
+    test::RunReader("pdftoppm -r 40 -png -singlefile '" + Path("marked.pdf") + "' '" +
+                    Path("marked") + "'");
+    const QImage Page(QString::fromStdString(Path("marked.png")));
+    QVERIFY(!Page.isNull() && test::RedPixels(Page) == 0);
   }
 
   void theDialogComesBackWithEveryChoiceMadeLastTime() {
