@@ -212,6 +212,9 @@ void TGameForm::BuildActions() {
 
 void TGameForm::BuildSteps() {
   Steps = new QUndoStack(this);
+  // Each step keeps the puzzle and its picture twice (a 50 x 50 grid draws some 200 KB): a
+  // hundred steps back, as most editors offer, keep a long session's memory bounded.
+  Steps->setUndoLimit(100);
   // The item texts name the step: "&Undo Fill Blanks".
   Undo1 = Steps->createUndoAction(this, QStringLiteral("&Undo"));
   Undo1->setObjectName(QStringLiteral("Undo1"));
