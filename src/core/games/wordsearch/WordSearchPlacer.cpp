@@ -503,30 +503,30 @@ void WordSearchPlacer::MoveEntry(std::size_t Index) {
   const std::span<GridCell> Old = Cover.Path(Index);
   const std::string Word(SplitEntry(Game.Words[Index]).Item);
   if (Old.empty() || Old.size() != Word.size()) return;  // a path shorter than its word
-  const auto Lift = [&](bool Up) {
+  // Lay writes the word along Old; the entry's own cells are emptied first, and written again
+  // where no new place is found.
+  const auto Lay = [&] {
     for (std::size_t k = 0; k < Old.size(); ++k) {
       const std::size_t Cell = EntryCover::CellOf(Game, Old[k]);
-      Cover.Uses[Cell] += Up ? -1 : 1;
-      if (Cover.Uses[Cell] == 0) Game.Grid[Cell] = EmptyChar;
-      if (!Up) Game.Grid[Cell] = Word[k];
+      ++Cover.Uses[Cell];
+      Game.Grid[Cell] = Word[k];
     }
   };
-  Lift(true);
+  for (const GridCell& Cell : Old)
+    if (--Cover.Uses[EntryCover::CellOf(Game, Cell)] == 0)
+      Game.Grid[EntryCover::CellOf(Game, Cell)] = EmptyChar;
   const std::optional<Placement> At = FindPlace(Word);
   if (!At) {
-    Lift(false);
+    Lay();
     return;
   }
   const int Cols = Game.Settings.Cols;
   const std::pair<int, int> From{static_cast<int>(EntryCover::CellOf(Game, Old.front())),
                                  static_cast<int>(EntryCover::CellOf(Game, Old.back()))};
-  for (std::size_t k = 0; k < Old.size(); ++k) {
+  for (std::size_t k = 0; k < Old.size(); ++k)
     Old[k] = {At->X + 1 + static_cast<int>(k) * At->Step.Dx,
               At->Y + 1 + static_cast<int>(k) * At->Step.Dy};
-    const std::size_t Cell = EntryCover::CellOf(Game, Old[k]);
-    ++Cover.Uses[Cell];
-    Game.Grid[Cell] = Word[k];
-  }
+  Lay();
   Guard.MoveAllowed(Word, From,
                     {At->Y * Cols + At->X, static_cast<int>(EntryCover::CellOf(Game, Old.back()))});
   Game.Words.Set(Index, Word + EmptyChar + EncodePath({Old.begin(), Old.end()}));
